@@ -1,0 +1,72 @@
+// The screen and keyboard the programs draw on and read from. Coordinates are logical units of
+// the 1440 x 900 screen, x to the right and y down, as floats (half units occur). Colours are
+// palette numbers 0..15.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvelle {
+
+struct Point {
+  float x = 0;
+  float y = 0;
+};
+
+struct FontState {
+  std::string name;
+  float size = 16;
+  bool bold = false;
+  bool italic = false;
+};
+
+class Device {
+ public:
+  virtual ~Device() = default;
+
+  // Start-up's window settings.
+  virtual void SetMapMode(int mode) = 0;
+  virtual void MaximizeWindow() = 0;
+
+  // Drawing, at the current line width.
+  virtual void Line(float x1, float y1, float x2, float y2, int color) = 0;
+  // A filled box between two corners: border in `border`, inside in `fill`.
+  virtual void Box(float x1, float y1, float x2, float y2, int border, int fill) = 0;
+  // Circle, arc or sector of radius r around (x, y). `start` and `end` are in turns, clockwise
+  // on the screen from the positive x axis; both 0 give the whole circle. `filled` fills the
+  // disc or sector in `fill`.
+  virtual void Circle(float x, float y, float r, int color, float start, float end, bool filled,
+                      int fill) = 0;
+  virtual void Polyline(const std::vector<Point>& points, int color) = 0;
+  virtual void Polygon(const std::vector<Point>& points, int color, int fill) = 0;
+  // Text with its cell's top-left at (x, y), magnified by whole factors across and down, in the
+  // current font.
+  virtual void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) = 0;
+  virtual void Clear() = 0;
+
+  // Font and line width, kept until changed.
+  virtual void SetFontName(const std::string& name) { font_.name = name; }
+  virtual void SetFontSize(float size) { font_.size = size; }
+  virtual void SetFontBold(bool on) { font_.bold = on; }
+  virtual void SetFontItalic(bool on) { font_.italic = on; }
+  virtual void SetDrawWidth(int width) { width_ = width; }
+  const FontState& font() const { return font_; }
+  int GetDrawWidth() const { return width_; }
+
+  // The next key as a one-character text, "" when none is waiting. Returns at once (the window
+  // waits briefly for events so that a waiting program costs no CPU). Throws ProgramEnd when the
+  // window has been closed.
+  virtual std::string PollKey() = 0;
+  // Waits `ms` milliseconds.
+  virtual void Pause(int ms) = 0;
+  // The clock as "hh:mm:ss".
+  virtual std::string Clock() = 0;
+  // Keeps the window alive, drawing nothing more, until it is closed; then throws ProgramEnd.
+  [[noreturn]] virtual void WaitForClose() = 0;
+
+ protected:
+  FontState font_;
+  int width_ = 1;
+};
+
+}  // namespace orvelle

@@ -1,0 +1,193 @@
+#include "platform/recording_device.h"
+
+#include <cstdio>
+
+#include "platform/error.h"
+#include "platform/text.h"
+
+namespace orvelle {
+namespace {
+
+std::string Num(float v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
+  return buf;
+}
+
+std::string Json(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20 || u == 0x7F) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", u);
+      out += buf;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+std::string DrawCall::ToString() const {
+  const std::string w = " width=" + std::to_string(width);
+  if (op == "line") {
+    return "line x1=" + Num(x1) + " y1=" + Num(y1) + " x2=" + Num(x2) + " y2=" + Num(y2) +
+           " color=" + std::to_string(color) + w;
+  }
+  if (op == "box") {
+    return "box x1=" + Num(x1) + " y1=" + Num(y1) + " x2=" + Num(x2) + " y2=" + Num(y2) +
+           " border=" + std::to_string(color) + " fill=" + std::to_string(fill) + w;
+  }
+  if (op == "circle") {
+    return "circle x=" + Num(x1) + " y=" + Num(y1) + " r=" + Num(r) + " color=" +
+           std::to_string(color) + " start=" + Num(start) + " end=" + Num(end) +
+           " filled=" + std::to_string(filled ? 1 : 0) + " fill=" + std::to_string(fill) + w;
+  }
+  if (op == "polyline" || op == "polygon") {
+    std::string pts;
+    for (const auto& p : points) pts += (pts.empty() ? "" : ";") + Num(p.x) + "," + Num(p.y);
+    std::string line = op + " points=" + pts + " color=" + std::to_string(color);
+    if (op == "polygon") line += " fill=" + std::to_string(fill);
+    return line + w;
+  }
+  if (op == "text") {
+    return "text x=" + Num(x1) + " y=" + Num(y1) + " sx=" + std::to_string(scaleX) +
+           " sy=" + std::to_string(scaleY) + " color=" + std::to_string(color) +
+           " font=" + Json(font.name) + " size=" + Num(font.size) +
+           " bold=" + std::to_string(font.bold ? 1 : 0) +
+           " italic=" + std::to_string(font.italic ? 1 : 0) + " s=" + Json(s);
+  }
+  if (op == "font" || op == "key" || op == "clock") return op + " s=" + Json(s);
+  if (op == "fontsize") return "fontsize size=" + Num(font.size);
+  if (op == "clear" || op == "maximize") return op;
+  return op + " value=" + std::to_string(value);
+}
+
+void RecordingDevice::SetKeys(const std::string& keys) { SetKeyList(SplitChars(keys)); }
+
+void RecordingDevice::SetKeyList(std::vector<std::string> keys) {
+  keys_ = std::move(keys);
+  nextKey_ = 0;
+}
+
+std::vector<DrawCall> RecordingDevice::Calls(const std::string& op) const {
+  std::vector<DrawCall> out;
+  for (const auto& c : log_) {
+    if (c.op == op) out.push_back(c);
+  }
+  return out;
+}
+
+void RecordingDevice::Record(DrawCall call) {
+  call.width = width_;
+  call.font = font_;
+  log_.push_back(std::move(call));
+  if (onDraw_) onDraw_(log_.back());
+}
+
+void RecordingDevice::SetMapMode(int mode) { Record({.op = "mapmode", .value = mode}); }
+void RecordingDevice::MaximizeWindow() { Record({.op = "maximize"}); }
+
+void RecordingDevice::Line(float x1, float y1, float x2, float y2, int color) {
+  Record({.op = "line", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
+}
+
+void RecordingDevice::Box(float x1, float y1, float x2, float y2, int border, int fill) {
+  Record({.op = "box", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
+}
+
+void RecordingDevice::Circle(float x, float y, float r, int color, float start, float end,
+                             bool filled, int fill) {
+  Record({.op = "circle", .x1 = x, .y1 = y, .r = r, .start = start, .end = end,
+          .filled = filled, .color = color, .fill = fill});
+}
+
+void RecordingDevice::Polyline(const std::vector<Point>& points, int color) {
+  Record({.op = "polyline", .color = color, .points = points});
+}
+
+void RecordingDevice::Polygon(const std::vector<Point>& points, int color, int fill) {
+  Record({.op = "polygon", .color = color, .fill = fill, .points = points});
+}
+
+void RecordingDevice::Text(float x, float y, int scaleX, int scaleY, int color,
+                           const std::string& s) {
+  Record({.op = "text", .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY,
+          .s = s});
+}
+
+void RecordingDevice::Clear() { Record({.op = "clear"}); }
+
+void RecordingDevice::SetFontName(const std::string& name) {
+  Device::SetFontName(name);
+  Record({.op = "font", .s = name});
+}
+
+void RecordingDevice::SetFontSize(float size) {
+  Device::SetFontSize(size);
+  Record({.op = "fontsize"});
+}
+
+void RecordingDevice::SetFontBold(bool on) {
+  Device::SetFontBold(on);
+  Record({.op = "bold", .value = on ? 1 : 0});
+}
+
+void RecordingDevice::SetFontItalic(bool on) {
+  Device::SetFontItalic(on);
+  Record({.op = "italic", .value = on ? 1 : 0});
+}
+
+void RecordingDevice::SetDrawWidth(int width) {
+  Device::SetDrawWidth(width);
+  Record({.op = "width", .value = width});
+}
+
+std::string RecordingDevice::PollKey() {
+  if (nextKey_ >= keys_.size()) throw ProgramEnd{};
+  if (onKeyWait_) onKeyWait_();
+  const std::string key = keys_[nextKey_++];
+  if (!key.empty()) {
+    ++keysRead_;
+    Record({.op = "key", .s = key});
+  }
+  return key;
+}
+
+void RecordingDevice::Pause(int ms) { Record({.op = "pause", .value = ms}); }
+
+std::string RecordingDevice::Clock() {
+  Record({.op = "clock", .s = clock_});
+  return clock_;
+}
+
+void RecordingDevice::WaitForClose() {
+  // Keys pressed on a screen that waits for its window to close change nothing.
+  while (true) PollKey();
+}
+
+std::string DecodeKeyScript(const std::string& script) {
+  std::string keys;
+  for (size_t i = 0; i < script.size(); ++i) {
+    if (script[i] == '\\' && i + 1 < script.size()) {
+      const char next = script[i + 1];
+      const char* decoded = next == 'r' ? "\r" : next == 'b' ? "\b" : next == 'f' ? "\f"
+                            : next == '\\' ? "\\" : nullptr;
+      if (decoded) {
+        keys += decoded;
+        ++i;
+        continue;
+      }
+    }
+    keys += script[i];
+  }
+  return keys;
+}
+
+}  // namespace orvelle
