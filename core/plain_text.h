@@ -1,0 +1,18 @@
+// The plain text drawer of menus, prompts and the number field: one full-width character per
+// 16-unit cell, in the current font with bold on.
+#pragma once
+
+#include "core/shared.h"
+
+namespace orvelle {
+
+// glyph: a half-width character becomes its full-width form through the two conversion tables.
+void ToFullWidthChar(Machine& m);
+// strArg without its half-width spaces.
+void RemoveSpaces(Machine& m);
+// Draws the characters of strArg from drawX; charPenX = the x after the last cell.
+void DrawChars(Machine& m);
+// Draws drawText one character at a time from drawX; drawX = the x after the last cell.
+void DrawText(Machine& m);
+
+}  // namespace orvelle
