@@ -1,0 +1,28 @@
+// Text measuring: a text is as wide as the pen moves when it is drawn, so it is drawn below the
+// screen and the pen read.
+#include "core/measure.h"
+
+#include <string>
+
+#include "notation/markup.h"
+
+namespace orvelle {
+
+void MeasureMarkedText(Machine& m) {
+  // Kept per call: a fraction in the text measures its parts through here again.
+  const float x = m.drawX;
+  const float y = m.drawY;
+  const std::string text = m.strArg;
+
+  m.drawX = 0;
+  m.drawY = 1800;
+  m.drawText = m.strArg;
+  DrawMarkupText(m);
+  m.textWidth = m.drawX;
+
+  m.drawX = x;
+  m.drawY = y;
+  m.strArg = text;
+}
+
+}  // namespace orvelle
