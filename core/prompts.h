@@ -1,0 +1,29 @@
+// The prompts of the lower part of the screen: the key wait between the steps of a lesson, the
+// next-step prompt that ends a drill pass, the sub-menu line and the main menu's number prompt.
+#pragma once
+
+#include "core/shared.h"
+
+namespace orvelle {
+
+// A bar with "何かキーを押して下さい。" until any key; keyText = the key. drawColor and the line
+// width are given back as they were.
+void WaitAnyKey(Machine& m);
+// A box with "次のステップは１を入力。" and the number field; enteredValue = the number (1 ends a
+// drill). The line width is given back; drawColor is left at 0 or 5.
+void NextStepPrompt(Machine& m);
+// drawText at (16, 666) in colour 0, then the number field; enteredValue = the number. The text
+// stays until ClearBottomStrip.
+void PromptBottomAndReadNumber(Machine& m);
+// Erases the bottom strip (0, 657)-(992, 720).
+void ClearBottomStrip(Machine& m);
+// drawText in colour 5 ending 80 left of the field, then the number field; enteredValue = the
+// number.
+void PromptAndReadNumber(Machine& m);
+// Erases the main menu's prompt line and the field.
+void EraseEntryLine(Machine& m);
+// A bar with drawText until any key; keyText = the key. drawColor and the line width are given
+// back as they were.
+void ShowMessageUntilKey(Machine& m);
+
+}  // namespace orvelle

@@ -1,0 +1,159 @@
+#include "core/prompts.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/machine.h"
+
+namespace orvelle {
+namespace {
+
+using test::Bench;
+
+std::string Joined(const std::vector<DrawCall>& texts) {
+  std::string s;
+  for (const auto& t : texts) s += t.s;
+  return s;
+}
+
+// "x1,y1-x2,y2 border/fill wWidth" of a box.
+std::string Box(const DrawCall& b) {
+  const auto n = [](float v) { return std::to_string(static_cast<int>(v)); };
+  return n(b.x1) + "," + n(b.y1) + "-" + n(b.x2) + "," + n(b.y2) + " " + std::to_string(b.color) +
+         "/" + std::to_string(b.fill) + " w" + std::to_string(b.width);
+}
+
+std::vector<std::string> Boxes(const Bench& b) {
+  std::vector<std::string> out;
+  for (const auto& c : b.Calls("box")) out.push_back(Box(c));
+  return out;
+}
+
+TEST(WaitAnyKey, BarUntilAnyKeyThenErased) {
+  Bench b("\x1b");  // any key, also one the number field would ignore
+  b.device.SetDrawWidth(5);
+  b.m.drawColor = 7;
+  b.device.ClearLog();
+  WaitAnyKey(b.m);
+  const auto boxes = Boxes(b);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0], "96,657-400,693 13/4 w3");
+  EXPECT_EQ(boxes[1], "0,657-400,693 15/15 w3");
+  const auto texts = b.Texts();
+  EXPECT_EQ(Joined(texts), "何かキーを押して下さい。");
+  EXPECT_EQ(texts[0].x1, 128);
+  EXPECT_EQ(texts[0].y1, 666);
+  EXPECT_EQ(texts[0].color, 9);
+  EXPECT_EQ(b.m.keyText, "\x1b");
+  // The caller's colour and width come back.
+  EXPECT_EQ(b.m.drawColor, 7);
+  EXPECT_EQ(b.device.GetDrawWidth(), 5);
+  EXPECT_EQ(b.m.drawText, "");
+}
+
+TEST(WaitAnyKey, TextIsDrawnOnceWhilePolling) {
+  Bench b;
+  b.device.SetKeyList({"", "", "", "k"});
+  WaitAnyKey(b.m);
+  EXPECT_EQ(b.Texts().size(), 12u);
+  EXPECT_EQ(b.m.keyText, "k");
+}
+
+TEST(NextStepPrompt, BoxTextFieldAndErase) {
+  Bench b("1\r");
+  b.device.SetDrawWidth(5);
+  b.m.drawColor = 7;
+  b.device.ClearLog();
+  NextStepPrompt(b.m);
+  EXPECT_EQ(b.m.enteredValue, 1);
+  const auto boxes = Boxes(b);
+  ASSERT_GE(boxes.size(), 3u);
+  EXPECT_EQ(boxes[0], "96,639-400,675 13/12 w2");
+  EXPECT_EQ(boxes[boxes.size() - 2], "1008,639-1168,666 15/15 w2");
+  EXPECT_EQ(boxes.back(), "96,639-400,675 15/15 w2");
+  const auto texts = b.Texts();
+  EXPECT_EQ(Joined(texts), "次のステップは１を入力。入力１");
+  EXPECT_EQ(texts[0].x1, 128);
+  EXPECT_EQ(texts[0].y1, 648);
+  EXPECT_EQ(texts[0].color, 9);
+  EXPECT_EQ(b.device.GetDrawWidth(), 5);  // the width comes back
+  EXPECT_EQ(b.m.drawColor, 5);            // the colour does not
+}
+
+TEST(NextStepPrompt, Values) {
+  const std::pair<const char*, float> cases[] = {{"1\r", 1}, {"2/2\r", 1}, {"\r", 0}, {"3\r", 3}};
+  for (const auto& [keys, value] : cases) {
+    Bench b(keys);
+    NextStepPrompt(b.m);
+    EXPECT_EQ(b.m.enteredValue, value) << keys;
+  }
+  Bench empty("\r");
+  NextStepPrompt(empty.m);
+  EXPECT_EQ(empty.m.drawColor, 0);
+}
+
+TEST(PromptBottomAndReadNumber, LineStaysFieldGoes) {
+  Bench b("4\r");
+  b.m.drawText = "①P62Q　②終了";
+  PromptBottomAndReadNumber(b.m);
+  EXPECT_EQ(b.m.enteredValue, 4);
+  const auto texts = b.Texts();
+  EXPECT_EQ(Joined(texts), "①Ｐ６２Ｑ　②終了入力４");
+  EXPECT_EQ(texts[0].x1, 16);
+  EXPECT_EQ(texts[0].y1, 666);
+  EXPECT_EQ(texts[0].color, 0);
+  for (const auto& box : Boxes(b)) {
+    EXPECT_EQ(box.find("0,657"), std::string::npos) << box;  // the strip is not erased
+  }
+  EXPECT_EQ(b.m.drawText, "");
+}
+
+TEST(ClearBottomStrip, FillsTheStrip) {
+  Bench b;
+  ClearBottomStrip(b.m);
+  EXPECT_EQ(Boxes(b), std::vector<std::string>{"0,657-992,720 15/15 w3"});
+}
+
+TEST(PromptAndReadNumber, TextEndsEightyLeftOfTheField) {
+  Bench b("2\r");
+  b.m.drawText = "abc";
+  PromptAndReadNumber(b.m);
+  const auto texts = b.Texts();
+  EXPECT_EQ(texts[0].x1, 1056 - 16 * 8);
+  EXPECT_EQ(texts[0].y1, 648);
+  EXPECT_EQ(texts[0].color, 5);
+  EXPECT_EQ(texts[2].x1, 1056 - 80 - 16);  // the last character's cell ends 80 left
+  EXPECT_EQ(b.m.enteredValue, 2);
+
+  Bench none("3\r");
+  none.m.drawText = "";
+  PromptAndReadNumber(none.m);
+  EXPECT_EQ(Joined(none.Texts()), "入力３");
+}
+
+TEST(EraseEntryLine, FillsThePromptLine) {
+  Bench b;
+  EraseEntryLine(b.m);
+  EXPECT_EQ(Boxes(b), std::vector<std::string>{"416,640-1472,690 15/15 w3"});
+}
+
+TEST(ShowMessageUntilKey, BarThenWholeStripErased) {
+  Bench b("x");
+  b.device.SetDrawWidth(1);
+  b.m.drawColor = 2;
+  b.device.ClearLog();
+  b.m.drawText = "OK";
+  ShowMessageUntilKey(b.m);
+  EXPECT_EQ(Boxes(b),
+            (std::vector<std::string>{"16,657-496,693 13/4 w3", "0,657-992,720 15/15 w3"}));
+  const auto texts = b.Texts();
+  EXPECT_EQ(Joined(texts), "ＯＫ");
+  EXPECT_EQ(texts[0].x1, 48);
+  EXPECT_EQ(texts[0].y1, 666);
+  EXPECT_EQ(texts[0].color, 9);
+  EXPECT_EQ(b.m.keyText, "x");
+  EXPECT_EQ(b.m.drawColor, 2);
+  EXPECT_EQ(b.device.GetDrawWidth(), 1);
+}
+
+}  // namespace
+}  // namespace orvelle
