@@ -125,6 +125,110 @@ struct Shared {
   float lineY = 0;        // y of the current line
   float afterX = 0;       // x after the last text
 
+  // --- Figures ---
+  float vertexX = 0;      // the vertex of an angle; a chord's first end; the arc's label point
+  float vertexY = 0;
+  float pointAX = 0;      // the point on an angle's first ray; a chord's second end
+  float pointAY = 0;
+  float pointBX = 0;      // the point on an angle's second ray
+  float pointBY = 0;
+  float pointCX = 0;      // a third figure point: an arrow's far end, a computed arc point
+  float pointCY = 0;
+  float swapRays = 0;     // one-shot: -1 exchanges the two rays; DrawEqualMarks' shift
+  std::string figureLabel;  // one-shot label of a figure element, in the mark-up
+  float labelOffsetX = 0;   // one-shot shift of the next figure label
+  float labelOffsetY = 0;
+  float labelDistance = 0;  // the label distance DrawPolygonFigure keeps for its labels
+  float markGap = 0;      // distance between equal marks
+  float rowPitch = 0;     // bulge of a dotted arc; row pitch of the column layout
+  float arcSide = 0;      // side of the chord a dotted arc lies on (> 0: right of P->Q)
+  float arcExtent = 0;    // one-shot: degrees of a partial dotted arc (<= 0: the whole half)
+  float arcAngleDeg = 0;  // parameter angle of ArcPointAtAngle, in degrees
+  float piValue = 0;      // 3.14159, the figures' pi
+  float rayAngleRad = 0;  // direction of a ray, radians counterclockwise from +x
+  float rayAngleDeg = 0;  // the same in degrees
+  float rayAngleA = 0;    // directions of an angle's two rays
+  float rayAngleB = 0;
+  float rayTurnA = 0;     // the same as fractions of a turn for the circle primitive
+  float rayTurnB = 0;
+  float bisectorAngle = 0;  // direction of the angle's bisector (or an angle's size)
+  std::string angleText;  // an angle's size in degrees, as text
+  float gridOriginX = 0;  // top-left corner of a grid, a stick row or a graph plane
+  float gridOriginY = 0;
+  float gridCols = 0;     // columns of a grid
+  float cellSize = 0;     // side of a grid cell
+  float gridBaseX = 0;    // origin of a grid's unit coordinates (bottom-left; the axes' cross)
+  float gridBaseY = 0;
+  float gridLeftX = 0;    // edges of the last grid or plane
+  float gridTopY = 0;
+  float gridRightX = 0;
+  float gridBottomY = 0;
+  float highlightMode = 0;  // colour of the highlighted match-stick squares
+  float polygonVertexCount = 0;  // vertices of the polygon in polygonVertices
+  float figureSize = 0;   // side width of a polygon; font size of axis labels
+  float segX1 = 0;        // two points of a segment or line
+  float segY1 = 0;
+  float segX2 = 0;
+  float segY2 = 0;
+  float segX3 = 0;        // a third and fourth point, or working differences
+  float segY3 = 0;
+  float segX4 = 0;
+  float segY4 = 0;
+  float segPX = 0;        // a point computed on a line: the foot of a perpendicular
+  float segPY = 0;
+  float crossX = 0;       // where two lines cross
+  float crossY = 0;
+  float slope1 = 0;       // slopes and intercepts of FindLineIntersection (1000: vertical)
+  float intercept1 = 0;
+  float slope2 = 0;
+  float intercept2 = 0;
+  float radicand = 0;     // SimplifyRoot: the number under the root; its square-free part
+  float rootFactor = 0;   // the factor taken out of the root
+  float givenRadicand = 0;
+  float trialDivisor = 0;
+  std::string radicalPartText;    // SimplifyRoot's texts
+  std::string rootFactorText;
+  std::string simplifiedRootText;
+  std::string givenRootText;
+  std::string remainingRootText;
+  float factorNumber = 0;  // FactorizeNumber: the number to factor
+  float factorCount = 0;   // the number of distinct small primes found
+  float axisXStep = 0;    // graph value of one grid cell, along x and y
+  float axisYStep = 0;
+  float axisXMin = 0;     // ranges of the graph plane (grid-line indices after DrawAxes)
+  float axisXMax = 0;
+  float axisYMin = 0;
+  float axisYMax = 0;
+  float hideAxisNumbers = 0;  // -1: DrawAxes writes no numbers (one call)
+  float workValue = 0;    // a tick's whole part; the x step of a curve
+  float tenthsDigit = 0;  // a tick's tenths
+  std::string intPartText;  // texts of a tick's whole part and tenths
+  std::string tenthsText;
+  float pointValueX = 0;  // a point of the graph plane, in graph values
+  float pointValueY = 0;
+  float pointRadius = 0;  // radius of a plotted point's disc
+  float plotLabelDX = 0;  // one-shot shift of a plotted point's or graph's label
+  float plotLabelDY = 0;
+  float plotScreenX = 0;  // the plotted point on the screen
+  float plotScreenY = 0;
+  float graphType = 0;    // 1 y=a/x, 2 y=ax^2, 3 y=ax+b, 4 ax+by=c
+  float graphA = 0;
+  float graphB = 0;
+  float graphC = 0;
+  float plotX = 0;        // the current point of a curve
+  float plotY = 0;
+  std::string columnOpText;  // the operator in front of a column calculation's second row
+  float answerX = 0;      // x at which a column calculation's answer row starts
+  float arrowReverse = 0;   // one-shot: -1 puts the arrow head at the first end
+  float arrowBothEnds = 0;  // one-shot: 2 puts heads at both ends
+  float legStartX = 0;    // the two ends of a right triangle's hypotenuse
+  float legStartY = 0;
+  float legEndX = 0;
+  float legEndY = 0;
+  std::string legLabelFlags;  // "y" in place 1 / 2: label the horizontal / vertical leg
+  std::string amountLetter;   // a text of an amount; the horizontal leg's length
+  std::string legLabelY;      // the vertical leg's length
+
   // --- Shared arrays, each 0..bound ---
   Array<std::string, 40> signText;  // texts of auxNum; sign texts, letters, questions
   Array<float, 40> auxNum;          // auxiliary numbers of the lessons
