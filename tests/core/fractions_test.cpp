@@ -125,13 +125,6 @@ TEST(ComputeGcdLcm, AlwaysEndsWithFiniteValues) {
   }
 }
 
-TEST(FnRemainder, WholeNumberRemainder) {
-  EXPECT_EQ(FnRemainder(7, 3), 1);
-  EXPECT_EQ(FnRemainder(6, 3), 0);
-  EXPECT_EQ(FnRemainder(2, 5), 2);
-  EXPECT_EQ(FnRemainder(0, 4), 0);
-}
-
 void Add(Machine& m, float n1, float d1, float n2, float d2) {
   m.addNum1 = n1;
   m.addDen1 = d1;

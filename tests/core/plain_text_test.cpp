@@ -112,12 +112,6 @@ TEST(DrawText, SpaceTakesOneBlankCell) {
   EXPECT_EQ(b.m.strArg, "b");  // the last character taken
 }
 
-TEST(DrawText, FullWidthSpaceIsDrawnAsACharacter) {
-  Bench b;
-  Draw(b, "①　②");
-  EXPECT_EQ(Cells(b), "①@100,200 　@116,200 ②@132,200 ");
-}
-
 TEST(DrawText, TrailingCaretRaisesTheNextText) {
   Bench b;
   Draw(b, "2^");
@@ -135,15 +129,6 @@ TEST(DrawText, EmptyTextDrawsNothing) {
   EXPECT_EQ(b.m.drawX, 77);
 }
 
-TEST(DrawText, KeepsTheFontAndSwitchesBoldOn) {
-  Bench b;
-  b.device.SetFontBold(false);
-  Draw(b, "1");
-  EXPECT_EQ(b.device.font().name, "ｺﾞｼｯｸ");
-  EXPECT_EQ(b.device.font().size, 16);
-  EXPECT_TRUE(b.device.font().bold);  // left on
-}
-
 TEST(DrawChars, ClosesUpAroundSpaces) {
   Bench b;
   b.m.strArg = " a b ";
@@ -156,19 +141,6 @@ TEST(DrawChars, ClosesUpAroundSpaces) {
   EXPECT_EQ(b.m.drawX, 50);  // DrawChars gives its end in charPenX only
   EXPECT_EQ(b.m.strArg, "ab");
   EXPECT_EQ(b.Texts()[0].color, 5);
-}
-
-TEST(ToFullWidthChar, ConvertsOneCharacter) {
-  Bench b;
-  const std::pair<const char*, const char*> cases[] = {
-      {" ", "　"}, {"0", "０"}, {"9", "９"}, {"A", "Α"},  {"Z", "Ｚ"}, {"x", "χ"},   {"y", "ｙ"},
-      {"w", "ｗ"}, {"z", "z"},  {"!", "√"},  {"$", "≡"},  {"@", "±"},  {"&", "π"},   {"'", "∠"},
-      {"[", "≦"},  {"]", "≧"},  {"%", "°"},  {":", "："}, {",", "，"}, {"１", "１"}, {"", ""}};
-  for (const auto& [in, out] : cases) {
-    b.m.glyph = in;
-    ToFullWidthChar(b.m);
-    EXPECT_EQ(b.m.glyph, out) << in;
-  }
 }
 
 TEST(RemoveSpaces, RemovesOnlyHalfWidthSpaces) {
