@@ -229,6 +229,10 @@ struct Shared {
   std::string amountLetter;   // a text of an amount; the horizontal leg's length
   std::string legLabelY;      // the vertical leg's length
 
+  // --- Orvelle, section 1 ---
+  float tableRightY = 0;       // y of the current line of the stick table's expression column
+  float tableRightAfterX = 0;  // x just after the last text of that column
+
   // --- Shared arrays, each 0..bound ---
   Array<std::string, 40> signText;  // texts of auxNum; sign texts, letters, questions
   Array<float, 40> auxNum;          // auxiliary numbers of the lessons

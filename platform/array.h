@@ -5,6 +5,7 @@
 #include <cmath>
 #include <source_location>
 #include <type_traits>
+#include <utility>
 
 #include "platform/error.h"
 
@@ -25,7 +26,9 @@ struct Index {
       // range.
       value = (std::isfinite(n) && n > -1e9 && n < 1e9) ? static_cast<int>(n) : -1;
     } else {
-      value = (n >= -1000000000 && n <= 1000000000) ? static_cast<int>(n) : -1;
+      value = (std::cmp_greater_equal(n, -1000000000) && std::cmp_less_equal(n, 1000000000))
+                  ? static_cast<int>(n)
+                  : -1;
     }
   }
 };

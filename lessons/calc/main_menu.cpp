@@ -1,12 +1,18 @@
 #include "lessons/calc/main_menu.h"
 
+#include "lessons/common/main_menu.h"
+
 namespace orvelle::calc {
 
 void ShowMainMenu(Machine& m) {
-  m.entryX = 1056;
-  m.entryY = 648;
-  m.device.Clear();
-  // The sections are still to come: the menu has only its last item, which ends the program.
+  RunMainMenu(m, {
+                     {"1　項,係数,同類項計算", {}},
+                     {"2　1次式の加減", {}},
+                     {"3　1次式と数の乗除", {}},
+                     {"4　P80(基本の問題)", {}},
+                     {"5　", {}},
+                     {"6　終了", {}},
+                 });
 }
 
 }  // namespace orvelle::calc

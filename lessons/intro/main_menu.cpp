@@ -1,12 +1,19 @@
 #include "lessons/intro/main_menu.h"
 
+#include "lessons/common/main_menu.h"
+#include "lessons/intro/letter_use.h"
+
 namespace orvelle::intro {
 
 void ShowMainMenu(Machine& m) {
-  m.entryX = 1056;
-  m.entryY = 648;
-  m.device.Clear();
-  // The sections are still to come: the menu has only its last item, which ends the program.
+  RunMainMenu(m, {
+                     {"1　文字の使用", LetterUseSection},
+                     {"2　式の表し方", {}},
+                     {"3　数量の表し方、よみ方", {}},
+                     {"4　式の値", {}},
+                     {"5　P72(基本の問題)", {}},
+                     {"6　終了", {}},
+                 });
 }
 
 }  // namespace orvelle::intro

@@ -1,0 +1,87 @@
+// The main menu the three programs share, walked by key scripts.
+#include "lessons/common/main_menu.h"
+
+#include <gtest/gtest.h>
+
+#include "../../support/machine.h"
+#include "../../support/screen.h"
+#include "lessons/apply/main_menu.h"
+#include "lessons/calc/main_menu.h"
+#include "lessons/intro/main_menu.h"
+
+namespace orvelle {
+namespace {
+
+using test::DrewMarkup;
+using test::ProgramRun;
+
+int MenusDrawn(const RecordingDevice& d) {
+  int n = 0;
+  for (const auto& c : d.log()) {
+    if (c.op == "box" && c.x1 == 22 && c.y1 == 10 && c.x2 == 1342 && c.y2 == 610 && c.color == 15 &&
+        c.fill == 10) {
+      ++n;
+    }
+  }
+  return n;
+}
+
+TEST(MainMenu, DrawsTitleItemsAndPromptThenEndsOnTheLastItem) {
+  ProgramRun run("Orvelle", intro::ShowMainMenu, "6\r");
+  const auto& log = run.device.log();
+  EXPECT_EQ(MenusDrawn(run.device), 1);
+  EXPECT_TRUE(DrewMarkup(log, 264, 30, 15, "＜Orvelle　メニュー＞"));
+  const char* items[] = {"1　文字の使用", "2　式の表し方",      "3　数量の表し方、よみ方",
+                         "4　式の値",     "5　P72(基本の問題)", "6　終了"};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_TRUE(DrewMarkup(log, 44, 120 + 60.0f * i, i % 2 == 0 ? 13 : 15, items[i])) << i;
+  }
+  // The prompt in the plain drawer, 240 left of the field.
+  const auto texts = run.device.Texts();
+  const auto prompt =
+      std::find_if(texts.begin(), texts.end(), [](const DrawCall& c) { return c.s == "番"; });
+  ASSERT_NE(prompt, texts.end());
+  EXPECT_EQ(prompt->x1, 816);
+  EXPECT_EQ(prompt->y1, 648);
+  EXPECT_EQ(prompt->color, 0);
+  // Nothing is drawn after the last item is chosen but the erased prompt line.
+  EXPECT_EQ(log.back().op, "box");
+  EXPECT_EQ(run.m.entryX, 1056);
+  EXPECT_EQ(run.m.entryY, 648);
+}
+
+TEST(MainMenu, ChoicesOutOfRangeDrawTheMenuAgain) {
+  ProgramRun run("Orvelle", intro::ShowMainMenu, "0\r-2\r7\r1/2\r\r6\r");
+  EXPECT_EQ(MenusDrawn(run.device), 6);
+  EXPECT_FALSE(test::ShowedErrorScreen(run.device.log()));
+}
+
+TEST(MainMenu, FractionsCountByTheirValue) {
+  // 12/2 is 6: the program ends at once, with keys still unread.
+  ProgramRun ends("Orvelle", intro::ShowMainMenu, "12/2\r1\r");
+  EXPECT_EQ(MenusDrawn(ends.device), 1);
+  EXPECT_TRUE(ends.device.KeysLeft());
+  // 11/2 is 5.5: its whole part, item 5, not the last item.
+  ProgramRun five("Orvelle", intro::ShowMainMenu, "11/2\r");
+  EXPECT_EQ(MenusDrawn(five.device), 2);
+  // 2/2 opens section 1, whose aims stand on the cleared window.
+  ProgramRun one("Orvelle", intro::ShowMainMenu, "2/2\r");
+  EXPECT_TRUE(DrewMarkup(one.device.log(), 44, 240, 3, "<めあて>"));
+}
+
+TEST(MainMenu, EachProgramHasItsTitleAndItems) {
+  ProgramRun calc("Orvelle Calc", calc::ShowMainMenu, "5\r6\r");
+  EXPECT_TRUE(DrewMarkup(calc.device.log(), 264, 30, 15, "＜Orvelle Calc　メニュー＞"));
+  EXPECT_TRUE(DrewMarkup(calc.device.log(), 44, 240, 13, "3　1次式と数の乗除"));
+  EXPECT_EQ(MenusDrawn(calc.device), 2);  // the blank item 5 brings the menu back
+  EXPECT_FALSE(calc.device.KeysLeft());
+
+  ProgramRun apply("Orvelle Apply", apply::ShowMainMenu, "6\r13/2\r7\r");
+  EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 480, 13, "7　終了"));
+  EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 420, 15, "6　"));
+  EXPECT_EQ(MenusDrawn(apply.device), 3);  // 6.5 selects the blank item 6, not the end
+  EXPECT_FALSE(apply.device.KeysLeft());
+}
+
+}  // namespace
+}  // namespace orvelle
