@@ -166,20 +166,6 @@ TEST(DrawAngleLabel, OneShotInputsAreCleared) {
   EXPECT_EQ(a.m.pointBX, 300);
 }
 
-TEST(DrawAngleLabel, OffsetsMoveTheLabel) {
-  Angle plain, moved;
-  for (Angle* a : {&plain, &moved}) {
-    a->Set(400, 300, 300, 300, 500, 300);
-    a->m.figureLabel = "3m";
-  }
-  moved.m.labelOffsetX = 7;
-  moved.m.labelOffsetY = -9;
-  DrawAngleLabel(plain.m);
-  DrawAngleLabel(moved.m);
-  EXPECT_NEAR(moved.m.drawX, plain.m.drawX + 7, 1e-3);
-  EXPECT_NEAR(moved.m.drawY, plain.m.drawY - 9, 1e-3);
-}
-
 TEST(DrawAngleLabel, LabelModeOneUsesTheLabelDrawer) {
   Angle markup, compact;
   compact.m.labelMode = 1;
