@@ -233,6 +233,9 @@ struct Shared {
   float tableRightY = 0;       // y of the current line of the stick table's expression column
   float tableRightAfterX = 0;  // x just after the last text of that column
 
+  // --- Orvelle, sections 3 to 5 ---
+  float lastPick = 0;  // last accepted speed or radius pick; lives for the whole run
+
   // --- Shared arrays, each 0..bound ---
   Array<std::string, 40> signText;  // texts of auxNum; sign texts, letters, questions
   Array<float, 40> auxNum;          // auxiliary numbers of the lessons

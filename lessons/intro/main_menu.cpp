@@ -2,6 +2,7 @@
 
 #include "lessons/common/main_menu.h"
 #include "lessons/intro/letter_use.h"
+#include "lessons/intro/quantities.h"
 
 namespace orvelle::intro {
 
@@ -9,7 +10,7 @@ void ShowMainMenu(Machine& m) {
   RunMainMenu(m, {
                      {"1　文字の使用", LetterUseSection},
                      {"2　式の表し方", {}},
-                     {"3　数量の表し方、よみ方", {}},
+                     {"3　数量の表し方、よみ方", ShowQuantitiesMenu},
                      {"4　式の値", {}},
                      {"5　P72(基本の問題)", {}},
                      {"6　終了", {}},
