@@ -1,0 +1,338 @@
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/fonts.h"
+#include "platform/recording_device.h"
+#include "platform/text.h"
+
+namespace orvelle {
+namespace {
+
+constexpr double kTurn = 2 * M_PI;
+// Synthetic styles for a face that has none: the slant of an oblique (about 11 degrees), and
+// the pen that thickens every stroke of a bold, in ems of the glyph (the amount a bold face
+// usually adds to a stem). Both work in the glyph's own stretched space, so a text magnified
+// 1 × 3 looks like a bold text magnified 1 × 3, not like one smeared downwards.
+constexpr double kSlant = 0.2;
+constexpr double kBoldPen = 0.045;
+// Shapes drawn in the background colour erase: their pen is this many pixels wider, so that every
+// pixel an antialiased edge of the shape they cover touched is covered whole (its far corner lies
+// up to 1.42 pixels beyond the edge).
+constexpr double kEraseWidening = 3;
+constexpr int kBackground = 15;
+
+// The code point at s[i], moving i past it; malformed bytes give U+FFFD.
+char32_t NextCodePoint(const std::string& s, size_t& i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+  char32_t c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : extra == 1 ? b & 0x1F : b;
+  if (b >= 0x80 && extra == 0) {
+    ++i;
+    return 0xFFFD;
+  }
+  ++i;
+  for (; extra > 0; --extra) {
+    if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
+    c = (c << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+    ++i;
+  }
+  return c;
+}
+
+}  // namespace
+
+Canvas::Canvas(double scale)
+    : scale_(scale > 0 ? scale : 1),
+      width_(static_cast<int>(std::lround(kScreenWidth * scale_))),
+      height_(static_cast<int>(std::lround(kScreenHeight * scale_))),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
+      cr_(cairo_create(surface_)) {
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+  cairo_set_font_options(cr_, options);
+  cairo_font_options_destroy(options);
+  SetColor(kBackground);
+  cairo_paint(cr_);
+  damage_ = {0, 0, width_, height_};
+}
+
+Canvas::~Canvas() {
+  cairo_destroy(cr_);
+  cairo_surface_destroy(surface_);
+}
+
+void Canvas::SetColor(int color) {
+  const Rgb c = PaletteColor(color);
+  cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+void Canvas::SetLineWidth(int width) {
+  lineWidth_ = std::max(1.0, std::round(width * scale_));
+  cairo_set_line_width(cr_, lineWidth_);
+}
+
+double Canvas::Snap(double v) const {
+  // An odd number of pixels is centred on a pixel's middle, an even one on a pixel's edge.
+  return static_cast<long>(lineWidth_) % 2 == 1 ? std::floor(v) + 0.5 : std::round(v);
+}
+
+void Canvas::Damage(double x0, double y0, double x1, double y1) {
+  PixelRect r{std::max(0, static_cast<int>(std::floor(x0)) - 1),
+              std::max(0, static_cast<int>(std::floor(y0)) - 1),
+              std::min(width_, static_cast<int>(std::ceil(x1)) + 1),
+              std::min(height_, static_cast<int>(std::ceil(y1)) + 1)};
+  if (r.empty()) return;
+  if (damage_.empty()) {
+    damage_ = r;
+  } else {
+    damage_ = {std::min(damage_.x0, r.x0), std::min(damage_.y0, r.y0), std::max(damage_.x1, r.x1),
+               std::max(damage_.y1, r.y1)};
+  }
+}
+
+void Canvas::DamagePath(double margin) {
+  double x0, y0, x1, y1;
+  cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+  Damage(x0 - margin, y0 - margin, x1 + margin, y1 + margin);
+}
+
+PixelRect Canvas::TakeDamage() {
+  const PixelRect r = damage_;
+  damage_ = {};
+  return r;
+}
+
+double Canvas::Pen(int width, bool erasing) {
+  SetLineWidth(width);
+  const double pen = lineWidth_ + (erasing ? kEraseWidening : 0);
+  cairo_set_line_width(cr_, pen);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  return pen;
+}
+
+void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) {
+  const double pen = Pen(width, color == kBackground);
+  double ax = x1 * scale_, ay = y1 * scale_, bx = x2 * scale_, by = y2 * scale_;
+  if (ax == bx) ax = bx = Snap(ax);
+  if (ay == by) ay = by = Snap(ay);
+  cairo_new_path(cr_);
+  cairo_move_to(cr_, ax, ay);
+  cairo_line_to(cr_, bx, by);
+  DamagePath(pen / 2);
+  SetColor(color);
+  cairo_stroke(cr_);
+}
+
+void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+  SetLineWidth(width);
+  const double l = Snap(std::min(x1, x2) * scale_), r = Snap(std::max(x1, x2) * scale_);
+  const double t = Snap(std::min(y1, y2) * scale_), b = Snap(std::max(y1, y2) * scale_);
+  const double half = lineWidth_ / 2;
+  // The border is centred on the box's edges; inside it, the fill. Edges fall on whole pixels.
+  Damage(l - half, t - half, r + half, b + half);
+  cairo_new_path(cr_);
+  cairo_rectangle(cr_, l - half, t - half, r - l + lineWidth_, b - t + lineWidth_);
+  SetColor(border);
+  cairo_fill(cr_);
+  if (border != fill && r - l > lineWidth_ && b - t > lineWidth_) {
+    cairo_rectangle(cr_, l + half, t + half, r - l - lineWidth_, b - t - lineWidth_);
+    SetColor(fill);
+    cairo_fill(cr_);
+  }
+}
+
+void Canvas::Circle(float x, float y, float r, int color, float start, float end, bool filled,
+                    int fill, int width) {
+  const bool whole = start == 0 && end == 0;
+  if (r <= 0 || (!whole && start == end)) return;
+  const double pen = Pen(width, color == kBackground && (!filled || fill == kBackground));
+  const double cx = x * scale_, cy = y * scale_, radius = r * scale_;
+  const double outer = radius + pen / 2, inner = radius - pen / 2;
+  Damage(cx - outer, cy - outer, cx + outer, cy + outer);
+  cairo_new_path(cr_);
+  if (whole) {
+    // The outline is a ring filled between its two edges (cheaper than stroking the circle: the
+    // number field's cursor is drawn and erased on every pass of its key loop).
+    if (filled && fill != color && inner > 0) {
+      cairo_arc(cr_, cx, cy, radius, 0, kTurn);
+      SetColor(fill);
+      cairo_fill(cr_);
+    }
+    cairo_arc(cr_, cx, cy, outer, 0, kTurn);
+    cairo_close_path(cr_);
+    if (!(filled && fill == color) && inner > 0) {
+      cairo_new_sub_path(cr_);
+      cairo_arc_negative(cr_, cx, cy, inner, kTurn, 0);
+      cairo_close_path(cr_);
+    }
+    SetColor(color);
+    cairo_fill(cr_);
+    return;
+  }
+  // Angles grow clockwise on the screen, as cairo's do with y downwards.
+  if (filled) cairo_move_to(cr_, cx, cy);
+  cairo_arc(cr_, cx, cy, radius, start * kTurn, end * kTurn);
+  if (filled) {
+    cairo_close_path(cr_);
+    SetColor(fill);
+    cairo_fill_preserve(cr_);
+  }
+  SetColor(color);
+  cairo_stroke(cr_);
+}
+
+void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
+  if (points.empty()) return;
+  const double pen = Pen(width, color == kBackground);
+  cairo_new_path(cr_);
+  for (const Point& p : points) cairo_line_to(cr_, p.x * scale_, p.y * scale_);
+  DamagePath(pen / 2);
+  SetColor(color);
+  cairo_stroke(cr_);
+}
+
+void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int width) {
+  if (points.empty()) return;
+  const double pen = Pen(width, color == kBackground && fill == kBackground);
+  cairo_new_path(cr_);
+  for (const Point& p : points) cairo_line_to(cr_, p.x * scale_, p.y * scale_);
+  cairo_close_path(cr_);
+  DamagePath(pen / 2);
+  SetColor(fill);
+  cairo_fill_preserve(cr_);
+  SetColor(color);
+  cairo_stroke(cr_);
+}
+
+void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
+                  const FontState& font) {
+  if (s.empty() || !(font.size > 0)) return;
+  const double cellW = font.size * std::max(1, scaleX);
+  const int down = std::max(1, scaleY);
+  const double cellH = font.size * down;
+  const Face& face = FindFace(font.name, font.bold, font.italic);
+  const Face& gothic = FindFace("ゴシック", font.bold, font.italic);
+
+  struct Placed {
+    const Face* face;
+    unsigned long index;
+    double x;
+  };
+  std::vector<Placed> placed;
+  double pen = x;
+  for (size_t i = 0; i < s.size();) {
+    const size_t from = i;
+    char32_t c = NextCodePoint(s, i);
+    if (face.ellForL && c == U'l') c = U'\u2113';
+    const Face* f = &face;
+    Glyph g = face.Find(c);
+    if (!g.found && f != &gothic) {
+      // A character the face lacks comes from the Gothic face, which has the most.
+      const Glyph other = gothic.Find(c);
+      if (other.found) {
+        f = &gothic;
+        g = other;
+      }
+    }
+    const CellFit& fit = f->fit;
+    const double own = g.advance * fit.emAcross * cellW;
+    double advance = own, offset = 0;
+    if (fit.cellAdvance) {
+      advance = CharBytes(std::string_view(s).substr(from, i - from)) == 1 ? cellW / 2 : cellW;
+      offset = (advance - own) / 2;  // a glyph narrower or wider than its cell is centred in it
+    }
+    if (g.found) placed.push_back({f, g.index, pen + offset});
+    pen += advance;
+  }
+  // Text off the screen (measuring draws far below it) costs no outlines.
+  if (placed.empty() || pen + cellH < 0 || x - cellH > kScreenWidth || y + 2 * cellH < 0 ||
+      y - cellH > kScreenHeight) {
+    return;
+  }
+
+  SetColor(color);
+  for (const Placed& p : placed) {
+    const CellFit& fit = p.face->fit;
+    const double emX = fit.emAcross * cellW * scale_, emY = fit.emDown * cellH * scale_;
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, emX, 0, p.face->syntheticItalic ? -kSlant * emY : 0, emY, 0, 0);
+    cairo_set_font_face(cr_, p.face->face);
+    cairo_set_font_matrix(cr_, &m);
+    cairo_glyph_t glyph{p.index, p.x * scale_, (y + fit.BaselineAt(down) * cellH) * scale_};
+    cairo_new_path(cr_);
+    cairo_glyph_path(cr_, &glyph, 1);
+    if (p.face->syntheticBold) {
+      DamagePath(kBoldPen * std::max(emX, emY));
+      cairo_save(cr_);
+      cairo_scale(cr_, emX, emY);
+      cairo_set_line_width(cr_, kBoldPen);
+      cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+      cairo_fill_preserve(cr_);
+      cairo_stroke(cr_);
+      cairo_restore(cr_);
+    } else {
+      DamagePath(1);
+      cairo_fill(cr_);
+    }
+  }
+}
+
+void Canvas::Clear() {
+  SetColor(kBackground);
+  cairo_paint(cr_);
+  damage_ = {0, 0, width_, height_};
+}
+
+void Canvas::Draw(const DrawCall& c) {
+  if (c.op == "line") {
+    Line(c.x1, c.y1, c.x2, c.y2, c.color, c.width);
+  } else if (c.op == "box") {
+    Box(c.x1, c.y1, c.x2, c.y2, c.color, c.fill, c.width);
+  } else if (c.op == "circle") {
+    Circle(c.x1, c.y1, c.r, c.color, c.start, c.end, c.filled, c.fill, c.width);
+  } else if (c.op == "polyline") {
+    Polyline(c.points, c.color, c.width);
+  } else if (c.op == "polygon") {
+    Polygon(c.points, c.color, c.fill, c.width);
+  } else if (c.op == "text") {
+    Text(c.x1, c.y1, c.scaleX, c.scaleY, c.color, c.s, c.font);
+  } else if (c.op == "clear") {
+    Clear();
+  }
+}
+
+void Canvas::PaintScaled(const Canvas& other) {
+  cairo_surface_flush(other.surface_);
+  cairo_save(cr_);
+  cairo_scale(cr_, width_ / double(other.width_), height_ / double(other.height_));
+  cairo_set_source_surface(cr_, other.surface_, 0, 0);
+  cairo_paint(cr_);
+  cairo_restore(cr_);
+  damage_ = {0, 0, width_, height_};
+}
+
+const unsigned char* Canvas::data() const {
+  cairo_surface_flush(surface_);
+  return cairo_image_surface_get_data(surface_);
+}
+
+int Canvas::stride() const { return cairo_image_surface_get_stride(surface_); }
+
+Rgb Canvas::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
+  const auto* row = data() + static_cast<size_t>(y) * static_cast<size_t>(stride());
+  const uint32_t v = reinterpret_cast<const uint32_t*>(row)[x];
+  return {static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)};
+}
+
+bool Canvas::WritePng(const std::string& path) const {
+  cairo_surface_flush(surface_);
+  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace orvelle

@@ -1,0 +1,80 @@
+// The one rasteriser of the device calls: the window draws with it, and the recording device's
+// calls are rasterised with it to PNG, so both show the same pixels. It holds the 1440 x 900
+// logical screen at a whole-screen scale; drawing outside the screen is clipped.
+#pragma once
+
+#include <cairo.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/device.h"
+#include "platform/palette.h"
+
+namespace orvelle {
+
+struct DrawCall;
+
+// A rectangle of pixels, [x0, x1) × [y0, y1).
+struct PixelRect {
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  bool empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
+class Canvas {
+ public:
+  static constexpr int kScreenWidth = 1440;
+  static constexpr int kScreenHeight = 900;
+
+  // A canvas of `scale` pixels per logical unit, white to begin with.
+  explicit Canvas(double scale = 1);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  // The device's drawing calls, with the line width and font in force.
+  void Line(float x1, float y1, float x2, float y2, int color, int width);
+  void Box(float x1, float y1, float x2, float y2, int border, int fill, int width);
+  void Circle(float x, float y, float r, int color, float start, float end, bool filled, int fill,
+              int width);
+  void Polyline(const std::vector<Point>& points, int color, int width);
+  void Polygon(const std::vector<Point>& points, int color, int fill, int width);
+  void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
+            const FontState& font);
+  void Clear();
+  // Draws a call of the recording device's log; calls that draw nothing are ignored.
+  void Draw(const DrawCall& call);
+  // Covers the canvas with another canvas's picture, scaled to fit.
+  void PaintScaled(const Canvas& other);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  double scale() const { return scale_; }
+  // Pixels: 32 bits each, 0x00RRGGBB, rows `stride` bytes apart.
+  const unsigned char* data() const;
+  int stride() const;
+  Rgb Pixel(int x, int y) const;
+  bool WritePng(const std::string& path) const;
+
+  // The pixels drawn on since the last call (possibly unchanged ones), and forgets them.
+  PixelRect TakeDamage();
+
+ private:
+  void SetColor(int color);
+  void SetLineWidth(int width);
+  double Snap(double v) const;  // a stroke's centre, so that axis-parallel edges stay sharp
+  // Sets the pen for a stroke of `width` units, wider when it erases; gives it in pixels.
+  double Pen(int width, bool erasing);
+  void Damage(double x0, double y0, double x1, double y1);
+  void DamagePath(double margin);  // the current path's box and a margin
+
+  double scale_;
+  int width_;
+  int height_;
+  double lineWidth_ = 1;  // in pixels, at least 1
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+  PixelRect damage_;
+};
+
+}  // namespace orvelle

@@ -1,0 +1,231 @@
+#include "platform/fonts.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <tuple>
+
+namespace orvelle {
+namespace {
+
+// How each name's face is fitted into the cells. The Gothic face fills its cells exactly, as the
+// lessons' advances assume. The italic letters and the ell are drawn with factors the Gothic
+// face never sees (10 × 7 and 12 × 5 at size 8, 6 × 3 at size 16). Their ems are chosen so that a
+// letter is about two thirds as high as the Gothic digits beside it and stays inside its
+// advance. Their baselines put them on the digits' baseline: the lesson glyphs draw a letter 22
+// units above the pen at 10 × 7 beside digits 3 × 3 high (48 units, baseline 42.24 below the pen),
+// 16 above at 12 × 5 beside fraction digits 4 × 2 (baseline 28.16 below), and the label text 12
+// above at 7 × 4 beside digits 2 × 2 of size 15 (baseline 26.4 below).
+CellFit FitFor(const std::string& name) {
+  CellFit fit;
+  if (name == "Times New Roman") {
+    fit.emAcross = 0.625;
+    fit.emDown = 0.89;
+    fit.cellAdvance = false;
+    fit.baseline = (22 + 42.24) / (8 * 7);
+    fit.baselineByDown = {{5, (16 + 28.16) / (8 * 5)}, {4, (12 + 26.4) / (8 * 4)}};
+  } else if (name == "MT Extra") {
+    fit.emAcross = 0.6;
+    fit.emDown = 1.0;
+    fit.cellAdvance = false;
+    fit.baseline = 0.88;  // drawn at the pen like a Gothic glyph, so on the Gothic baseline
+  }
+  return fit;
+}
+
+struct Library {
+  FcConfig* config = nullptr;
+  bool loaded = false;
+  std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<Face>> faces;
+
+  Library() {
+    config = FcConfigCreate();
+    if (config &&
+        FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(FontConfigPath().c_str()),
+                             FcFalse) &&
+        FcConfigBuildFonts(config)) {
+      loaded = true;
+    } else {
+      std::fprintf(stderr, "fonts: cannot load %s; using the system's fonts\n",
+                   FontConfigPath().c_str());
+      if (config) FcConfigDestroy(config);
+      config = FcInitLoadConfigAndFonts();
+    }
+  }
+};
+
+Library& Lib() {
+  // Kept to the end of the process: the faces are shared by every canvas.
+  static Library* lib = new Library;
+  return *lib;
+}
+
+std::string GetString(FcPattern* p, const char* object) {
+  FcChar8* s = nullptr;
+  if (FcPatternGetString(p, object, 0, &s) != FcResultMatch || !s) return "";
+  return reinterpret_cast<const char*>(s);
+}
+
+int GetInt(FcPattern* p, const char* object, int otherwise) {
+  int v = otherwise;
+  FcPatternGetInteger(p, object, 0, &v);
+  return v;
+}
+
+bool HasFamily(FcPattern* p, const std::string& family) {
+  FcChar8* s = nullptr;
+  for (int i = 0; FcPatternGetString(p, FC_FAMILY, i, &s) == FcResultMatch; ++i) {
+    if (FcStrCmpIgnoreCase(s, reinterpret_cast<const FcChar8*>(family.c_str())) == 0) return true;
+  }
+  return false;
+}
+
+// A scaled font of the face at 1 em, unhinted, for glyph lookup and exact advances.
+cairo_scaled_font_t* UnitFont(cairo_font_face_t* face) {
+  cairo_matrix_t unit;
+  cairo_matrix_init_identity(&unit);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_scaled_font_t* font = cairo_scaled_font_create(face, &unit, &unit, options);
+  cairo_font_options_destroy(options);
+  return font;
+}
+
+struct Match {
+  FcPattern* font = nullptr;  // owned
+  std::string wanted;
+};
+
+Match MatchFont(const std::string& name, bool bold, bool italic) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcConfigSubstitute(Lib().config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  Match m;
+  m.wanted = GetString(pattern, FC_FAMILY);
+  FcResult result = FcResultNoMatch;
+  m.font = FcFontMatch(Lib().config, pattern, &result);
+  FcPatternDestroy(pattern);
+  return m;
+}
+
+cairo_font_face_t* LoadFace(const std::string& file, int index) {
+  // Only the file: the synthetic styles are drawn by the canvas, not by the font backend.
+  FcPattern* p = FcPatternCreate();
+  FcPatternAddString(p, FC_FILE, reinterpret_cast<const FcChar8*>(file.c_str()));
+  FcPatternAddInteger(p, FC_INDEX, index);
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(p);
+  FcPatternDestroy(p);
+  return face;
+}
+
+std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
+  auto face = std::make_unique<Face>();
+  face->requested = name;
+  face->fit = FitFor(name);
+  face->ellForL = name == "MT Extra";
+  Match m = MatchFont(name, bold, italic);
+  face->wanted = m.wanted;
+  if (!m.font) {
+    face->fellBack = true;
+    return face;
+  }
+  face->family = GetString(m.font, FC_FAMILY);
+  face->style = GetString(m.font, FC_STYLE);
+  face->file = GetString(m.font, FC_FILE);
+  face->fellBack = !HasFamily(m.font, m.wanted);
+  face->syntheticBold = bold && GetInt(m.font, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD;
+  face->syntheticItalic = italic && GetInt(m.font, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN;
+  face->face = LoadFace(face->file, GetInt(m.font, FC_INDEX, 0));
+  FcPatternDestroy(m.font);
+  face->unit = UnitFont(face->face);
+
+  // Advances come from the regular face, so a bold or italic text is as wide as a plain one.
+  if (bold || italic) {
+    const Face& plain = FindFace(name, false, false);
+    face->regular = plain.unit;
+  } else {
+    face->regular = face->unit;
+  }
+
+  if (face->fit.cellAdvance) {
+    // Fit the face's ascent and descent into the cell.
+    cairo_font_extents_t e;
+    cairo_scaled_font_extents(face->unit, &e);
+    const double height = e.ascent + e.descent;
+    if (height > 0) {
+      face->fit.emDown = 1 / height;
+      face->fit.baseline = e.ascent / height;
+    }
+  }
+  return face;
+}
+
+Glyph LookUp(cairo_scaled_font_t* font, char32_t c) {
+  Glyph g;
+  if (!font || cairo_scaled_font_status(font) != CAIRO_STATUS_SUCCESS) return g;
+  char utf8[5] = {};
+  int n = 0;
+  if (c < 0x80) {
+    utf8[n++] = static_cast<char>(c);
+  } else if (c < 0x800) {
+    utf8[n++] = static_cast<char>(0xC0 | (c >> 6));
+    utf8[n++] = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    utf8[n++] = static_cast<char>(0xE0 | (c >> 12));
+    utf8[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    utf8[n++] = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    utf8[n++] = static_cast<char>(0xF0 | (c >> 18));
+    utf8[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    utf8[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    utf8[n++] = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  cairo_glyph_t* glyphs = nullptr;
+  int count = 0;
+  if (cairo_scaled_font_text_to_glyphs(font, 0, 0, utf8, n, &glyphs, &count, nullptr, nullptr,
+                                       nullptr) == CAIRO_STATUS_SUCCESS &&
+      count == 1) {
+    g.index = glyphs[0].index;
+    g.found = g.index != 0;
+    cairo_text_extents_t e;
+    cairo_scaled_font_glyph_extents(font, glyphs, 1, &e);
+    g.advance = e.x_advance;
+  }
+  cairo_glyph_free(glyphs);
+  return g;
+}
+
+}  // namespace
+
+Glyph Face::Find(char32_t c) const {
+  auto it = glyphs.find(c);
+  if (it != glyphs.end()) return it->second;
+  Glyph g = LookUp(unit, c);
+  if (regular != unit) {
+    const Glyph plain = LookUp(regular, c);
+    if (plain.found) g.advance = plain.advance;
+  }
+  glyphs.emplace(c, g);
+  return g;
+}
+
+const Face& FindFace(const std::string& name, bool bold, bool italic) {
+  auto& faces = Lib().faces;
+  const auto key = std::make_tuple(name, bold, italic);
+  auto it = faces.find(key);
+  if (it == faces.end()) it = faces.emplace(key, Resolve(name, bold, italic)).first;
+  return *it->second;
+}
+
+std::string FontConfigPath() { return std::string(ORVELLE_FONTS_DIR) + "/fonts.conf"; }
+
+bool FontConfigLoaded() { return Lib().loaded; }
+
+}  // namespace orvelle

@@ -1,0 +1,66 @@
+// The faces behind the font names the programs select, found through the project's fonts.conf,
+// and how each face is fitted into the cells of the text statement.
+#pragma once
+
+#include <cairo.h>
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace orvelle {
+
+// Where a face's outlines sit in the cell of a text of size s magnified h across and v down.
+// The cell is s·v high; a wide character's cell is s·h wide, a narrow one's s·h / 2.
+struct CellFit {
+  double emAcross = 1;      // the em across, as a fraction of s·h
+  double emDown = 1;        // the em down, as a fraction of s·v
+  double baseline = 0.88;   // the baseline below the cell's top, as a fraction of s·v
+  bool cellAdvance = true;  // the pen moves by the cell width; else by the face's own advance
+  std::vector<std::pair<int, double>> baselineByDown;  // the baseline for particular factors v
+
+  double BaselineAt(int down) const {
+    for (const auto& [v, b] : baselineByDown) {
+      if (v == down) return b;
+    }
+    return baseline;
+  }
+};
+
+struct Glyph {
+  unsigned long index = 0;
+  double advance = 0;  // in ems of the regular face
+  bool found = false;
+};
+
+struct Face {
+  std::string requested;  // the name the program selected
+  std::string wanted;     // the family fonts.conf gives for it
+  std::string family;     // the family that answered
+  std::string style;
+  std::string file;
+  bool fellBack = false;  // some other family answered than the one fonts.conf gives
+  bool syntheticBold = false;
+  bool syntheticItalic = false;
+  bool ellForL = false;  // an "l" is drawn as the script ell U+2113
+  CellFit fit;
+  cairo_font_face_t* face = nullptr;
+
+  // The glyph of a character in this face, with the advance of the regular face.
+  Glyph Find(char32_t c) const;
+
+  cairo_scaled_font_t* unit = nullptr;     // this face at 1 em
+  cairo_scaled_font_t* regular = nullptr;  // the regular face of the family at 1 em
+  mutable std::unordered_map<char32_t, Glyph> glyphs;
+};
+
+// The face for a font name and style, resolved once and kept for the whole run. Never fails:
+// when nothing at all can be loaded the face has no glyphs and draws nothing.
+const Face& FindFace(const std::string& name, bool bold, bool italic);
+
+// The configuration file the faces come from, and whether it could be loaded.
+std::string FontConfigPath();
+bool FontConfigLoaded();
+
+}  // namespace orvelle

@@ -1,0 +1,404 @@
+#include "platform/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/fonts.h"
+#include "platform/recording_device.h"
+
+namespace orvelle {
+namespace {
+
+constexpr const char* kGothic = "ゴシック";
+
+FontState Font(const std::string& name, float size, bool bold = false, bool italic = false) {
+  return {name, size, bold, italic};
+}
+
+bool IsWhite(Rgb c) { return c.r == 255 && c.g == 255 && c.b == 255; }
+bool IsDark(Rgb c) { return c.r + c.g + c.b < 3 * 128; }
+bool Same(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+
+// The box around every pixel darker than mid grey, in pixels; x1 and y1 are past the last one.
+PixelRect Ink(const Canvas& c, PixelRect in = {0, 0, 0, 0}) {
+  if (in.empty()) in = {0, 0, c.width(), c.height()};
+  PixelRect r{in.x1, in.y1, in.x0, in.y0};
+  for (int y = in.y0; y < in.y1; ++y) {
+    for (int x = in.x0; x < in.x1; ++x) {
+      if (!IsDark(c.Pixel(x, y))) continue;
+      r.x0 = std::min(r.x0, x);
+      r.y0 = std::min(r.y0, y);
+      r.x1 = std::max(r.x1, x + 1);
+      r.y1 = std::max(r.y1, y + 1);
+    }
+  }
+  return r;
+}
+
+// Where each run of dark pixels along a row begins.
+std::vector<int> RunStarts(const Canvas& c, int y, int x0, int x1) {
+  std::vector<int> starts;
+  bool inRun = false;
+  for (int x = x0; x < x1; ++x) {
+    const bool dark = IsDark(c.Pixel(x, y));
+    if (dark && !inRun) starts.push_back(x);
+    inRun = dark;
+  }
+  return starts;
+}
+
+std::string Describe(const PixelRect& r) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "[%d,%d)-[%d,%d)", r.x0, r.y0, r.x1, r.y1);
+  return buf;
+}
+
+TEST(Fonts, EachNameIsAnsweredByItsOwnFace) {
+  ASSERT_TRUE(FontConfigLoaded()) << FontConfigPath();
+  // A fallback to some other face would hide a missing font, so each must be the named one.
+  for (const char* name : {"ｺﾞｼｯｸ", "ゴシック"}) {
+    for (bool bold : {false, true}) {
+      const Face& f = FindFace(name, bold, false);
+      EXPECT_EQ(f.family, "IPAGothic") << name;
+      EXPECT_FALSE(f.fellBack) << name;
+      EXPECT_EQ(f.syntheticBold, bold) << "IPAGothic has no bold face of its own";
+    }
+  }
+  for (const char* name : {"Times New Roman", "MT Extra"}) {
+    const Face& f = FindFace(name, true, true);
+    EXPECT_EQ(f.family, "Liberation Serif") << name;
+    EXPECT_FALSE(f.fellBack) << name;
+    EXPECT_EQ(f.style, "Bold Italic") << name;
+    EXPECT_FALSE(f.syntheticBold);
+    EXPECT_FALSE(f.syntheticItalic);
+  }
+  EXPECT_TRUE(FindFace("MT Extra", false, false).ellForL);
+  EXPECT_TRUE(FindFace("MT Extra", false, false).Find(U'\u2113').found);
+  EXPECT_TRUE(FindFace("No Such Face", false, false).fellBack);
+}
+
+TEST(Fonts, TheGothicFaceHasEveryCharacterOfTheFullWidthTables) {
+  const Face& f = FindFace(kGothic, true, false);
+  const std::u32string wide =
+      U"　ＸＹΑＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＺ０１２３４５６７８９×÷＋－―＝．∽（）√"
+      U"≡±π∠≦≧＜＞，°χｙａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗ△：入力何";
+  for (char32_t c : wide) EXPECT_TRUE(f.Find(c).found) << static_cast<unsigned>(c);
+  for (char32_t c : std::u32string(U"0123456789-./^ﾀﾝ")) {
+    EXPECT_TRUE(f.Find(c).found) << static_cast<unsigned>(c);
+  }
+}
+
+TEST(Canvas, FullWidthCellsAt1x1AreSixteenUnitsApart) {
+  for (double scale : {1.0, 1.5}) {
+    Canvas c(scale);
+    c.Text(100, 100, 1, 1, 0, "■■■■■■■■", Font(kGothic, 16));
+    const int row = static_cast<int>((100 + 8) * scale);
+    const auto starts = RunStarts(c, row, 0, c.width());
+    ASSERT_EQ(starts.size(), 8u) << scale;
+    for (size_t i = 1; i < starts.size(); ++i) {
+      EXPECT_NEAR(starts[i] - starts[0], 16 * scale * static_cast<double>(i), 1.0) << scale;
+    }
+    const PixelRect ink = Ink(c);
+    EXPECT_GE(ink.x0, static_cast<int>(100 * scale));
+    EXPECT_LE(ink.x1, static_cast<int>((100 + 8 * 16) * scale) + 1);
+    EXPECT_GE(ink.y0, static_cast<int>(100 * scale));
+    EXPECT_LE(ink.y1, static_cast<int>((100 + 16) * scale) + 1);
+  }
+}
+
+TEST(Canvas, HalfWidthCellsAreHalfAsWide) {
+  Canvas c;
+  c.Text(100, 100, 1, 1, 0, "||||||", Font(kGothic, 16));
+  const auto starts = RunStarts(c, 108, 0, c.width());
+  ASSERT_EQ(starts.size(), 6u);
+  for (size_t i = 1; i < starts.size(); ++i) EXPECT_EQ(starts[i] - starts[i - 1], 8);
+  // Half-width katakana are narrow too: a wide character after three of them starts at 24.
+  Canvas k;
+  k.Text(100, 100, 1, 1, 0, "ﾀﾝｱ■", Font(kGothic, 16));
+  const PixelRect square = Ink(k, {124, 100, 140, 116});
+  EXPECT_GE(square.x0, 124);
+  EXPECT_LE(square.x1, 140);
+  EXPECT_GE(square.x1 - square.x0, 11);
+}
+
+TEST(Canvas, ScaledCellsAreSizeTimesTheFactors) {
+  struct Case {
+    float size;
+    int h, v;
+  };
+  for (const Case& t : {Case{16, 2, 3}, Case{16, 3, 3}, Case{16, 4, 2}, Case{11, 3, 3},
+                        Case{8, 6, 3}, Case{16, 1, 3}, Case{15, 2, 2}, Case{16, 3, 4}}) {
+    for (bool bold : {false, true}) {
+      Canvas c;
+      c.Text(200, 300, t.h, t.v, 0, "■", Font(kGothic, t.size, bold));
+      const PixelRect ink = Ink(c);
+      const double w = t.size * t.h, h = t.size * t.v;
+      const std::string what = std::to_string(t.size) + " " + std::to_string(t.h) + "x" +
+                               std::to_string(t.v) + (bold ? " bold " : " ") + Describe(ink);
+      // Inside its cell (a synthetic bold may spill a pixel), and filling most of it.
+      EXPECT_GE(ink.x0, 200 - 1) << what;
+      EXPECT_LE(ink.x1, 200 + w + 1) << what;
+      EXPECT_GE(ink.y0, 300 - 1) << what;
+      EXPECT_LE(ink.y1, 300 + h + 1) << what;
+      EXPECT_GT(ink.x1 - ink.x0, 0.7 * w) << what;
+      EXPECT_GT(ink.y1 - ink.y0, 0.7 * h) << what;
+    }
+  }
+}
+
+// The lowest dark row of a glyph, in units (the canvas is at scale 1).
+int Bottom(const Canvas& c, PixelRect in) { return Ink(c, in).y1; }
+
+TEST(Canvas, ItalicLettersStandOnTheBaselineOfTheDigitsBesideThem) {
+  struct Line {
+    int digitH, digitV;  // the Gothic digits of the line
+    int letterH, letterV;
+    float offsetY;  // the letter's offset above the pen
+    float advance;
+  };
+  // A lesson line and a fraction's numerator, as the glyph renderer draws them.
+  for (const Line& l : {Line{3, 3, 10, 7, -22, 27}, Line{4, 2, 12, 5, -16, 32}}) {
+    for (const char* letter : {"x", "a", "c"}) {
+      Canvas c;
+      const float pen = 100, y = 300;
+      c.Text(pen, y, l.digitH, l.digitV, 0, "2", Font(kGothic, 16, true));
+      c.Text(pen + l.advance + 4, y + l.offsetY, l.letterH, l.letterV, 0, letter,
+             Font("Times New Roman", 8, true, true));
+      const int digitBottom = Bottom(c, {90, 200, static_cast<int>(pen + l.advance), 420});
+      const PixelRect ink = Ink(
+          c, {static_cast<int>(pen + l.advance), 200, static_cast<int>(pen + 3 * l.advance), 420});
+      const std::string what = std::string(letter) + " at " + std::to_string(l.letterH) + "x" +
+                               std::to_string(l.letterV) + " " + Describe(ink);
+      // "x" sits flat on the line; "a" and "c" are round and dip a little below it.
+      EXPECT_NEAR(ink.y1, digitBottom, std::string(letter) == "x" ? 1.5 : 2.5) << what;
+      // Inside the letter's advance, and lower than the digit is high.
+      EXPECT_GE(ink.x0, pen + l.advance) << what;
+      EXPECT_LE(ink.x1, pen + 2 * l.advance + 2) << what;
+      const PixelRect digit = Ink(c, {90, 200, static_cast<int>(pen + l.advance), 420});
+      EXPECT_GT(ink.y0, digit.y0 + 0.2 * (digit.y1 - digit.y0)) << what;
+    }
+  }
+}
+
+TEST(Canvas, TheEllOfMTExtraIsTheScriptEllOnTheDigitsBaseline) {
+  Canvas ell, script, roman;
+  for (Canvas* c : {&ell, &script, &roman})
+    c->Text(100, 300, 3, 3, 0, "2", Font(kGothic, 16, true));
+  ell.Text(127, 300, 6, 3, 0, "l", Font("MT Extra", 16, true));
+  script.Text(127, 300, 6, 3, 0, "ℓ", Font("MT Extra", 16, true));
+  roman.Text(127, 300, 6, 3, 0, "l", Font("Times New Roman", 16, true));
+  const PixelRect letter{127, 200, 200, 420};
+  EXPECT_EQ(Describe(Ink(ell, letter)), Describe(Ink(script, letter)));
+  EXPECT_NE(Describe(Ink(ell, letter)), Describe(Ink(roman, letter)));
+  const PixelRect ink = Ink(ell, letter);
+  EXPECT_NEAR(ink.y1, Bottom(ell, {90, 200, 127, 420}), 2.5) << Describe(ink);
+  EXPECT_GE(ink.x0, 127);
+  EXPECT_LE(ink.x1, 127 + 32) << Describe(ink);
+}
+
+TEST(Canvas, SyntheticBoldAndItalicStayInTheirCells) {
+  for (int v : {1, 3, 7}) {
+    Canvas plain, bold, italic;
+    plain.Text(100, 100, 1, v, 0, "川", Font(kGothic, 16));
+    bold.Text(100, 100, 1, v, 0, "川", Font(kGothic, 16, true));
+    italic.Text(100, 100, 1, v, 0, "川", Font(kGothic, 16, false, true));
+    auto count = [](const Canvas& c) {
+      int n = 0;
+      for (int y = 90; y < 100 + 16 * 7 + 10; ++y) {
+        for (int x = 90; x < 130; ++x) n += IsDark(c.Pixel(x, y)) ? 1 : 0;
+      }
+      return n;
+    };
+    EXPECT_GT(count(bold), count(plain) * 1.15) << v;
+    // The strokes thicken; the glyph does not grow downwards beyond its cell.
+    EXPECT_LE(Ink(bold).y1, 100 + 16 * v + 1) << v;
+    EXPECT_LE(Ink(bold).x1, 117) << v;
+    // An oblique leans right: the top of its strokes is further right than their bottom.
+    const PixelRect ink = Ink(italic);
+    const auto top = RunStarts(italic, ink.y0 + 1, 90, 140);
+    const auto bottom = RunStarts(italic, ink.y1 - 2, 90, 140);
+    ASSERT_FALSE(top.empty());
+    ASSERT_FALSE(bottom.empty());
+    EXPECT_GT(top.front(), bottom.front()) << v;
+  }
+}
+
+TEST(Canvas, BoxesHaveTheirBorderAroundTheirFill) {
+  Canvas c;
+  c.Box(96, 657, 400, 693, 13, 4, 3);
+  EXPECT_TRUE(Same(c.Pixel(200, 675), PaletteColor(4)));
+  EXPECT_TRUE(Same(c.Pixel(96, 675), PaletteColor(13)));
+  EXPECT_TRUE(Same(c.Pixel(200, 657), PaletteColor(13)));
+  EXPECT_TRUE(Same(c.Pixel(400, 693), PaletteColor(13)));
+  EXPECT_TRUE(IsWhite(c.Pixel(92, 675)));
+  EXPECT_TRUE(IsWhite(c.Pixel(200, 696)));
+  // Corners given the other way round make the same box.
+  Canvas d;
+  d.Box(400, 693, 96, 657, 13, 4, 3);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(c.data()), c.stride() * c.height()),
+            std::string(reinterpret_cast<const char*>(d.data()), d.stride() * d.height()));
+}
+
+TEST(Canvas, StraightLinesAreSharp) {
+  Canvas c;
+  c.Line(100, 100, 300, 100, 0, 3);
+  for (int y : {99, 100, 101}) EXPECT_TRUE(Same(c.Pixel(200, y), PaletteColor(0))) << y;
+  for (int y : {98, 102}) EXPECT_TRUE(IsWhite(c.Pixel(200, y))) << y;
+  c.Line(500, 100, 500, 300, 0, 4);
+  for (int x : {498, 499, 500, 501}) EXPECT_TRUE(Same(c.Pixel(x, 200), PaletteColor(0))) << x;
+  for (int x : {497, 502}) EXPECT_TRUE(IsWhite(c.Pixel(x, 200))) << x;
+}
+
+TEST(Canvas, ArcsAndSectorsTurnClockwiseFromTheRight) {
+  const float cx = 400, cy = 400, r = 100;
+  auto onCircle = [&](const Canvas& c, double turns) {
+    const double a = turns * 2 * M_PI;
+    return !IsWhite(
+        c.Pixel(static_cast<int>(cx + r * std::cos(a)), static_cast<int>(cy + r * std::sin(a))));
+  };
+  Canvas whole;
+  whole.Circle(cx, cy, r, 1, 0, 0, false, 1, 3);
+  for (double t : {0.0, 0.125, 0.3, 0.6, 0.9}) EXPECT_TRUE(onCircle(whole, t)) << t;
+  EXPECT_TRUE(IsWhite(whole.Pixel(400, 400)));
+
+  // A quarter from 0 to 0.25 turns runs from the right down to the bottom of the screen.
+  Canvas arc;
+  arc.Circle(cx, cy, r, 4, 0, 0.25f, false, 4, 3);
+  EXPECT_TRUE(onCircle(arc, 0.125));
+  EXPECT_FALSE(onCircle(arc, 0.375));
+  EXPECT_FALSE(onCircle(arc, 0.875));
+  // From 0.75 round to 0.25 it passes through the right.
+  Canvas wrap;
+  wrap.Circle(cx, cy, r, 4, 0.75f, 0.25f, false, 4, 3);
+  EXPECT_TRUE(onCircle(wrap, 0.875));
+  EXPECT_TRUE(onCircle(wrap, 0.125));
+  EXPECT_FALSE(onCircle(wrap, 0.5));
+
+  Canvas sector;
+  sector.Circle(cx, cy, r, 0, 0.75f, 1, true, 14, 3);
+  EXPECT_TRUE(Same(sector.Pixel(430, 370), PaletteColor(14)));  // top right: inside
+  EXPECT_TRUE(IsWhite(sector.Pixel(430, 430)));                 // bottom right: outside
+  EXPECT_TRUE(Same(sector.Pixel(400, 340), PaletteColor(0)));   // its radius up
+
+  Canvas none;
+  none.Circle(cx, cy, r, 0, 0.5f, 0.5f, true, 0, 3);
+  EXPECT_TRUE(Ink(none).empty());
+}
+
+TEST(Canvas, DrawingInTheBackgroundColourLeavesNoTrace) {
+  for (double scale : {1.0, 1.2, 1.333}) {
+    Canvas c(scale);
+    for (int pass = 0; pass < 3; ++pass) {
+      c.Circle(1064, 656, 4, 5, 0, 0, true, 5, 3);
+      c.Circle(1064, 656, 4, 15, 0, 0, true, 15, 3);
+      c.Line(10, 10, 57, 33, 3, 3);
+      c.Line(10, 10, 57, 33, 15, 3);
+      c.Polyline({{100, 100}, {120, 140}, {150, 90}}, 0, 5);
+      c.Polyline({{100, 100}, {120, 140}, {150, 90}}, 15, 5);
+    }
+    for (int y = 0; y < c.height(); y += 1) {
+      for (int x = 0; x < c.width(); x += 1) {
+        if (!IsWhite(c.Pixel(x, y))) {
+          ADD_FAILURE() << "trace at " << x << "," << y << " scale " << scale;
+          return;
+        }
+      }
+    }
+  }
+}
+
+TEST(Canvas, PolygonsAreFilledInsideTheirOutline) {
+  Canvas c;
+  c.Polygon({{440, 620}, {470, 540}, {560, 540}, {530, 620}}, 3, 11, 3);
+  EXPECT_TRUE(Same(c.Pixel(500, 580), PaletteColor(11)));
+  EXPECT_TRUE(Same(c.Pixel(500, 540), PaletteColor(3)));
+  EXPECT_TRUE(IsWhite(c.Pixel(445, 545)));
+}
+
+TEST(Canvas, DrawingOffTheScreenIsClipped) {
+  Canvas c;
+  c.TakeDamage();
+  c.Text(0, 1800, 3, 3, 0, "2x+3", Font(kGothic, 16, true));
+  c.Box(2576, 0, 3000, 900, 0, 0, 3);
+  c.Line(-100, -100, -50, -50, 0, 3);
+  EXPECT_TRUE(c.TakeDamage().empty());
+  EXPECT_TRUE(Ink(c).empty());
+  // The whole-window box of the menus covers the screen and more.
+  c.Box(0, 0, 1760, 1800, 10, 10, 3);
+  EXPECT_TRUE(Same(c.Pixel(1439, 899), PaletteColor(10)));
+}
+
+TEST(Canvas, DamageCoversWhatWasDrawn) {
+  Canvas c(1.5);
+  const PixelRect first = c.TakeDamage();
+  EXPECT_EQ(first.x1 - first.x0, c.width());  // a new canvas is all new
+  EXPECT_TRUE(c.TakeDamage().empty());
+  c.Circle(100, 100, 4, 5, 0, 0, true, 5, 3);
+  const PixelRect dot = c.TakeDamage();
+  EXPECT_LE(dot.x0, 150 - 8);
+  EXPECT_GE(dot.x1, 150 + 8);
+  EXPECT_LT(dot.x1 - dot.x0, 24);
+  c.Clear();
+  EXPECT_EQ(c.TakeDamage().y1, c.height());
+}
+
+TEST(Canvas, RasterisingTheRecordedCallsGivesTheSamePixels) {
+  Canvas direct, recorded;
+  RecordingDevice d;
+  d.OnDraw([&recorded](const DrawCall& call) { recorded.Draw(call); });
+  d.SetFontName(kGothic);
+  d.SetFontBold(true);
+  d.SetDrawWidth(3);
+  d.Box(96, 657, 400, 693, 13, 4);
+  d.Text(128, 666, 1, 1, 9, "何かキーを押して下さい。");
+  d.SetFontName("Times New Roman");
+  d.SetFontSize(8);
+  d.SetFontItalic(true);
+  d.Text(131, 178, 10, 7, 5, "x");
+  d.SetDrawWidth(5);
+  d.Line(100, 220, 119, 220, 0);
+  d.Circle(300, 300, 40, 0, 0.75f, 1, true, 14);
+  d.Polyline({{4, 36}, {8, 24}, {16, 40}, {24, -4}, {32, -4}}, 0);
+  d.Polygon({{10, 40}, {31, 40}, {38, 8}, {17, 8}}, 3, 11);
+  d.Clear();
+  d.Text(10, 10, 2, 3, 0, "ａ");
+
+  direct.Box(96, 657, 400, 693, 13, 4, 3);
+  direct.Text(128, 666, 1, 1, 9, "何かキーを押して下さい。", Font(kGothic, 16, true));
+  direct.Text(131, 178, 10, 7, 5, "x", Font("Times New Roman", 8, true, true));
+  direct.Line(100, 220, 119, 220, 0, 5);
+  direct.Circle(300, 300, 40, 0, 0.75f, 1, true, 14, 5);
+  direct.Polyline({{4, 36}, {8, 24}, {16, 40}, {24, -4}, {32, -4}}, 0, 5);
+  direct.Polygon({{10, 40}, {31, 40}, {38, 8}, {17, 8}}, 3, 11, 5);
+  direct.Clear();
+  direct.Text(10, 10, 2, 3, 0, "ａ", Font("Times New Roman", 8, true, true));
+  EXPECT_EQ(
+      std::string(reinterpret_cast<const char*>(direct.data()), direct.stride() * direct.height()),
+      std::string(reinterpret_cast<const char*>(recorded.data()),
+                  recorded.stride() * recorded.height()));
+  EXPECT_FALSE(Ink(recorded).empty());
+}
+
+TEST(Canvas, WritesPng) {
+  Canvas c;
+  c.Text(10, 10, 1, 1, 0, "テスト", Font(kGothic, 16));
+  const std::string path = testing::TempDir() + "canvas_test.png";
+  ASSERT_TRUE(c.WritePng(path));
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  unsigned char header[8] = {};
+  EXPECT_EQ(std::fread(header, 1, 8, f), 8u);
+  std::fclose(f);
+  EXPECT_EQ(header[1], 'P');
+  EXPECT_EQ(header[2], 'N');
+  EXPECT_EQ(header[3], 'G');
+  std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace orvelle

@@ -1,0 +1,72 @@
+#include "platform/palette.h"
+
+#include <gtest/gtest.h>
+
+namespace orvelle {
+namespace {
+
+struct Pair {
+  int text;
+  int fill;
+  const char* where;
+};
+
+// Every colour of text the programs draw on every colour it is drawn on.
+constexpr Pair kTextOnFill[] = {
+    {9, 4, "key-wait and message bars"},
+    {9, 12, "next-step box"},
+    {0, 15, "plain text, prompts, table cells"},
+    {3, 15, "lesson text, arc labels"},
+    {4, 15, "default text colour"},
+    {5, 15, "lesson text, the number field's echo"},
+    {7, 15, "textbook references, arc labels"},
+    {13, 15, "error screen, lesson text"},
+    {13, 10, "main menu items"},
+    {15, 10, "main menu title and items"},
+    {0, 13, "title boxes"},
+    {5, 13, "answer boxes"},
+    {13, 3, "problem-number boxes, like-terms boxes"},
+    {13, 5, "like-terms boxes"},
+    {13, 6, "balance: letters"},
+    {13, 8, "balance: envelope"},
+    {13, 10, "balance: weights"},
+    {5, 11, "answer grid cells"},
+};
+
+TEST(Palette, EveryTextIsLegibleOnWhatItIsDrawnOn) {
+  for (const Pair& p : kTextOnFill) {
+    EXPECT_GE(ContrastRatio(PaletteColor(p.text), PaletteColor(p.fill)), 3.0)
+        << p.text << " on " << p.fill << " (" << p.where << ")";
+  }
+}
+
+TEST(Palette, ClassicOrderWithAWhiteBackground) {
+  const Rgb white = PaletteColor(15);
+  EXPECT_EQ(white.r + white.g + white.b, 3 * 255);
+  const Rgb black = PaletteColor(0);
+  EXPECT_EQ(black.r + black.g + black.b, 0);
+  // Hues in the classic order: 4 and 12 red, 1 and 9 blue, 2 and 10 green, 14 yellow.
+  for (int red : {4, 12}) EXPECT_GT(PaletteColor(red).r, 2 * PaletteColor(red).g);
+  for (int blue : {1, 9}) EXPECT_GT(PaletteColor(blue).b, PaletteColor(blue).r);
+  for (int green : {2, 10}) EXPECT_GT(PaletteColor(green).g, PaletteColor(green).r);
+  EXPECT_GT(PaletteColor(14).r, 200);
+  EXPECT_GT(PaletteColor(14).g, 150);
+  // 9 and 11 are the light ones of their pairs.
+  EXPECT_GT(RelativeLuminance(PaletteColor(9)), RelativeLuminance(PaletteColor(1)));
+  EXPECT_GT(RelativeLuminance(PaletteColor(11)), RelativeLuminance(PaletteColor(3)));
+}
+
+TEST(Palette, NumbersOutsideTheRangeWrap) {
+  EXPECT_EQ(PaletteColor(16).r, PaletteColor(0).r);
+  EXPECT_EQ(PaletteColor(-1).g, PaletteColor(15).g);
+  EXPECT_EQ(PaletteColor(31).b, PaletteColor(15).b);
+}
+
+TEST(Palette, ContrastRatioMatchesTheDefinition) {
+  EXPECT_NEAR(ContrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio({255, 255, 255}, {0, 0, 0}), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio({118, 118, 118}, {255, 255, 255}), 4.54, 0.01);
+}
+
+}  // namespace
+}  // namespace orvelle
