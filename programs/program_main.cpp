@@ -1,12 +1,22 @@
 #include "programs/program_main.h"
 
 #include <cstdio>
+#include <memory>
+
+#include "platform/window_device.h"
 
 namespace orvelle {
 
-int RunInWindow(const std::string& /*title*/, MainMenu /*mainMenu*/) {
-  std::fprintf(stderr, "cannot open a window: no display\n");
-  return 1;
+int RunInWindow(const std::string& title, MainMenu mainMenu) {
+  std::unique_ptr<WindowDevice> device;
+  try {
+    device = std::make_unique<WindowDevice>(title);
+  } catch (const WindowError& e) {
+    std::fprintf(stderr, "cannot open a window: %s\n", e.what());
+    return 1;
+  }
+  auto machine = std::make_unique<Machine>(*device);
+  return StartProgram(*machine, title, mainMenu);
 }
 
 }  // namespace orvelle

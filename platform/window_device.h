@@ -1,0 +1,104 @@
+// The real screen and keyboard: one window showing the 1440 x 900 logical screen, scaled
+// uniformly and letterboxed, drawn with the canvas and shown only when the program waits.
+#pragma once
+
+#include <SDL.h>
+#include <signal.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/device.h"
+#include "platform/recording_device.h"
+
+namespace orvelle {
+
+// The window cannot be opened; what() says why ("no display").
+struct WindowError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class WindowDevice : public Device {
+ public:
+  // Opens the window, as large as the screen allows. Throws WindowError.
+  explicit WindowDevice(const std::string& title);
+  ~WindowDevice() override;
+  WindowDevice(const WindowDevice&) = delete;
+  WindowDevice& operator=(const WindowDevice&) = delete;
+
+  void SetMapMode(int mode) override;
+  void MaximizeWindow() override;
+  void Line(float x1, float y1, float x2, float y2, int color) override;
+  void Box(float x1, float y1, float x2, float y2, int border, int fill) override;
+  void Circle(float x, float y, float r, int color, float start, float end, bool filled,
+              int fill) override;
+  void Polyline(const std::vector<Point>& points, int color) override;
+  void Polygon(const std::vector<Point>& points, int color, int fill) override;
+  void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) override;
+  void Clear() override;
+  // Shows what was drawn, then returns the next key or, after waiting up to 10 ms for one, "".
+  std::string PollKey() override;
+  // Shows what was drawn and waits, taking keys in, until `ms` milliseconds have passed.
+  void Pause(int ms) override;
+  std::string Clock() override;
+  // Shows what was drawn and sleeps on the window's events until it is closed.
+  [[noreturn]] void WaitForClose() override;
+
+  // Called each time a new frame has been shown (for measurements).
+  void OnPresent(std::function<void()> hook) { onPresent_ = std::move(hook); }
+  const Canvas& canvas() const { return *canvas_; }
+
+ private:
+  void Draw(DrawCall call);
+  void DrawNow(DrawCall call);
+  void Keep(DrawCall call);
+  void Present();
+  void Layout(int windowWidth, int windowHeight);
+  // Handles the events that are waiting, first waiting up to `ms` for one.
+  void Pump(int ms);
+  void Handle(const SDL_Event& e);
+  void EndIfClosed();
+  bool Readable(int ms) const;  // whether the connection has data, waiting up to `ms`
+
+  SDL_Window* window_ = nullptr;
+  std::unique_ptr<Canvas> canvas_;
+  std::vector<uint32_t> presented_;         // the canvas as last shown
+  int windowWidth_ = 0, windowHeight_ = 0;  // the window's size in pixels
+  int offsetX_ = 0, offsetY_ = 0;           // the canvas's place in the window
+  bool fullPresent_ = true;                 // the window needs every pixel again
+  bool resized_ = false;
+  bool exposed_ = false;
+  bool closed_ = false;
+  int connection_ = -1;     // the X server connection, slept on while waiting
+  bool pumpNeeded_ = true;  // the window system must be asked for events at the next wait
+  int quietPasses_ = 0;
+  struct sigaction oldTerm_ {};
+  struct sigaction oldInt_ {};
+  // What is on the canvas since the last call that covered the whole screen, so that a window
+  // of another size is drawn afresh at its own resolution.
+  std::vector<DrawCall> calls_;
+  bool callsComplete_ = true;
+  // A shape drawn just after its own erase, and the erase before it; the last call drawn; an
+  // erase of that shape held back (see Draw).
+  struct Cycle {
+    DrawCall erase, shape;
+  };
+  Cycle cycle_;
+  bool inCycle_ = false;
+  std::optional<DrawCall> last_;
+  std::optional<DrawCall> heldErase_;
+  std::deque<std::string> keys_;
+  std::function<void()> onPresent_;
+};
+
+// The key's text: every key but a modifier gives one character (see the window device).
+// Arguments are SDL's key code, scan code and modifier state.
+std::string KeyText(int keycode, int scancode, int modifiers);
+
+}  // namespace orvelle
