@@ -1,0 +1,161 @@
+// orvelle-screens: runs one program on the recording device with a key script and writes what
+// a reviewer needs: a PNG of the screen each time the program waits for a key, and the log of
+// every drawing call.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+
+#include "core/startup.h"
+#include "lessons/apply/main_menu.h"
+#include "lessons/calc/main_menu.h"
+#include "lessons/intro/main_menu.h"
+#include "platform/canvas.h"
+#include "platform/recording_device.h"
+
+namespace {
+
+using namespace orvelle;
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: orvelle-screens --program orvelle|calc|apply --keys KEYS [--clock hh:mm:ss]\n"
+    "                       [--seed N] --out DIR\n"
+    "\n"
+    "Runs the program on the recording device, reading its keys from KEYS, and writes into DIR:\n"
+    "  screen-NNN.png  the screen (1440 x 900) each time the program waits for a key, from 001;\n"
+    "                  the last one is the screen on which the key script ran out\n"
+    "  log.txt         every drawing call, one per line ('name key=value ...', texts as JSON\n"
+    "                  strings), with a line 'key s=\"...\"' where each key is read\n"
+    "Earlier screen-*.png files and log.txt in DIR are removed first.\n"
+    "\n"
+    "  KEYS      one key per character; the escapes \\r (Enter), \\b (Backspace), \\f (form feed,\n"
+    "            code 12) and \\\\ (a backslash) stand for those keys; real control characters\n"
+    "            are taken too; a space is the space key\n"
+    "  --clock   the clock the program reads (default 12:00:00); start-up seeds the random\n"
+    "            generator with the sum of its hours, minutes and seconds\n"
+    "  --seed N  once start-up is done, seed the random generator with N instead, so that a\n"
+    "            run's random problems are those of seed N whatever the clock\n"
+    "\n"
+    "Exits 0 when the program has run until its key script ran out (or it ended itself).\n";
+
+MainMenu gMenu = nullptr;
+int gSeed = 0;
+
+void SeededMenu(Machine& m) {
+  m.random.Seed(gSeed);
+  gMenu(m);
+}
+
+// The recording device that also shows the screen on which the key script runs out.
+class ScreensDevice : public RecordingDevice {
+ public:
+  explicit ScreensDevice(std::function<void()> shot) : shot_(std::move(shot)) { OnKeyWait(shot_); }
+  std::string PollKey() override {
+    if (!KeysLeft() && !ranOut_) {
+      ranOut_ = true;
+      shot_();
+    }
+    return RecordingDevice::PollKey();
+  }
+
+ private:
+  std::function<void()> shot_;
+  bool ranOut_ = false;
+};
+
+int Fail(const std::string& why) {
+  std::fprintf(stderr, "orvelle-screens: %s\n", why.c_str());
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string program, keys, clock = "12:00:00", out;
+  bool seeded = false;
+  bool haveKeys = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "--program" && hasValue) {
+      program = argv[++i];
+    } else if (arg == "--keys" && hasValue) {
+      keys = DecodeKeyScript(argv[++i]);
+      haveKeys = true;
+    } else if (arg == "--clock" && hasValue) {
+      clock = argv[++i];
+      if (!std::regex_match(clock, std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]"))) {
+        return Fail("--clock wants hh:mm:ss, not " + clock);
+      }
+    } else if (arg == "--seed" && hasValue) {
+      const std::string value = argv[++i];
+      char* end = nullptr;
+      const long seed = std::strtol(value.c_str(), &end, 10);
+      if (value.empty() || *end != '\0' || seed < -2147483647L || seed > 2147483647L) {
+        return Fail("--seed wants a whole number, not " + value);
+      }
+      gSeed = static_cast<int>(seed);
+      seeded = true;
+    } else if (arg == "--out" && hasValue) {
+      out = argv[++i];
+    } else {
+      std::fputs(kUsage, stderr);
+      return 2;
+    }
+  }
+  std::string title;
+  if (program == "orvelle") {
+    gMenu = intro::ShowMainMenu;
+    title = "Orvelle";
+  } else if (program == "calc") {
+    gMenu = calc::ShowMainMenu;
+    title = "Orvelle Calc";
+  } else if (program == "apply") {
+    gMenu = apply::ShowMainMenu;
+    title = "Orvelle Apply";
+  } else {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (!haveKeys || out.empty()) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+
+  std::error_code error;
+  fs::create_directories(out, error);
+  if (!fs::is_directory(out)) return Fail("cannot make the folder " + out);
+  for (const auto& entry : fs::directory_iterator(out, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name == "log.txt" ||
+        (name.rfind("screen-", 0) == 0 && entry.path().extension() == ".png")) {
+      fs::remove(entry.path(), error);
+    }
+  }
+
+  Canvas canvas;
+  int screens = 0;
+  bool written = true;
+  ScreensDevice device([&] {
+    char name[32];
+    std::snprintf(name, sizeof name, "screen-%03d.png", ++screens);
+    written = canvas.WritePng((fs::path(out) / name).string()) && written;
+  });
+  device.OnDraw([&canvas](const DrawCall& c) { canvas.Draw(c); });
+  device.SetClock(clock);
+  device.SetKeys(keys);
+  Machine machine(device);
+  const int status = StartProgram(machine, title, seeded ? SeededMenu : gMenu);
+
+  std::ofstream log(fs::path(out) / "log.txt");
+  for (const DrawCall& call : device.log()) log << call.ToString() << '\n';
+  log.close();
+  if (!log || !written) return Fail("cannot write into " + out);
+  return status;
+}
