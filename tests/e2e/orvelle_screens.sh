@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# orvelle-screens runs a program by a key script and writes one PNG per key wait and the log.
+set -euo pipefail
+screens=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+for program in orvelle calc apply; do
+  out="$work/$program"
+  "$screens" --program "$program" --keys '9\b7\r\r' --clock 10:20:30 --out "$out" ||
+    fail "$program: status $?"
+  log="$out/log.txt"
+  [ -s "$log" ] || fail "$program: no log"
+  head -3 "$log" | tr '\n' '|' | grep -q '^mapmode value=1|maximize|font s="ｺﾞｼｯｸ"|$' ||
+    fail "$program: the log does not begin with start-up: $(head -3 "$log")"
+  grep -q '^clock s="10:20:30"$' "$log" || fail "$program: the clock was not read"
+  keys=$(grep -c '^key s=' "$log" || true)
+  pngs=$(find "$out" -name 'screen-*.png' | wc -l)
+  # One screen per key read, and one more when the script ran out before the program ended.
+  [ "$pngs" -ge "$keys" ] && [ "$pngs" -le $((keys + 1)) ] ||
+    fail "$program: $pngs screens for $keys keys"
+  if [ "$pngs" -gt 0 ]; then
+    [ -f "$out/screen-001.png" ] || fail "$program: screens are not numbered from 001"
+    file_type=$(head -c 8 "$out/screen-001.png" | od -An -c | tr -d ' ')
+    [ "$file_type" = '211PNG\r\n032\n' ] || fail "$program: screen-001.png is not a PNG"
+  fi
+  # The same run again gives the same log and replaces the old screens.
+  cp "$log" "$work/first.txt"
+  touch "$out/screen-999.png"
+  "$screens" --program "$program" --keys '9\b7\r\r' --clock 10:20:30 --out "$out"
+  [ ! -e "$out/screen-999.png" ] || fail "$program: old screens were kept"
+  cmp -s "$work/first.txt" "$log" || fail "$program: two runs drew differently"
+  echo "ok   $program: $keys keys, $pngs screens"
+done
+
+# --seed replaces the clock's seed: two clocks, one seed, the same drawing.
+"$screens" --program calc --keys '2\r1\r' --clock 01:02:03 --seed 77 --out "$work/s1"
+"$screens" --program calc --keys '2\r1\r' --clock 20:40:50 --seed 77 --out "$work/s2"
+diff <(grep -v '^clock ' "$work/s1/log.txt") <(grep -v '^clock ' "$work/s2/log.txt") >/dev/null ||
+  fail "--seed does not fix the random numbers"
+echo "ok   --seed"
+
+# Bad arguments are refused with status 2.
+status=0
+"$screens" --program nosuch --keys x --out "$work/x" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "an unknown program gave status $status"
+status=0
+"$screens" --program calc --keys x --clock 25:99 --out "$work/x" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "a bad clock gave status $status"
+echo "ok   bad arguments"

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The part of window_check.sh that runs inside the Xvfb session.
+set -euo pipefail
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# Starts window-check and prints its window's id.
+start() {
+  "$check" >"$work/$1.out" 2>"$work/$1.err" &
+  echo $! >"$work/$1.pid"
+}
+window_of() {
+  timeout 20 xdotool search --sync --name '^window-check$' | head -1
+}
+# Waits for the process and checks its exit status.
+expect_exit_0() {
+  local pid=$1 what=$2 status=0
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "$what did not end the program"; }
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "$what ended the program with status $status"
+  echo "ok   $what ends it with status 0"
+}
+
+# Run 1: type, look, close with the window manager's request.
+start one
+pid=$(cat "$work/one.pid")
+id=$(window_of) || true
+[ -n "$id" ] || fail "no window appeared: $(cat "$work/one.err")"
+xdotool windowfocus --sync "$id"
+xdotool type --delay 40 'ab1'
+xdotool key --delay 40 Return BackSpace
+for _ in $(seq 50); do
+  [ "$(grep -c '^key ' "$work/one.out" || true)" -ge 5 ] && break
+  sleep 0.1
+done
+expected='key s="a"
+key s="b"
+key s="1"
+key s="\u000d"
+key s="\u0008"'
+[ "$(cat "$work/one.out")" = "$expected" ] || fail "keys read: $(cat "$work/one.out")"
+echo "ok   each typed key read once"
+
+"$check" --png "$work/expected.png" --keys 'ab1\r\b'
+"$check" --png "$work/unechoed.png"
+# The echo is shown on the next pass of the key loop; give it a moment.
+for _ in $(seq 30); do
+  import -window root "$work/shot.png"
+  differ=$(compare -metric AE "$work/shot.png" "$work/expected.png" null: 2>&1 || true)
+  [ "$differ" = "0" ] && break
+  sleep 0.1
+done
+colours=$(identify -format '%k' "$work/shot.png")
+[ "$colours" -gt 16 ] || fail "the screenshot is blank ($colours colours)"
+[ "$differ" = "0" ] || fail "the window differs from the recording device's PNG in $differ pixels"
+unechoed=$(compare -metric AE "$work/shot.png" "$work/unechoed.png" null: 2>&1 || true)
+[ "$unechoed" -gt 100 ] || fail "the echo does not show ($unechoed pixels differ)"
+echo "ok   the window shows the card and the echo, pixel for pixel as the PNG"
+
+"$close" "$id" || fail "the window does not take the close request"
+expect_exit_0 "$pid" "the window manager's close request"
+
+# Run 2: SIGTERM.
+start two
+pid=$(cat "$work/two.pid")
+id=$(window_of) || true
+[ -n "$id" ] || fail "no window appeared the second time"
+sleep 0.3
+kill -TERM "$pid"
+expect_exit_0 "$pid" "SIGTERM"
