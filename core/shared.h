@@ -233,6 +233,9 @@ struct Shared {
   float tableRightY = 0;       // y of the current line of the stick table's expression column
   float tableRightAfterX = 0;  // x just after the last text of that column
 
+  // --- Orvelle, section 2 ---
+  float lastRulePick = 0;  // last problem number drawn by a 10-problem rule drill; kept all run
+
   // --- Orvelle, sections 3 to 5 ---
   float lastPick = 0;  // last accepted speed or radius pick; lives for the whole run
 
