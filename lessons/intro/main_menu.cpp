@@ -2,6 +2,7 @@
 
 #include "lessons/common/main_menu.h"
 #include "lessons/intro/expr_value.h"
+#include "lessons/intro/intro_problems.h"
 #include "lessons/intro/letter_use.h"
 #include "lessons/intro/quantities.h"
 #include "lessons/intro/writing_rules.h"
@@ -14,7 +15,7 @@ void ShowMainMenu(Machine& m) {
                      {"2　式の表し方", WritingRulesSection},
                      {"3　数量の表し方、よみ方", ShowQuantitiesMenu},
                      {"4　式の値", ShowExprValueMenu},
-                     {"5　P72(基本の問題)", {}},
+                     {"5　P72(基本の問題)", IntroProblemsSection},
                      {"6　終了", {}},
                  });
 }
