@@ -22,6 +22,26 @@ constexpr double kBoldPen = 0.045;
 // up to 1.42 pixels beyond the edge).
 constexpr double kEraseWidening = 3;
 constexpr int kBackground = 15;
+// Coordinates, sizes and factors are kept within what the rasteriser's fixed-point numbers hold;
+// a call with a coordinate that is no number at all draws nothing.
+constexpr float kFar = 100000;
+constexpr int kMaxFactor = 100;
+constexpr int kMaxWidth = 1000;
+constexpr double kMaxCell = 4000;  // far larger than the screen
+
+float Tame(float v) { return std::clamp(v, -kFar, kFar); }
+bool Finite(std::initializer_list<float> values) {
+  for (float v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+bool Finite(const std::vector<Point>& points) {
+  for (const Point& p : points) {
+    if (!Finite({p.x, p.y})) return false;
+  }
+  return true;
+}
 
 // The code point at s[i], moving i past it; malformed bytes give U+FFFD.
 char32_t NextCodePoint(const std::string& s, size_t& i) {
@@ -48,16 +68,26 @@ Canvas::Canvas(double scale)
       width_(static_cast<int>(std::lround(kScreenWidth * scale_))),
       height_(static_cast<int>(std::lround(kScreenHeight * scale_))),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
-      cr_(cairo_create(surface_)) {
+      cr_(nullptr) {
+  Context();
+  SetColor(kBackground);
+  cairo_paint(cr_);
+  damage_ = {0, 0, width_, height_};
+}
+
+cairo_t* Canvas::Context() {
+  // A drawing context that has failed draws nothing more; the pixels are kept in the surface, so
+  // a fresh context carries on where it stopped.
+  if (cr_ && cairo_status(cr_) == CAIRO_STATUS_SUCCESS) return cr_;
+  if (cr_) cairo_destroy(cr_);
+  cr_ = cairo_create(surface_);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
   cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
   cairo_set_font_options(cr_, options);
   cairo_font_options_destroy(options);
-  SetColor(kBackground);
-  cairo_paint(cr_);
-  damage_ = {0, 0, width_, height_};
+  return cr_;
 }
 
 Canvas::~Canvas() {
@@ -66,12 +96,14 @@ Canvas::~Canvas() {
 }
 
 void Canvas::SetColor(int color) {
+  Context();
   const Rgb c = PaletteColor(color);
   cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
 void Canvas::SetLineWidth(int width) {
-  lineWidth_ = std::max(1.0, std::round(width * scale_));
+  Context();
+  lineWidth_ = std::max(1.0, std::round(std::min(width, kMaxWidth) * scale_));
   cairo_set_line_width(cr_, lineWidth_);
 }
 
@@ -116,6 +148,8 @@ double Canvas::Pen(int width, bool erasing) {
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) {
+  if (!Finite({x1, y1, x2, y2})) return;
+  x1 = Tame(x1), y1 = Tame(y1), x2 = Tame(x2), y2 = Tame(y2);
   const double pen = Pen(width, color == kBackground);
   double ax = x1 * scale_, ay = y1 * scale_, bx = x2 * scale_, by = y2 * scale_;
   if (ax == bx) ax = bx = Snap(ax);
@@ -129,6 +163,8 @@ void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) 
 }
 
 void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+  if (!Finite({x1, y1, x2, y2})) return;
+  x1 = Tame(x1), y1 = Tame(y1), x2 = Tame(x2), y2 = Tame(y2);
   SetLineWidth(width);
   const double l = Snap(std::min(x1, x2) * scale_), r = Snap(std::max(x1, x2) * scale_);
   const double t = Snap(std::min(y1, y2) * scale_), b = Snap(std::max(y1, y2) * scale_);
@@ -148,6 +184,8 @@ void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, i
 
 void Canvas::Circle(float x, float y, float r, int color, float start, float end, bool filled,
                     int fill, int width) {
+  if (!Finite({x, y, r, start, end})) return;
+  x = Tame(x), y = Tame(y), r = Tame(r);
   const bool whole = start == 0 && end == 0;
   if (r <= 0 || (!whole && start == end)) return;
   const double pen = Pen(width, color == kBackground && (!filled || fill == kBackground));
@@ -187,20 +225,20 @@ void Canvas::Circle(float x, float y, float r, int color, float start, float end
 }
 
 void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
-  if (points.empty()) return;
+  if (points.empty() || !Finite(points)) return;
   const double pen = Pen(width, color == kBackground);
   cairo_new_path(cr_);
-  for (const Point& p : points) cairo_line_to(cr_, p.x * scale_, p.y * scale_);
+  for (const Point& p : points) cairo_line_to(cr_, Tame(p.x) * scale_, Tame(p.y) * scale_);
   DamagePath(pen / 2);
   SetColor(color);
   cairo_stroke(cr_);
 }
 
 void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int width) {
-  if (points.empty()) return;
+  if (points.empty() || !Finite(points)) return;
   const double pen = Pen(width, color == kBackground && fill == kBackground);
   cairo_new_path(cr_);
-  for (const Point& p : points) cairo_line_to(cr_, p.x * scale_, p.y * scale_);
+  for (const Point& p : points) cairo_line_to(cr_, Tame(p.x) * scale_, Tame(p.y) * scale_);
   cairo_close_path(cr_);
   DamagePath(pen / 2);
   SetColor(fill);
@@ -211,10 +249,11 @@ void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int 
 
 void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
                   const FontState& font) {
-  if (s.empty() || !(font.size > 0)) return;
-  const double cellW = font.size * std::max(1, scaleX);
-  const int down = std::max(1, scaleY);
-  const double cellH = font.size * down;
+  if (s.empty() || !(font.size > 0) || !Finite({x, y, font.size})) return;
+  const int down = std::clamp(scaleY, 1, kMaxFactor);
+  const double cellW =
+      std::min(kMaxCell, static_cast<double>(font.size) * std::clamp(scaleX, 1, kMaxFactor));
+  const double cellH = std::min(kMaxCell, static_cast<double>(font.size) * down);
   const Face& face = FindFace(font.name, font.bold, font.italic);
   const Face& gothic = FindFace("ゴシック", font.bold, font.italic);
 
@@ -308,6 +347,7 @@ void Canvas::Draw(const DrawCall& c) {
 
 void Canvas::PaintScaled(const Canvas& other) {
   cairo_surface_flush(other.surface_);
+  Context();
   cairo_save(cr_);
   cairo_scale(cr_, width_ / double(other.width_), height_ / double(other.height_));
   cairo_set_source_surface(cr_, other.surface_, 0, 0);

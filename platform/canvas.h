@@ -60,6 +60,7 @@ class Canvas {
   PixelRect TakeDamage();
 
  private:
+  cairo_t* Context();  // the drawing context, made afresh if the last one failed
   void SetColor(int color);
   void SetLineWidth(int width);
   double Snap(double v) const;  // a stroke's centre, so that axis-parallel edges stay sharp

@@ -140,6 +140,11 @@ std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
   face->style = GetString(m.font, FC_STYLE);
   face->file = GetString(m.font, FC_FILE);
   face->fellBack = !HasFamily(m.font, m.wanted);
+  if (face->fellBack && m.wanted != name && !bold && !italic) {
+    // A face named in fonts.conf is missing: say so once, the text still shows in another.
+    std::fprintf(stderr, "fonts: %s for \"%s\" is not installed; using %s\n", m.wanted.c_str(),
+                 name.c_str(), face->family.c_str());
+  }
   face->syntheticBold = bold && GetInt(m.font, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD;
   face->syntheticItalic = italic && GetInt(m.font, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN;
   face->face = LoadFace(face->file, GetInt(m.font, FC_INDEX, 0));

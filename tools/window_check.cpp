@@ -20,13 +20,14 @@ namespace {
 using namespace orvelle;
 
 constexpr const char* kUsage =
-    "usage: window-check [--cursor] [--first-frame]\n"
+    "usage: window-check [--cursor | --until-closed] [--first-frame]\n"
     "       window-check --png FILE [--keys KEYS] [--scale F]\n"
     "\n"
     "Opens the window with the test card and echoes each key read (on the card and as a\n"
     "'key s=\"...\"' line on stdout). Escape, closing the window or SIGTERM end it with status 0;\n"
     "without a display it fails with status 1.\n"
     "  --cursor       wait as the number field does, drawing and erasing a cursor dot each pass\n"
+    "  --until-closed read no keys: wait as the error screen does until the window is closed\n"
     "  --first-frame  print 'first-frame NS' (CLOCK_REALTIME nanoseconds) when the first frame\n"
     "                 is shown\n"
     "  --png FILE     draw the card on the recording device into FILE, with KEYS (the notation of\n"
@@ -38,7 +39,7 @@ constexpr float kDotX = 1200, kDotY = 828;  // the cursor dot of --cursor
 
 void Dot(Device& d, int color) { d.Circle(kDotX, kDotY, 4, color, 0, 0, true, color); }
 
-int RunWindow(bool cursor, bool firstFrame) {
+int RunWindow(bool cursor, bool untilClosed, bool firstFrame) {
   std::unique_ptr<WindowDevice> device;
   try {
     device = std::make_unique<WindowDevice>("window-check");
@@ -61,6 +62,7 @@ int RunWindow(bool cursor, bool firstFrame) {
   try {
     tools::DrawTestCard(d);
     tools::DrawEcho(d, keys);
+    if (untilClosed) d.WaitForClose();
     for (;;) {
       if (cursor) Dot(d, 5);
       const std::string key = d.PollKey();
@@ -98,13 +100,15 @@ int WritePng(const std::string& path, const std::string& keys, double scale) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool cursor = false, firstFrame = false;
+  bool cursor = false, untilClosed = false, firstFrame = false;
   std::string png, keys;
   double scale = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--cursor") {
       cursor = true;
+    } else if (arg == "--until-closed") {
+      untilClosed = true;
     } else if (arg == "--first-frame") {
       firstFrame = true;
     } else if (arg == "--png" && i + 1 < argc) {
@@ -126,5 +130,5 @@ int main(int argc, char** argv) {
     }
   }
   if (!png.empty()) return WritePng(png, keys, scale);
-  return RunWindow(cursor, firstFrame);
+  return RunWindow(cursor, untilClosed, firstFrame);
 }

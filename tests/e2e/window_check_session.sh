@@ -7,10 +7,12 @@ fail() {
   exit 1
 }
 
-# Starts window-check and prints its window's id.
+# Starts window-check (run name, then its arguments) and keeps its process id.
 start() {
-  "$check" >"$work/$1.out" 2>"$work/$1.err" &
-  echo $! >"$work/$1.pid"
+  local name=$1
+  shift
+  "$check" "$@" >"$work/$name.out" 2>"$work/$name.err" &
+  echo $! >"$work/$name.pid"
 }
 window_of() {
   timeout 20 xdotool search --sync --name '^window-check$' | head -1
@@ -64,11 +66,20 @@ echo "ok   the window shows the card and the echo, pixel for pixel as the PNG"
 "$close" "$id" || fail "the window does not take the close request"
 expect_exit_0 "$pid" "the window manager's close request"
 
-# Run 2: SIGTERM.
-start two
-pid=$(cat "$work/two.pid")
-id=$(window_of) || true
-[ -n "$id" ] || fail "no window appeared the second time"
-sleep 0.3
-kill -TERM "$pid"
-expect_exit_0 "$pid" "SIGTERM"
+# Runs 2 to 4: SIGTERM at a key wait, and both ends of the wait the error screen makes.
+for run in "two:term" "three:term:--until-closed" "four:close:--until-closed"; do
+  IFS=: read -r name how mode <<<"$run"
+  start "$name" $mode
+  pid=$(cat "$work/$name.pid")
+  id=$(window_of) || true
+  [ -n "$id" ] || fail "no window appeared in run $name"
+  sleep 0.3
+  kill -0 "$pid" 2>/dev/null || fail "run $name ended by itself"
+  if [ "$how" = term ]; then
+    kill -TERM "$pid"
+    expect_exit_0 "$pid" "SIGTERM${mode:+ ($mode)}"
+  else
+    "$close" "$id" || fail "the window does not take the close request"
+    expect_exit_0 "$pid" "the window manager's close request${mode:+ ($mode)}"
+  fi
+done

@@ -333,6 +333,23 @@ TEST(Canvas, DrawingOffTheScreenIsClipped) {
   EXPECT_TRUE(Same(c.Pixel(1439, 899), PaletteColor(10)));
 }
 
+TEST(Canvas, NonsenseArgumentsDrawNothingAndHarmNothingAfter) {
+  Canvas c;
+  const float nan = std::nanf(""), inf = INFINITY;
+  c.Line(nan, 0, 100, 100, 0, 3);
+  c.Box(0, 0, inf, 100, 0, 0, 3);
+  c.Circle(100, 100, nan, 0, 0, 0, true, 0, 3);
+  c.Polygon({{0, 0}, {nan, 5}, {5, 5}}, 0, 0, 3);
+  c.Text(nan, 10, 1, 1, 0, "x", Font(kGothic, 16));
+  EXPECT_TRUE(Ink(c).empty());
+  c.Line(-1e30f, 450, 1e30f, 450, 0, 2);
+  c.Text(10, 10, 100000, -5, 0, "■", Font(kGothic, 1e9f));
+  c.Circle(700, 450, 1e20f, 4, 0, 0, false, 4, 1000000);
+  c.Box(100, 600, 200, 700, 0, 2, -3);
+  EXPECT_TRUE(Same(c.Pixel(150, 650), PaletteColor(2)));
+  EXPECT_TRUE(Same(c.Pixel(100, 600), PaletteColor(0)));
+}
+
 TEST(Canvas, DamageCoversWhatWasDrawn) {
   Canvas c(1.5);
   const PixelRect first = c.TakeDamage();
