@@ -21,7 +21,7 @@ using namespace orvelle;
 
 constexpr const char* kUsage =
     "usage: window-check [--cursor | --until-closed] [--first-frame]\n"
-    "       window-check --png FILE [--keys KEYS] [--scale F]\n"
+    "       window-check --png FILE [--keys KEYS] [--cursor] [--scale F]\n"
     "\n"
     "Opens the window with the test card and echoes each key read (on the card and as a\n"
     "'key s=\"...\"' line on stdout). Escape, closing the window or SIGTERM end it with status 0;\n"
@@ -32,7 +32,8 @@ constexpr const char* kUsage =
     "                 is shown\n"
     "  --png FILE     draw the card on the recording device into FILE, with KEYS (the notation of\n"
     "                 orvelle-screens: \\r Enter, \\b Backspace, \\f form feed, \\\\ backslash)\n"
-    "                 echoed as the window would show them after reading them\n"
+    "                 echoed as the window would show them after reading them (with --cursor,\n"
+    "                 the cursor dot too)\n"
     "  --scale F      pixels per unit of the PNG (default 1: 1440 x 900)\n";
 
 constexpr float kDotX = 1200, kDotY = 828;  // the cursor dot of --cursor
@@ -79,7 +80,7 @@ int RunWindow(bool cursor, bool untilClosed, bool firstFrame) {
   return 0;
 }
 
-int WritePng(const std::string& path, const std::string& keys, double scale) {
+int WritePng(const std::string& path, const std::string& keys, bool cursor, double scale) {
   Canvas canvas(scale);
   RecordingDevice d;
   d.OnDraw([&canvas](const DrawCall& c) { canvas.Draw(c); });
@@ -87,9 +88,12 @@ int WritePng(const std::string& path, const std::string& keys, double scale) {
   std::string echoed;
   tools::DrawEcho(d, echoed);
   for (const std::string& key : SplitChars(keys)) {
+    if (cursor) Dot(d, 5);
+    if (cursor) Dot(d, 15);
     echoed += key;
     tools::DrawEcho(d, echoed);
   }
+  if (cursor) Dot(d, 5);
   if (!canvas.WritePng(path)) {
     std::fprintf(stderr, "window-check: cannot write %s\n", path.c_str());
     return 1;
@@ -129,6 +133,6 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (!png.empty()) return WritePng(png, keys, scale);
+  if (!png.empty()) return WritePng(png, keys, cursor, scale);
   return RunWindow(cursor, untilClosed, firstFrame);
 }

@@ -27,8 +27,8 @@ expect_exit_0() {
   echo "ok   $what ends it with status 0"
 }
 
-# Run 1: type, look, close with the window manager's request.
-start one
+# Run 1: type at a blinking cursor, look, close with the window manager's request.
+start one --cursor
 pid=$(cat "$work/one.pid")
 id=$(window_of) || true
 [ -n "$id" ] || fail "no window appeared: $(cat "$work/one.err")"
@@ -47,8 +47,8 @@ key s="\u0008"'
 [ "$(cat "$work/one.out")" = "$expected" ] || fail "keys read: $(cat "$work/one.out")"
 echo "ok   each typed key read once"
 
-"$check" --png "$work/expected.png" --keys 'ab1\r\b'
-"$check" --png "$work/unechoed.png"
+"$check" --png "$work/expected.png" --keys 'ab1\r\b' --cursor
+"$check" --png "$work/unechoed.png" --cursor
 # The echo is shown on the next pass of the key loop; give it a moment.
 for _ in $(seq 30); do
   import -window root "$work/shot.png"
