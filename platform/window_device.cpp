@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -239,8 +240,10 @@ WindowDevice::~WindowDevice() {
 void WindowDevice::Layout(int windowWidth, int windowHeight) {
   const double scale = std::max(0.05, std::min(windowWidth / double(Canvas::kScreenWidth),
                                                windowHeight / double(Canvas::kScreenHeight)));
-  auto canvas = std::make_unique<Canvas>(scale);
-  if (!canvas_ || canvas->width() != canvas_->width() || canvas->height() != canvas_->height()) {
+  const int width = static_cast<int>(std::lround(Canvas::kScreenWidth * scale));
+  const int height = static_cast<int>(std::lround(Canvas::kScreenHeight * scale));
+  if (!canvas_ || width != canvas_->width() || height != canvas_->height()) {
+    auto canvas = std::make_unique<Canvas>(scale);
     if (canvas_ && callsComplete_) {
       for (const DrawCall& c : calls_) canvas->Draw(c);
     } else if (canvas_) {
