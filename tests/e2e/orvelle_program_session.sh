@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The part of orvelle_program.sh that runs inside the Xvfb session.
+set -euo pipefail
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# The last screen orvelle-screens renders for a key script.
+expected() {
+  local keys=$1 dir=$work/expected-$2
+  "$screens" --program orvelle --keys "$keys" --out "$dir" >/dev/null
+  ls "$dir"/screen-*.png | tail -1
+}
+
+# Waits until the window shows `png` but for the number field's blinking dot (a few dozen pixels).
+shows() {
+  local png=$1 what=$2 differ=
+  for _ in $(seq 50); do
+    import -window root "$work/shot.png"
+    differ=$(compare -metric AE "$work/shot.png" "$png" null: 2>&1 || true)
+    [ "${differ%%.*}" -lt 120 ] 2>/dev/null && { echo "ok   the window shows $what"; return; }
+    sleep 0.1
+  done
+  fail "the window does not show $what ($differ pixels differ)"
+}
+
+"$program" >"$work/out" 2>"$work/err" &
+pid=$!
+id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
+[ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
+xdotool windowfocus --sync "$id"
+shows "$(expected '' menu)" "the main menu"
+
+xdotool type --delay 60 '1'
+xdotool key --delay 60 Return
+shows "$(expected '1\r' section)" "section 1's aims and sub-menu"
+
+xdotool type --delay 60 '5'
+xdotool key --delay 60 Return
+shows "$(expected '1\r5\r' back)" "the main menu again"
+
+xdotool type --delay 60 '6'
+xdotool key --delay 60 Return
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "the menu's last item did not end the program"; }
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/err")"
+echo "ok   the menu's last item ends the program with status 0"
