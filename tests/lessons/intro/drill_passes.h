@@ -2,10 +2,14 @@
 // each pass's drawing (and the machine) at the moment the next-step prompt asks for its number.
 #pragma once
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "../../support/screen.h"
 #include "core/startup.h"
 #include "lessons/intro/main_menu.h"
 #include "platform/recording_device.h"
@@ -34,6 +38,40 @@ struct DrillScript {
     for (int i = 1; i <= passes; ++i) Pass(spaces, i == passes ? "1" : "2");
     return *this;
   }
+};
+
+// MarkupDrawing and MarkupEnd, remembered: a long drill asks for the same texts again and again.
+inline const std::vector<std::string>& RememberedMarkupDrawing(float x, float y, int color,
+                                                               const std::string& text) {
+  static std::map<std::tuple<float, float, int, std::string>, std::vector<std::string>> known;
+  const auto key = std::make_tuple(x, y, color, text);
+  auto it = known.find(key);
+  if (it == known.end()) it = known.emplace(key, MarkupDrawing(x, y, color, text)).first;
+  return it->second;
+}
+
+inline float RememberedMarkupEnd(float x, const std::string& text) {
+  static std::map<std::pair<float, std::string>, float> known;
+  const auto key = std::make_pair(x, text);
+  auto it = known.find(key);
+  if (it == known.end()) it = known.emplace(key, MarkupEnd(x, text)).first;
+  return it->second;
+}
+
+// A pass's drawing turned into review-log lines once, so that a check can look for many texts
+// in it cheaply.
+class PassScreen {
+ public:
+  explicit PassScreen(const std::vector<DrawCall>& log) : lines_(Drawing(log)) {}
+  // Whether the mark-up `text` was drawn at (x, y) in `color`, in one piece.
+  bool Drew(float x, float y, int color, const std::string& text) const {
+    const auto& want = RememberedMarkupDrawing(x, y, color, text);
+    return !want.empty() &&
+           std::search(lines_.begin(), lines_.end(), want.begin(), want.end()) != lines_.end();
+  }
+
+ private:
+  std::vector<std::string> lines_;
 };
 
 // What a check gets: the pass number (from 0), the machine, the drawing since the last mark.

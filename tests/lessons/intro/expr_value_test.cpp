@@ -138,6 +138,7 @@ TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
     DrillRun run(
         s,
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+          const test::PassScreen screen(log);
           const bool positive = pass < kPasses;
           const int x = static_cast<int>(m.coef[1]);
           ASSERT_EQ(m.coef[1], x);
@@ -150,11 +151,12 @@ TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
           const float y = y0 + (positive ? 150 : 100);
           const std::string shown = x < 0 ? "(" + Str(x) + ")" : Str(x);
           const int product = -4 * x;
-          const float w = MarkupEnd(707, "5-4x");
-          EXPECT_TRUE(DrewMarkup(log, w, y, 0, "=5-4*" + shown));
+          const float w = test::RememberedMarkupEnd(707, "5-4x");
+          EXPECT_TRUE(screen.Drew(w, y, 0, "=5-4*" + shown));
           const std::string second = "=5" + std::string(product > 0 ? "+" : "") + Str(product);
-          EXPECT_TRUE(DrewMarkup(log, w, y + 50, 0, second));
-          EXPECT_TRUE(DrewMarkup(log, MarkupEnd(w, second), y + 50, 5, "=" + Str(5 + product)));
+          EXPECT_TRUE(screen.Drew(w, y + 50, 0, second));
+          EXPECT_TRUE(
+              screen.Drew(test::RememberedMarkupEnd(w, second), y + 50, 5, "=" + Str(5 + product)));
         },
         clock);
     EXPECT_EQ(run.checks, 2 * kPasses);
@@ -309,6 +311,7 @@ TEST(ExprValueSection, ValueDrillThousandPasses) {
     DrillRun run(
         s,
         [&](int, const Machine& m, const std::vector<DrawCall>& log) {
+          const test::PassScreen screen(log);
           const int x = static_cast<int>(m.coef[1]), y = static_cast<int>(m.coef[2]);
           ASSERT_TRUE(m.coef[1] == x && m.coef[2] == y);
           ASSERT_TRUE(std::abs(x) >= 1 && std::abs(x) <= 10) << x;
@@ -316,13 +319,13 @@ TEST(ExprValueSection, ValueDrillThousandPasses) {
           ASSERT_TRUE((x < 0) != (y < 0)) << x << "," << y;  // exactly one negative
           negativeX += x < 0;
           const std::string X = Str(x), Y = Str(y);
-          EXPECT_TRUE(DrewMarkup(log, 40, 30, 0, "例3　x=" + X + ",y=" + Y + "のとき、"));
-          const float at = MarkupEnd(67, "3x+2y");
+          EXPECT_TRUE(screen.Drew(40, 30, 0, "例3　x=" + X + ",y=" + Y + "のとき、"));
+          const float at = test::RememberedMarkupEnd(67, "3x+2y");
           const std::string sx = x < 0 ? "(" + X + ")" : X, sy = y < 0 ? "(" + Y + ")" : Y;
-          EXPECT_TRUE(DrewMarkup(log, at, 180, 0, "=3*" + sx + "+2*" + sy));
+          EXPECT_TRUE(screen.Drew(at, 180, 0, "=3*" + sx + "+2*" + sy));
           const std::string twoY = (2 * y > 0 ? "+" : "") + Str(2 * y);
-          EXPECT_TRUE(DrewMarkup(log, at, 230, 0, "=" + Str(3 * x) + twoY));
-          EXPECT_TRUE(DrewMarkup(log, at, 280, 5, "=" + Str(3 * x + 2 * y)));
+          EXPECT_TRUE(screen.Drew(at, 230, 0, "=" + Str(3 * x) + twoY));
+          EXPECT_TRUE(screen.Drew(at, 280, 5, "=" + Str(3 * x + 2 * y)));
         },
         clock);
     EXPECT_EQ(run.checks, kPasses);

@@ -148,6 +148,7 @@ TEST(CircleExample8, ThousandPassesOfEachDrill) {
     DrillRun run(
         Example8(kPasses, kPasses),
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+          const test::PassScreen screen(log);
           const int given = static_cast<int>(m.coef[1]);
           if (pass < kPasses) {
             std::string answer;
@@ -157,7 +158,8 @@ TEST(CircleExample8, ThousandPassesOfEachDrill) {
             ASSERT_FALSE(answer.empty()) << given;
             diametersSeen.insert(given);
             const std::string d = std::to_string(given);
-            EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, d + "*3.14="), 140, 3, answer + " (cm)"));
+            EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(100, d + "*3.14="), 140, 3,
+                                    answer + " (cm)"));
             return;
           }
           ASSERT_TRUE(given >= 1 && given <= 10 && m.coef[1] == given) << m.coef[1];
@@ -170,9 +172,9 @@ TEST(CircleExample8, ThousandPassesOfEachDrill) {
           }
           lastPick = m.lastPick;
           const std::string r = std::to_string(given);
-          EXPECT_TRUE(DrewMarkup(log, 40, 300, 0, "問②　半径" + r + "cmの円の周の"));
-          EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, "2*" + r + "*π="), 430, 3,
-                                 std::to_string(2 * given) + "π (cm)"));
+          EXPECT_TRUE(screen.Drew(40, 300, 0, "問②　半径" + r + "cmの円の周の"));
+          EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(100, "2*" + r + "*π="), 430, 3,
+                                  std::to_string(2 * given) + "π (cm)"));
         },
         clock);
     EXPECT_EQ(run.checks, 2 * kPasses);
@@ -191,28 +193,31 @@ TEST(CircleExercise12, DiameterAndCircumferenceOfALetterRadius) {
   DrillRun run(
       s,
       [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+        const test::PassScreen screen(log);
         const std::string l = m.letterText[1];
         ASSERT_TRUE(l == "a" || l == "b" || l == "x" || l == "y" || l == "r") << l;
         ++seen[l];
         EXPECT_TRUE(HasBox(log, 0, 0, 560, 320));
-        EXPECT_TRUE(DrewMarkup(log, 40, 30, 0, "Q　半径" + l + "cmのとき"));
-        EXPECT_TRUE(DrewMarkup(log, 40, 80, 0, "直径と円周を求めなさい。"));
+        EXPECT_TRUE(screen.Drew(40, 30, 0, "Q　半径" + l + "cmのとき"));
+        EXPECT_TRUE(screen.Drew(40, 80, 0, "直径と円周を求めなさい。"));
         EXPECT_EQ(KeyWaits(log), 2);
         if (pass > 3) return;  // the positions once are enough
-        const float x2 = MarkupEnd(40, "直径…");
-        EXPECT_TRUE(DrewMarkup(log, 40, 140, 3, "直径…"));
-        EXPECT_TRUE(DrewMarkup(log, x2, 140, 0, "2*" + l + "="));
-        EXPECT_TRUE(DrewMarkup(log, MarkupEnd(x2, "2*" + l + "="), 140, 5, "2" + l + " (cm)"));
-        const float x3 = MarkupEnd(40, "円周…");
-        EXPECT_TRUE(DrewMarkup(log, 40, 200, 3, "円周…"));
-        EXPECT_TRUE(DrewMarkup(log, MarkupEnd(x3, "2*" + l + "*π="), 200, 5, "2π" + l + " (cm)"));
+        const float x2 = test::RememberedMarkupEnd(40, "直径…");
+        EXPECT_TRUE(screen.Drew(40, 140, 3, "直径…"));
+        EXPECT_TRUE(screen.Drew(x2, 140, 0, "2*" + l + "="));
+        EXPECT_TRUE(
+            screen.Drew(test::RememberedMarkupEnd(x2, "2*" + l + "="), 140, 5, "2" + l + " (cm)"));
+        const float x3 = test::RememberedMarkupEnd(40, "円周…");
+        EXPECT_TRUE(screen.Drew(40, 200, 3, "円周…"));
+        EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(x3, "2*" + l + "*π="), 200, 5,
+                                "2π" + l + " (cm)"));
       },
       "10:20:30");
   EXPECT_EQ(run.checks, kPasses);
   EXPECT_EQ(seen.size(), 5u);
   EXPECT_TRUE(DrewMarkup(run.rest, 640, 30, 7, "教科書P70 問12 をしなさい。"));
   EXPECT_TRUE(DrewMarkup(run.rest, 700, 90, 0, "r*r*π="));
-  EXPECT_TRUE(DrewMarkup(run.rest, MarkupEnd(700, "r*r*π="), 90, 5, "πr^2 (cm^2)"));
+  EXPECT_TRUE(DrewMarkup(run.rest, test::RememberedMarkupEnd(700, "r*r*π="), 90, 5, "πr^2 (cm^2)"));
   EXPECT_EQ(KeyWaits(run.rest), 1);
   EXPECT_FALSE(run.device.KeysLeft());
 }

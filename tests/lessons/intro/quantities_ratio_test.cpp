@@ -141,6 +141,7 @@ TEST(RatioItem, ThousandPassesOfEachDrill) {
     DrillRun run(
         s,
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+          const test::PassScreen screen(log);
           const bool yen = pass < kPasses;
           const int d = static_cast<int>(m.coef[11]), n = static_cast<int>(m.coef[12]);
           const int p = static_cast<int>(m.coef[13]), w = static_cast<int>(m.coef[14]);
@@ -149,11 +150,13 @@ TEST(RatioItem, ThousandPassesOfEachDrill) {
           ASSERT_TRUE(p >= 1 && p <= 92 && m.coef[13] == p);
           ASSERT_TRUE(w >= 1 && w <= 9 && m.coef[14] == w);
           const float top = yen ? 200 : 440;
-          const float x1 = MarkupEnd(40, yen ? "1000円の" : m.amountLetter + "円の") + 30;
+          const float x1 =
+              test::RememberedMarkupEnd(40, yen ? "1000円の" : m.amountLetter + "円の") + 30;
           const std::string d1 = "0." + Str(d);
-          EXPECT_TRUE(DrewMarkup(log, MarkupEnd(x1, yen ? "⑤" : "⑨"), top, 3, d1 + "倍は"));
-          EXPECT_TRUE(DrewMarkup(log, MarkupEnd(40, yen ? "⑥" : "⑩"), top + 80, 3,
-                                 "ﾀ" + Str(n) + "/100ﾀ倍は"));
+          EXPECT_TRUE(
+              screen.Drew(test::RememberedMarkupEnd(x1, yen ? "⑤" : "⑨"), top, 3, d1 + "倍は"));
+          EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(40, yen ? "⑥" : "⑩"), top + 80, 3,
+                                  "ﾀ" + Str(n) + "/100ﾀ倍は"));
           const float width = yen ? 90 : 150;
           const auto boxes = Boxes(log, width, yen ? 50 : 75);
           ASSERT_EQ(boxes.size(), 8u);
@@ -171,9 +174,10 @@ TEST(RatioItem, ThousandPassesOfEachDrill) {
             answers = {d1 + L, reduced(n, 100), reduced(p, 100), reduced(w, 10)};
           }
           for (int k = 0; k < 4; ++k) {
-            const float x = boxes[4 + k].x1 + (width - MarkupEnd(0, answers[k])) / 2;
+            const float x =
+                boxes[4 + k].x1 + (width - test::RememberedMarkupEnd(0, answers[k])) / 2;
             const float y = boxes[4 + k].y1 + (yen ? 3 : 15);
-            EXPECT_TRUE(DrewMarkup(log, x, y, 5, answers[k])) << answers[k];
+            EXPECT_TRUE(screen.Drew(x, y, 5, answers[k])) << answers[k];
           }
         },
         clock);

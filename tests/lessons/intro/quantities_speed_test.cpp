@@ -128,6 +128,7 @@ TEST(SpeedItem, ThousandPassesOfEachDrill) {
     DrillRun run(
         s,
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+          const test::PassScreen screen(log);
           const int drill = pass / kPasses + 1;
           const float v = m.coef[1], t = m.coef[2];
           ASSERT_TRUE(v >= 50 && v <= 100 && std::fmod(v, 10) == 0) << v;
@@ -142,30 +143,31 @@ TEST(SpeedItem, ThousandPassesOfEachDrill) {
           lastPick = m.lastPick;
           const std::string V = Str(v), T = Str(t), D = Str(v * t);
           if (drill == 1) {
-            EXPECT_TRUE(DrewMarkup(log, 40, 30, 0, "問①　分速" + V + "mで " + T + "分"));
-            EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, V + "*" + T + "="), 140, 3, D + " (m)"));
+            EXPECT_TRUE(screen.Drew(40, 30, 0, "問①　分速" + V + "mで " + T + "分"));
+            EXPECT_TRUE(
+                screen.Drew(test::RememberedMarkupEnd(100, V + "*" + T + "="), 140, 3, D + " (m)"));
           } else if (drill == 2) {
-            EXPECT_TRUE(DrewMarkup(log, 40, 300, 0, "問②　分速" + V + "mで " + D + "m"));
+            EXPECT_TRUE(screen.Drew(40, 300, 0, "問②　分速" + V + "mで " + D + "m"));
             const std::string work = "ﾀ" + D + "/" + V + "ﾀ=";
-            EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, work), 430, 3, T + " (分間)"));
+            EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(100, work), 430, 3, T + " (分間)"));
           } else if (drill == 3) {
-            EXPECT_TRUE(DrewMarkup(log, 640, 30, 0, "問③　" + D + "m を" + T + "分で"));
+            EXPECT_TRUE(screen.Drew(640, 30, 0, "問③　" + D + "m を" + T + "分で"));
             const std::string work = "ﾀ" + D + "/" + T + "ﾀ=";
-            EXPECT_TRUE(DrewMarkup(log, MarkupEnd(700, work), 160, 3, V));
+            EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(700, work), 160, 3, V));
           } else {
             const int kind = pass % kPasses % 3 + 1;
             const std::string L = m.letterText[1];
             ASSERT_TRUE(L == "a" || L == "b" || L == "x" || L == "y") << L;
             if (kind == 1) {
-              EXPECT_TRUE(DrewMarkup(log, 640, 320, 0, "問④　分速" + V + "mで " + L + "分"));
-              EXPECT_TRUE(
-                  DrewMarkup(log, MarkupEnd(700, V + "*" + L + "=") + 10, 450, 5, V + L + " (m)"));
+              EXPECT_TRUE(screen.Drew(640, 320, 0, "問④　分速" + V + "mで " + L + "分"));
+              EXPECT_TRUE(screen.Drew(test::RememberedMarkupEnd(700, V + "*" + L + "=") + 10, 450,
+                                      5, V + L + " (m)"));
             } else if (kind == 2) {
-              EXPECT_TRUE(DrewMarkup(log, 640, 320, 0, "問④　分速" + L + "mで " + D + "m"));
-              EXPECT_TRUE(DrewMarkup(log, 710, 450, 5, "ﾀ" + D + "/" + L + "ﾀ (分間)"));
+              EXPECT_TRUE(screen.Drew(640, 320, 0, "問④　分速" + L + "mで " + D + "m"));
+              EXPECT_TRUE(screen.Drew(710, 450, 5, "ﾀ" + D + "/" + L + "ﾀ (分間)"));
             } else {
-              EXPECT_TRUE(DrewMarkup(log, 640, 320, 0, "問④　" + L + "m を" + T + "分で"));
-              EXPECT_TRUE(DrewMarkup(log, 710, 450, 5, "毎分 ﾀ" + L + "/" + T + "ﾀ m"));
+              EXPECT_TRUE(screen.Drew(640, 320, 0, "問④　" + L + "m を" + T + "分で"));
+              EXPECT_TRUE(screen.Drew(710, 450, 5, "毎分 ﾀ" + L + "/" + T + "ﾀ m"));
             }
           }
         },
