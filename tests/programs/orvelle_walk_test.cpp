@@ -1,0 +1,216 @@
+// The whole Orvelle program on the recording device: one key script through every section and
+// every item, and storms of random keys from its start.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../lessons/intro/drill_passes.h"
+#include "../support/screen.h"
+#include "core/startup.h"
+#include "lessons/intro/main_menu.h"
+#include "platform/recording_device.h"
+
+namespace orvelle {
+namespace {
+
+using test::DrewMarkup;
+using test::DrillRun;
+using test::DrillScript;
+using test::KeyWaits;
+
+// A drill answered twice: `spaces` keys for the problem, 2 at the prompt (another problem), then
+// the same and 1 (the end of the drill).
+std::string Twice(int spaces) {
+  const std::string pass(spaces, ' ');
+  return pass + "2\r" + pass + "1\r";
+}
+std::string Once(int spaces) { return std::string(spaces, ' ') + "1\r"; }
+std::string Keys(int n) { return std::string(n, ' '); }
+
+// One item of the walk: its section and choice, the keys it takes, its key waits, and a text
+// it shows (empty: none checked).
+struct Item {
+  int section;
+  int choice;
+  std::string keys;
+  int keyWaits;
+  float x, y;
+  int color;
+  std::string text;
+};
+
+std::vector<Item> WalkItems() {
+  return {
+      {1, 1, Keys(16), 16, 40, 30, 7, "正方形を20個つなげてつくるとき、"},
+      {1, 2, Keys(10), 10, 40, 30, 0, "(2)の考えで棒の本数を求めよう。"},
+      {1, 3, Keys(13), 13, 40, 130, 3, "(代金)＝(単価)*(冊数)"},
+      {1, 4, Keys(18), 18, 40, 30, 3, "教科書P65　問1解答"},
+      {2, 1, Once(1) + Keys(6), 7, 0, 0, 0, ""},
+      {2, 2, Keys(8), 8, 0, 0, 0, ""},
+      {2, 3, Once(1) + Once(1) + Once(1) + Keys(1), 4, 0, 0, 0, ""},
+      {2, 4, Keys(6), 6, 40, 30, 3, "問2 解答"},
+      {2, 5, Once(1) + Keys(8) + Once(1) + Keys(6), 16, 0, 0, 0, ""},
+      {2, 6, Once(1) + Once(1) + Keys(7), 9, 0, 0, 0, ""},
+      {2, 7, Keys(6), 6, 0, 0, 0, ""},
+      {2, 8, Once(1) + Keys(8), 9, 0, 0, 0, ""},
+      {3, 1, Keys(10), 10, 40, 590, 5, "(2)　(x+ﾀy/60ﾀ)時間"},
+      {3, 2, Keys(5) + Twice(4) + Keys(2) + Twice(4), 5 + 8 + 2 + 8, 40, 30, 0, "Q "},
+      {3, 3, Keys(9), 9, 40, 30, 7, "例6 "},
+      {3, 4,
+       Twice(1) + Keys(1) + Twice(1) + Keys(1) + Twice(1) + Keys(1) + " 2\r 2\r 2\r 1\r" + Keys(2),
+       2 + 1 + 2 + 1 + 2 + 1 + 4 + 2, 640, 520, 7, "教科書P69問10 をしなさい。"},
+      {3, 5, Twice(1) + Keys(1) + Twice(1) + Keys(2), 2 + 1 + 2 + 2, 640, 30, 7,
+       "教科書P70 問11 をしなさい。"},
+      {3, 6, Twice(2) + Keys(1), 4 + 1, 640, 30, 7, "教科書P70 問12 をしなさい。"},
+      {3, 7, Keys(11), 11, 40, 30, 0, "例10 右図の長方形で、"},
+      {4, 1, Keys(9) + Twice(6) + Keys(1) + Twice(6) + Keys(1), 9 + 12 + 1 + 12 + 1, 44, 600, 7,
+       "教科書P71 問1 をしなさい。"},
+      {4, 2, Keys(12), 12, 40, 30, 3, "教科書P71 問1の答"},
+      {4, 3, Keys(18), 18, 520, 30, 7, "教科書P71 問2 をしなさい。"},
+      {4, 4, Twice(6) + Keys(11), 12 + 11, 600, 30, 7, "教科書P72問3 をしなさい。"},
+      {5, 1, Keys(14), 14, 127, 130, 0, "b*9"},
+      {5, 2, Keys(4), 4, 127, 130, 0, "90*x+50*y"},
+      {5, 3, Keys(17), 17, 40, 130, 3, "(1)2a"},
+  };
+}
+
+// The last sub-menu item ("終了") of each section.
+int LastChoice(int section) {
+  static constexpr int kLast[] = {0, 5, 9, 8, 5, 4};
+  return kLast[section];
+}
+
+// From the main menu through every item of every section, each section left by its "終了",
+// then the main menu's "6　終了"; a key after it must never be read.
+TEST(OrvelleWalk, EverySectionAndItemFromStartToEnd) {
+  const std::vector<Item> items = WalkItems();
+  for (const char* clock : {"12:00:00", "07:45:13", "21:09:58"}) {
+    SCOPED_TRACE(clock);
+    DrillScript s;
+    for (size_t i = 0; i < items.size(); ++i) {
+      const Item& item = items[i];
+      if (i == 0 || items[i - 1].section != item.section) {
+        s.Keys(std::to_string(item.section) + "\r");
+      }
+      s.Keys(std::to_string(item.choice) + "\r" + item.keys);
+      s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
+      if (i + 1 == items.size() || items[i + 1].section != item.section) {
+        s.Keys(std::to_string(LastChoice(item.section)) + "\r");
+      }
+    }
+    s.Keys("6\rX");
+
+    size_t checked = 0;
+    DrillRun run(
+        s,
+        [&](int k, const Machine&, const std::vector<DrawCall>& log) {
+          const Item& item = items[k];
+          SCOPED_TRACE("section " + std::to_string(item.section) + " item " +
+                       std::to_string(item.choice));
+          EXPECT_EQ(KeyWaits(log), item.keyWaits);
+          EXPECT_FALSE(test::ShowedErrorScreen(log));
+          if (!item.text.empty()) {
+            EXPECT_TRUE(DrewMarkup(log, item.x, item.y, item.color, item.text));
+          }
+          ++checked;
+        },
+        clock);
+    EXPECT_EQ(checked, items.size());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(test::ShowedErrorScreen(run.rest));
+    // The program ended by its menu: only the key after "6" is left unread.
+    EXPECT_TRUE(run.device.KeysLeft());
+    EXPECT_EQ(run.device.keysRead(), static_cast<int>(s.keys.size()) - 1);
+  }
+}
+
+// Random keys of every kind the number fields and key waits meet.
+std::vector<std::string> StormKeys(unsigned seed, int count) {
+  static const std::string kDigits = "0123456789";
+  static const std::string kLetters = "abcdefghijklmnopqrstuvwxyzQWERTS";
+  std::mt19937 gen(seed);
+  std::vector<std::string> keys;
+  for (int i = 0; i < count; ++i) {
+    switch (std::uniform_int_distribution<int>(0, 7)(gen)) {
+      case 0:
+        keys.push_back(std::string(1, kDigits[gen() % kDigits.size()]));
+        break;
+      case 1:
+        keys.push_back(std::string(1, "-./"[gen() % 3]));
+        break;
+      case 2:
+      case 3:
+        keys.push_back("\r");
+        break;
+      case 4:
+        keys.push_back("\b");
+        break;
+      case 5:
+        keys.push_back(std::string(1, kLetters[gen() % kLetters.size()]));
+        break;
+      default:
+        keys.push_back(" ");
+        break;
+    }
+  }
+  return keys;
+}
+
+// 20,000 random keys from the start, for several seeds: never the error screen, never a hang.
+// When the program ends by its menu, it starts again on the keys that are left.
+TEST(OrvelleStorm, RandomKeysNeverReachTheErrorScreen) {
+  constexpr int kKeys = 20000;
+  const struct {
+    unsigned seed;
+    const char* clock;
+  } storms[] = {{1, "00:00:00"}, {2, "07:13:29"}, {3, "12:34:56"}, {4, "23:59:59"}};
+  // The third character of each sub-menu line drawn: which sections the storms went into.
+  std::set<std::string> subMenus;
+  for (const auto& storm : storms) {
+    SCOPED_TRACE(storm.seed);
+    const std::vector<std::string> keys = StormKeys(storm.seed, kKeys);
+    size_t used = 0;
+    int starts = 0;
+    while (used < keys.size()) {
+      RecordingDevice device;
+      Machine m{device};
+      device.SetClock(storm.clock);
+      device.SetKeyList({keys.begin() + static_cast<long>(used), keys.end()});
+      bool error = false;
+      size_t scanned = 0;
+      auto look = [&] {
+        const auto& log = device.log();
+        for (; scanned < log.size(); ++scanned) {
+          const DrawCall& c = log[scanned];
+          if (c.op == "text" && c.x1 == 48 && c.y1 == 666 && c.color == 0) subMenus.insert(c.s);
+        }
+        error |= test::ShowedErrorScreen(log);
+      };
+      device.OnKeyWait([&] {
+        if (device.log().size() > 20000) {
+          look();
+          device.ClearLog();
+          scanned = 0;
+        }
+      });
+      const int status = StartProgram(m, "Orvelle", intro::ShowMainMenu);
+      device.OnKeyWait(nullptr);
+      look();
+      ASSERT_FALSE(error) << "after " << used + device.keysRead() << " keys";
+      EXPECT_EQ(status, 0);
+      ASSERT_GT(device.keysRead(), 0);
+      used += static_cast<size_t>(device.keysRead());
+      ++starts;
+    }
+    EXPECT_EQ(used, keys.size());
+    EXPECT_GE(starts, 1);
+  }
+  // "①P62Q", "①きまり１積", "①例5", "①P71Q", "①1,2" as the plain drawer shows them.
+  EXPECT_EQ(subMenus, (std::set<std::string>{"６", "ま", "５", "７", "，"}));
+}
+
+}  // namespace
+}  // namespace orvelle
