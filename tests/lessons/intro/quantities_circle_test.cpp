@@ -84,6 +84,18 @@ TEST(CircleExample8, CircumferencesWithThreePointOneFour) {
   EXPECT_FALSE(run.device.KeysLeft());
 }
 
+// Any number but 1 gives another problem, 0, a negative number and a fraction too; 2/2 is 1.
+TEST(CircleExample8, OnlyOneEndsADrill) {
+  DrillScript s;
+  s.Keys("3\r5\r").Pass(1, "0").Pass(1, "-3").Pass(1, "1/2").Pass(1, "2/2");
+  s.Keys(" ").Pass(1, "1").Keys("  8\r6\r");
+  DrillRun run(
+      s, [](int, const Machine&, const std::vector<DrawCall>&) {}, "12:00:00");
+  EXPECT_EQ(run.checks, 5);
+  EXPECT_FALSE(run.device.KeysLeft());
+  EXPECT_TRUE(DrewMarkup(run.rest, 640, 30, 7, "教科書P70 問11 をしなさい。"));
+}
+
 // A repeated radius shows 10, and the pick before it stays the one compared.
 TEST(CircleExample8, RepeatedRadiusShowsTen) {
   auto radii = [](std::vector<int> picks) {
