@@ -63,26 +63,6 @@ bool SameCall(const DrawCall& a, const DrawCall& b) {
   return SameShape(a, b) && a.color == b.color && a.fill == b.fill;
 }
 
-std::string Utf8(Uint32 c) {
-  std::string s;
-  if (c < 0x80) {
-    s += static_cast<char>(c);
-  } else if (c < 0x800) {
-    s += static_cast<char>(0xC0 | (c >> 6));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += static_cast<char>(0xE0 | (c >> 12));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (c >> 18));
-    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return s;
-}
-
 }  // namespace
 
 std::string KeyText(int keycode, int scancode, int modifiers) {
@@ -170,7 +150,7 @@ std::string KeyText(int keycode, int scancode, int modifiers) {
   }
   if (keycode > 32 && keycode < 127) return std::string(1, static_cast<char>(keycode));
   if (keycode >= 160 && (keycode & SDLK_SCANCODE_MASK) == 0) {
-    return Utf8(static_cast<Uint32>(keycode));
+    return Chr(keycode);
   }
   // Function keys, Home, Insert and the like: a control character that no field takes, so that
   // they still count as "any key".
