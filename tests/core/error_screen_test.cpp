@@ -103,16 +103,20 @@ TEST(ErrorScreen, ErrorDuringStartUp) {
 }
 
 TEST(ErrorScreen, AnyOtherExceptionIsCaughtToo) {
-  ProgramRun run("Orvelle", [](Machine&) { throw std::logic_error("x"); }, "");
+  ProgramRun run(
+      "Orvelle", [](Machine&) { throw std::logic_error("x"); }, "");
   EXPECT_EQ(run.status, 0);
   ASSERT_EQ(run.device.Texts().size(), 1u);
   EXPECT_EQ(run.device.Texts()[0].s.substr(0, 6), " 0, 51");
 }
 
 TEST(ProgramEnd, ExhaustedKeyScriptEndsWithoutTheErrorScreen) {
-  ProgramRun run("Orvelle", [](Machine& m) {
-    for (;;) m.device.PollKey();
-  }, "12345");
+  ProgramRun run(
+      "Orvelle",
+      [](Machine& m) {
+        for (;;) m.device.PollKey();
+      },
+      "12345");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(run.device.Texts().empty());
   EXPECT_EQ(run.device.keysRead(), 5);

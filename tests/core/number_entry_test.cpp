@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 
 namespace orvelle {
@@ -14,15 +15,6 @@ void Enter(Bench& b) {
   b.m.enteredValue = -99;
   InputNumberField(b.m);
   ParseNumberEntry(b.m);
-}
-
-// The characters echoed in the field (colour 5), as "s@x" from left to right.
-std::string Echo(const Bench& b) {
-  std::string out;
-  for (const auto& t : b.Texts()) {
-    if (t.color == 5) out += t.s + "@" + std::to_string(static_cast<int>(t.x1)) + " ";
-  }
-  return out;
 }
 
 // How often the typed characters were cleared (the 192-wide box of the field).
@@ -39,7 +31,7 @@ TEST(NumberField, FractionIsDividedAndEchoedFullWidth) {
   Enter(b);
   EXPECT_EQ(b.m.enteredValue, 0.5f);
   EXPECT_EQ(b.m.entryText, "2/4");
-  EXPECT_EQ(Echo(b), "２@1056 ÷@1072 ４@1088 ");
+  EXPECT_EQ(test::Cells(b.device, 5), "２@1056,648 ÷@1072,648 ４@1088,648 ");
   for (const auto& t : b.Texts()) {
     if (t.color == 5) {
       EXPECT_EQ(t.y1, 648);
@@ -79,7 +71,7 @@ TEST(NumberField, NegativeFraction) {
   Bench b("-6/4\r");
   Enter(b);
   EXPECT_EQ(b.m.enteredValue, -1.5f);
-  EXPECT_EQ(Echo(b), "－@1056 ６@1072 ÷@1088 ４@1104 ");
+  EXPECT_EQ(test::Cells(b.device, 5), "－@1056,648 ６@1072,648 ÷@1088,648 ４@1104,648 ");
 }
 
 TEST(NumberField, BackspaceClearsTheWholeField) {
@@ -88,7 +80,8 @@ TEST(NumberField, BackspaceClearsTheWholeField) {
   EXPECT_EQ(b.m.entryText, "3");
   EXPECT_EQ(b.m.enteredValue, 3);
   EXPECT_EQ(Clears(b), 1);
-  EXPECT_EQ(Echo(b), "１@1056 ２@1072 ３@1056 ");  // the 3 goes back to the first cell
+  EXPECT_EQ(test::Cells(b.device, 5),
+            "１@1056,648 ２@1072,648 ３@1056,648 ");  // the 3 goes back to the first cell
 
   Bench formFeed("7\f8\r");
   Enter(formFeed);
@@ -118,7 +111,7 @@ TEST(NumberField, OtherKeysAreIgnored) {
   Bench b("a+* Q\t5\r");
   Enter(b);
   EXPECT_EQ(b.m.entryText, "5");
-  EXPECT_EQ(Echo(b), "５@1056 ");
+  EXPECT_EQ(test::Cells(b.device, 5), "５@1056,648 ");
   EXPECT_EQ(Clears(b), 0);
 }
 
@@ -126,7 +119,7 @@ TEST(NumberField, PointTakesNoCell) {
   Bench b("1.5\r");
   Enter(b);
   EXPECT_EQ(b.m.enteredValue, 1.5f);
-  EXPECT_EQ(Echo(b), "１@1056 ．@1068 ５@1072 ");
+  EXPECT_EQ(test::Cells(b.device, 5), "１@1056,648 ．@1068,648 ５@1072,648 ");
   EXPECT_EQ(b.m.cursorX, 1088);
 }
 

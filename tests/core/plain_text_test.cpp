@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 
 namespace orvelle {
@@ -16,16 +17,6 @@ void Draw(Bench& b, const std::string& text, float x = 100) {
   b.m.drawY = 200;
   b.m.drawColor = 4;
   DrawText(b.m);
-}
-
-// "s@x,y" for each text drawn, one after another.
-std::string Cells(const Bench& b) {
-  std::string out;
-  for (const auto& t : b.Texts()) {
-    out += t.s + "@" + std::to_string(static_cast<int>(t.x1)) + "," +
-           std::to_string(static_cast<int>(t.y1)) + " ";
-  }
-  return out;
 }
 
 TEST(DrawText, OneCellPerCharacter) {
@@ -52,14 +43,14 @@ TEST(DrawText, OneCellPerCharacter) {
 TEST(DrawText, HalfWidthBecomesFullWidth) {
   Bench b;
   Draw(b, "P73Q");
-  EXPECT_EQ(Cells(b), "Ｐ@100,200 ７@116,200 ３@132,200 Ｑ@148,200 ");
+  EXPECT_EQ(test::Cells(b.device), "Ｐ@100,200 ７@116,200 ３@132,200 Ｑ@148,200 ");
   EXPECT_EQ(b.m.drawX, 164);
 }
 
 TEST(DrawText, ExponentStaysHalfWidthAndRaised) {
   Bench b;
   Draw(b, "x^2");
-  EXPECT_EQ(Cells(b), "χ@100,200 2@116,196 ");
+  EXPECT_EQ(test::Cells(b.device), "χ@100,200 2@116,196 ");
   EXPECT_EQ(b.m.drawX, 132);
   EXPECT_EQ(b.m.superscriptNext, 0);
 }
@@ -67,31 +58,32 @@ TEST(DrawText, ExponentStaysHalfWidthAndRaised) {
 TEST(DrawText, FullStopTakesNoCell) {
   Bench b;
   Draw(b, "1.5");
-  EXPECT_EQ(Cells(b), "１@100,200 ．@112,200 ５@116,200 ");
+  EXPECT_EQ(test::Cells(b.device), "１@100,200 ．@112,200 ５@116,200 ");
   EXPECT_EQ(b.m.drawX, 132);
 }
 
 TEST(DrawText, PointAfterCaretKeepsItsCell) {
   Bench b;
   Draw(b, "^.5");
-  EXPECT_EQ(Cells(b), ".@100,196 ５@116,200 ");
+  EXPECT_EQ(test::Cells(b.device), ".@100,196 ５@116,200 ");
   EXPECT_EQ(b.m.drawX, 132);
 }
 
 TEST(DrawText, TableSurprises) {
   Bench b;
   Draw(b, "Ax-*/ﾀ?~A");
-  EXPECT_EQ(Cells(b),
+  EXPECT_EQ(test::Cells(b.device),
             "Α@100,200 χ@116,200 －@132,200 ×@148,200 ÷@164,200 ―@180,200 ∽@196,200 "
             "△@212,200 Α@228,200 ");
-  EXPECT_EQ(Cells(b).find("\xEF\xBC\xA1"), std::string::npos);  // never the full-width Latin A
+  EXPECT_EQ(test::Cells(b.device).find("\xEF\xBC\xA1"),
+            std::string::npos);  // never the full-width Latin A
 }
 
 TEST(DrawText, CharactersInNeitherTable) {
   Bench b;
   Draw(b, "z#;_{ｱ①÷ぁ");
   // Narrow ones are drawn as they are, 4 higher; wide ones as they are, not raised.
-  EXPECT_EQ(Cells(b),
+  EXPECT_EQ(test::Cells(b.device),
             "z@100,196 #@116,196 ;@132,196 _@148,196 {@164,196 ｱ@180,196 ①@196,200 "
             "÷@212,200 ぁ@228,200 ");
   EXPECT_EQ(b.m.drawX, 244);
@@ -100,14 +92,14 @@ TEST(DrawText, CharactersInNeitherTable) {
 TEST(DrawText, WideExponentIsNotRaisedAndClearsTheFlag) {
   Bench b;
   Draw(b, "^１2");
-  EXPECT_EQ(Cells(b), "１@100,200 ２@116,200 ");
+  EXPECT_EQ(test::Cells(b.device), "１@100,200 ２@116,200 ");
   EXPECT_EQ(b.m.superscriptNext, 0);
 }
 
 TEST(DrawText, SpaceTakesOneBlankCell) {
   Bench b;
   Draw(b, "a b");
-  EXPECT_EQ(Cells(b), "ａ@100,200 ｂ@132,200 ");
+  EXPECT_EQ(test::Cells(b.device), "ａ@100,200 ｂ@132,200 ");
   EXPECT_EQ(b.m.drawX, 148);
   EXPECT_EQ(b.m.strArg, "b");  // the last character taken
 }
@@ -118,7 +110,7 @@ TEST(DrawText, TrailingCaretRaisesTheNextText) {
   EXPECT_EQ(b.m.superscriptNext, 1);
   EXPECT_EQ(b.m.drawX, 116);
   Draw(b, "3", 116);
-  EXPECT_EQ(Cells(b), "２@100,200 3@116,196 ");
+  EXPECT_EQ(test::Cells(b.device), "２@100,200 3@116,196 ");
   EXPECT_EQ(b.m.superscriptNext, 0);
 }
 
@@ -136,7 +128,7 @@ TEST(DrawChars, ClosesUpAroundSpaces) {
   b.m.drawY = 10;
   b.m.drawColor = 5;
   DrawChars(b.m);
-  EXPECT_EQ(Cells(b), "ａ@50,10 ｂ@66,10 ");
+  EXPECT_EQ(test::Cells(b.device), "ａ@50,10 ｂ@66,10 ");
   EXPECT_EQ(b.m.charPenX, 82);
   EXPECT_EQ(b.m.drawX, 50);  // DrawChars gives its end in charPenX only
   EXPECT_EQ(b.m.strArg, "ab");

@@ -2,31 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 
 namespace orvelle {
 namespace {
 
 using test::Bench;
-
-std::string Joined(const std::vector<DrawCall>& texts) {
-  std::string s;
-  for (const auto& t : texts) s += t.s;
-  return s;
-}
-
-// "x1,y1-x2,y2 border/fill wWidth" of a box.
-std::string Box(const DrawCall& b) {
-  const auto n = [](float v) { return std::to_string(static_cast<int>(v)); };
-  return n(b.x1) + "," + n(b.y1) + "-" + n(b.x2) + "," + n(b.y2) + " " + std::to_string(b.color) +
-         "/" + std::to_string(b.fill) + " w" + std::to_string(b.width);
-}
-
-std::vector<std::string> Boxes(const Bench& b) {
-  std::vector<std::string> out;
-  for (const auto& c : b.Calls("box")) out.push_back(Box(c));
-  return out;
-}
+using test::Chars;
+using Strings = std::vector<std::string>;
 
 TEST(WaitAnyKey, BarUntilAnyKeyThenErased) {
   Bench b("\x1b");  // any key, also one the number field would ignore
@@ -34,12 +18,12 @@ TEST(WaitAnyKey, BarUntilAnyKeyThenErased) {
   b.m.drawColor = 7;
   b.device.ClearLog();
   WaitAnyKey(b.m);
-  const auto boxes = Boxes(b);
+  const auto boxes = test::Boxes(b.device);
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0], "96,657-400,693 13/4 w3");
-  EXPECT_EQ(boxes[1], "0,657-400,693 15/15 w3");
+  EXPECT_EQ(boxes[0], "96,657-400,693 b13 f4 w3");
+  EXPECT_EQ(boxes[1], "0,657-400,693 b15 f15 w3");
   const auto texts = b.Texts();
-  EXPECT_EQ(Joined(texts), "何かキーを押して下さい。");
+  EXPECT_EQ(Chars(b.device), "何かキーを押して下さい。");
   EXPECT_EQ(texts[0].x1, 128);
   EXPECT_EQ(texts[0].y1, 666);
   EXPECT_EQ(texts[0].color, 9);
@@ -65,13 +49,13 @@ TEST(NextStepPrompt, BoxTextFieldAndErase) {
   b.device.ClearLog();
   NextStepPrompt(b.m);
   EXPECT_EQ(b.m.enteredValue, 1);
-  const auto boxes = Boxes(b);
+  const auto boxes = test::Boxes(b.device);
   ASSERT_GE(boxes.size(), 3u);
-  EXPECT_EQ(boxes[0], "96,639-400,675 13/12 w2");
-  EXPECT_EQ(boxes[boxes.size() - 2], "1008,639-1168,666 15/15 w2");
-  EXPECT_EQ(boxes.back(), "96,639-400,675 15/15 w2");
+  EXPECT_EQ(boxes[0], "96,639-400,675 b13 f12 w2");
+  EXPECT_EQ(boxes[boxes.size() - 2], "1008,639-1168,666 b15 f15 w2");
+  EXPECT_EQ(boxes.back(), "96,639-400,675 b15 f15 w2");
   const auto texts = b.Texts();
-  EXPECT_EQ(Joined(texts), "次のステップは１を入力。入力１");
+  EXPECT_EQ(Chars(b.device), "次のステップは１を入力。入力１");
   EXPECT_EQ(texts[0].x1, 128);
   EXPECT_EQ(texts[0].y1, 648);
   EXPECT_EQ(texts[0].color, 9);
@@ -97,11 +81,11 @@ TEST(PromptBottomAndReadNumber, LineStaysFieldGoes) {
   PromptBottomAndReadNumber(b.m);
   EXPECT_EQ(b.m.enteredValue, 4);
   const auto texts = b.Texts();
-  EXPECT_EQ(Joined(texts), "①Ｐ６２Ｑ　②終了入力４");
+  EXPECT_EQ(Chars(b.device), "①Ｐ６２Ｑ　②終了入力４");
   EXPECT_EQ(texts[0].x1, 16);
   EXPECT_EQ(texts[0].y1, 666);
   EXPECT_EQ(texts[0].color, 0);
-  for (const auto& box : Boxes(b)) {
+  for (const auto& box : test::Boxes(b.device)) {
     EXPECT_EQ(box.find("0,657"), std::string::npos) << box;  // the strip is not erased
   }
   EXPECT_EQ(b.m.drawText, "");
@@ -110,7 +94,7 @@ TEST(PromptBottomAndReadNumber, LineStaysFieldGoes) {
 TEST(ClearBottomStrip, FillsTheStrip) {
   Bench b;
   ClearBottomStrip(b.m);
-  EXPECT_EQ(Boxes(b), std::vector<std::string>{"0,657-992,720 15/15 w3"});
+  EXPECT_EQ(test::Boxes(b.device), Strings{"0,657-992,720 b15 f15 w3"});
 }
 
 TEST(PromptAndReadNumber, TextEndsEightyLeftOfTheField) {
@@ -127,13 +111,13 @@ TEST(PromptAndReadNumber, TextEndsEightyLeftOfTheField) {
   Bench none("3\r");
   none.m.drawText = "";
   PromptAndReadNumber(none.m);
-  EXPECT_EQ(Joined(none.Texts()), "入力３");
+  EXPECT_EQ(Chars(none.device), "入力３");
 }
 
 TEST(EraseEntryLine, FillsThePromptLine) {
   Bench b;
   EraseEntryLine(b.m);
-  EXPECT_EQ(Boxes(b), std::vector<std::string>{"416,640-1472,690 15/15 w3"});
+  EXPECT_EQ(test::Boxes(b.device), Strings{"416,640-1472,690 b15 f15 w3"});
 }
 
 TEST(ShowMessageUntilKey, BarThenWholeStripErased) {
@@ -143,10 +127,10 @@ TEST(ShowMessageUntilKey, BarThenWholeStripErased) {
   b.device.ClearLog();
   b.m.drawText = "OK";
   ShowMessageUntilKey(b.m);
-  EXPECT_EQ(Boxes(b),
-            (std::vector<std::string>{"16,657-496,693 13/4 w3", "0,657-992,720 15/15 w3"}));
+  EXPECT_EQ(test::Boxes(b.device),
+            (Strings{"16,657-496,693 b13 f4 w3", "0,657-992,720 b15 f15 w3"}));
   const auto texts = b.Texts();
-  EXPECT_EQ(Joined(texts), "ＯＫ");
+  EXPECT_EQ(Chars(b.device), "ＯＫ");
   EXPECT_EQ(texts[0].x1, 48);
   EXPECT_EQ(texts[0].y1, 666);
   EXPECT_EQ(texts[0].color, 9);

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
-#include "tests/notation/draw_log.h"
 
 namespace orvelle {
 namespace {
@@ -32,7 +32,7 @@ struct BoxBench : test::Bench {
 TEST(DrawTextInBox, CentresAPlainTextWithHalfUnits) {
   BoxBench b(100, 50);
   b.InBox("2", 100, 200);
-  EXPECT_EQ(Boxes(b.device), (Strings{"100,200-200,250 b13 f4"}));
+  EXPECT_EQ(Boxes(b.device), (Strings{"100,200-200,250 b13 f4 w3"}));
   EXPECT_EQ(Texts(b.device), (Strings{"136.5,203 3x3 ゴシック 16b c9 2"}));
   EXPECT_EQ(b.m.drawX, 200);
   EXPECT_EQ(b.m.drawY, 200);
@@ -62,7 +62,7 @@ TEST(DrawTextInBox, LineHeightsFortyFourAndFifty) {
 TEST(DrawTextInBox, EmptyTextGivesABlankBox) {
   BoxBench b(120, 60);
   b.InBox("", 10, 20);
-  EXPECT_EQ(Boxes(b.device), (Strings{"10,20-130,80 b13 f4"}));
+  EXPECT_EQ(Boxes(b.device), (Strings{"10,20-130,80 b13 f4 w3"}));
   EXPECT_TRUE(Texts(b.device).empty());
   EXPECT_EQ(b.m.drawX, 130);
 }
@@ -83,7 +83,7 @@ TEST(DrawTextInBox, ConsecutiveBoxesShareABorder) {
   DrawTextInBox(b.m);
   b.m.strArg = "b";
   DrawTextInBox(b.m);
-  EXPECT_EQ(Boxes(b.device), (Strings{"40,100-120,150 b13 f4", "120,100-200,150 b13 f4"}));
+  EXPECT_EQ(Boxes(b.device), (Strings{"40,100-120,150 b13 f4 w3", "120,100-200,150 b13 f4 w3"}));
 }
 
 TEST(DrawTextInBox, DrawsTheTextWithTheTallParenthesesItMeasuredWith) {
@@ -109,7 +109,7 @@ TEST(DrawBoxAroundText, BoxAroundTheGivenLine) {
   b.m.drawX = 200;
   b.m.drawY = 300;
   DrawBoxAroundText(b.m);
-  EXPECT_EQ(Boxes(b.device), (Strings{"200,298-300,346 b13 f4"}));
+  EXPECT_EQ(Boxes(b.device), (Strings{"200,298-300,346 b13 f4 w3"}));
   EXPECT_EQ(Texts(b.device), (Strings{"236.5,300 3x3 ゴシック 16b c9 5"}));
   EXPECT_EQ(b.m.drawX, 300);
   EXPECT_EQ(b.m.drawY, 300);
@@ -117,7 +117,7 @@ TEST(DrawBoxAroundText, BoxAroundTheGivenLine) {
   b.m.strArg = "ﾀ1/3ﾀ";
   b.m.drawY = 500;
   DrawBoxAroundText(b.m);
-  EXPECT_EQ(Boxes(b.device).back(), "300,498-400,546 b13 f4");
+  EXPECT_EQ(Boxes(b.device).back(), "300,498-400,546 b13 f4 w3");
 }
 
 TEST(DrawTwoLineTextBox, TwoLinesAndOne) {
@@ -127,7 +127,7 @@ TEST(DrawTwoLineTextBox, TwoLinesAndOne) {
   b.m.drawX = 0;
   b.m.drawY = 100;
   DrawTwoLineTextBox(b.m);
-  EXPECT_EQ(Boxes(b.device), (Strings{"0,100-100,200 b13 f4"}));
+  EXPECT_EQ(Boxes(b.device), (Strings{"0,100-100,200 b13 f4 w3"}));
   EXPECT_EQ(Texts(b.device),
             (Strings{"36.5,103 3x3 ゴシック 16b c9 1", "23,147 3x3 ゴシック 16b c9 2",
                      "50,147 3x3 ゴシック 16b c9 3"}));

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {
 
 using Strings = std::vector<std::string>;
-using test::LineTexts;
+using test::Lines;
 
 TEST(DrawLeftBrace, SevenPointsAtWidthFiveThenTheWidthFound) {
   for (int width : {1, 3, 8}) {
@@ -52,8 +52,8 @@ TEST(DrawArrowSegment, HeadAtTheFarEnd) {
     Arrow a;
     a.device.SetDrawWidth(2);
     a.Draw(100, 100, 200, 100, reverse);
-    EXPECT_EQ(LineTexts(a.device),
-              (Strings{"100,100-200,100 c2 w2", "184,108-200,100 c2 w2", "184,92-200,100 c2 w2"}));
+    EXPECT_EQ(Lines(a.device),
+              (Strings{"100,100-200,100 w2 c2", "184,108-200,100 w2 c2", "184,92-200,100 w2 c2"}));
     EXPECT_EQ(a.m.arrowReverse, 0);
     EXPECT_EQ(a.m.segX3, 100);
     EXPECT_EQ(a.m.segX4, 1);
@@ -67,8 +67,8 @@ TEST(DrawArrowSegment, HeadAtTheFarEnd) {
 TEST(DrawArrowSegment, ReversedHeadAtTheFirstEnd) {
   Arrow a;
   a.Draw(100, 100, 200, 100, -1);
-  EXPECT_EQ(LineTexts(a.device),
-            (Strings{"200,100-100,100 c2 w3", "116,92-100,100 c2 w3", "116,108-100,100 c2 w3"}));
+  EXPECT_EQ(Lines(a.device),
+            (Strings{"200,100-100,100 w3 c2", "116,92-100,100 w3 c2", "116,108-100,100 w3 c2"}));
   EXPECT_EQ(a.m.arrowReverse, 0);
 }
 
@@ -96,7 +96,7 @@ TEST(DrawArrowSegment, EqualEndsDrawNoHead) {
   a.m.segX4 = 0.25f;
   a.m.pointAX = 9;
   a.Draw(50, 60, 50, 60, -1, 2);
-  EXPECT_EQ(LineTexts(a.device), (Strings{"50,60-50,60 c2 w3", "50,60-50,60 c2 w3"}));
+  EXPECT_EQ(Lines(a.device), (Strings{"50,60-50,60 w3 c2", "50,60-50,60 w3 c2"}));
   EXPECT_EQ(a.m.segX4, 0.25f);
   EXPECT_EQ(a.m.pointAX, 9);
   EXPECT_EQ(a.m.arrowReverse, 0);

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "figures/graphs.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {
@@ -57,12 +57,12 @@ TEST(DrawAxes, GridNumbersAxesAndLetters) {
   const auto lines = p.Calls("line");
   // 21 + 11 thin lines, 5 + 3 thick ones, the two axes.
   ASSERT_EQ(lines.size(), 42u);
-  EXPECT_EQ(test::LineText(lines[0]), "639.5,180-639.5,380 c0 w1");
-  EXPECT_EQ(test::LineText(lines[21]), "640,379.5-1040,379.5 c0 w1");
-  EXPECT_EQ(test::LineText(lines[32]), "640,180-640,380 c1 w3");
-  EXPECT_EQ(test::LineText(lines[37]), "640,380-1040,380 c1 w3");
-  EXPECT_EQ(test::LineText(lines[40]), "840,180-840,380 c0 w4");
-  EXPECT_EQ(test::LineText(lines[41]), "640,280-1040,280 c0 w4");
+  EXPECT_EQ(test::LineSig(lines[0]), "639.5,180-639.5,380 w1 c0");
+  EXPECT_EQ(test::LineSig(lines[21]), "640,379.5-1040,379.5 w1 c0");
+  EXPECT_EQ(test::LineSig(lines[32]), "640,180-640,380 w3 c1");
+  EXPECT_EQ(test::LineSig(lines[37]), "640,380-1040,380 w3 c1");
+  EXPECT_EQ(test::LineSig(lines[40]), "840,180-840,380 w4 c0");
+  EXPECT_EQ(test::LineSig(lines[41]), "640,280-1040,280 w4 c0");
   EXPECT_EQ(p.Texts(), (Strings{
                            "601,280 2x1 -10",
                            "714,280 2x1 -5",
@@ -280,7 +280,7 @@ TEST(PlotGraph, EquationsOfLines) {
   Graph g;
   g.device.SetDrawWidth(3);
   g.Plot(4, 2, 0, 6);  // x = 3
-  EXPECT_EQ(test::LineTexts(g.device), (Strings{"530,450-530,350 c2 w5"}));
+  EXPECT_EQ(test::Lines(g.device), (Strings{"530,450-530,350 w5 c2"}));
   EXPECT_EQ(g.m.graphC, 3);
   EXPECT_EQ(test::VisibleTexts(g.device)[0].x1, 540);
   EXPECT_EQ(g.device.GetDrawWidth(), 3);

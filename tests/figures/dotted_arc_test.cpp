@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "core/measure.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {

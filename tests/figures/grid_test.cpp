@@ -5,15 +5,15 @@
 
 #include <map>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "figures/match_squares.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {
 
 using Strings = std::vector<std::string>;
-using test::LineTexts;
+using test::Lines;
 
 void SetGrid(Machine& m, float x, float y, float cols, float rows, float cell, float colour) {
   m.gridOriginX = x;
@@ -48,17 +48,17 @@ TEST(DrawGrid, VerticalLinesLeftToRightThenHorizontalBottomUp) {
   b.device.SetDrawWidth(2);
   SetGrid(b.m, 100, 100, 3, 4, 35, 0);
   DrawGrid(b.m);
-  EXPECT_EQ(LineTexts(b.device), (Strings{
-                                     "100,100-100,240 c14 w3",
-                                     "135,100-135,240 c0 w1",
-                                     "170,100-170,240 c0 w1",
-                                     "205,100-205,240 c0 w1",
-                                     "100,240-205,240 c14 w3",
-                                     "100,205-205,205 c0 w1",
-                                     "100,170-205,170 c0 w1",
-                                     "100,135-205,135 c0 w1",
-                                     "100,100-205,100 c0 w1",
-                                 }));
+  EXPECT_EQ(Lines(b.device), (Strings{
+                                 "100,100-100,240 w3 c14",
+                                 "135,100-135,240 w1 c0",
+                                 "170,100-170,240 w1 c0",
+                                 "205,100-205,240 w1 c0",
+                                 "100,240-205,240 w3 c14",
+                                 "100,205-205,205 w1 c0",
+                                 "100,170-205,170 w1 c0",
+                                 "100,135-205,135 w1 c0",
+                                 "100,100-205,100 w1 c0",
+                             }));
   EXPECT_EQ(b.m.fillColor, 14);
   EXPECT_EQ(b.m.loopIndex, 5);  // boxHeight + 1
   EXPECT_EQ(b.m.gridBaseY, 240);
@@ -83,7 +83,7 @@ TEST(DrawGrid, CountsOfZeroOrLessStillDrawTheEdges) {
   SetGrid(b.m, 50, 60, 0, -2, 20, 0);
   DrawGrid(b.m);
   // The left edge, then the bottom edge (at y = 60 - 40), both thick.
-  EXPECT_EQ(LineTexts(b.device), (Strings{"50,60-50,20 c14 w3", "50,20-50,20 c14 w3"}));
+  EXPECT_EQ(Lines(b.device), (Strings{"50,60-50,20 w3 c14", "50,20-50,20 w3 c14"}));
 }
 
 TEST(DrawGrid, GivesBackAnyWidth) {
@@ -110,7 +110,7 @@ struct Sticks : test::Bench {
   std::map<std::string, int> Visible() const {
     std::map<std::string, int> seen;
     for (const auto& c : device.Calls("line")) {
-      seen[test::LineText(c).substr(0, test::LineText(c).find(' '))] = c.color;
+      seen[test::LineSig(c).substr(0, test::LineSig(c).find(' '))] = c.color;
     }
     return seen;
   }
@@ -152,16 +152,16 @@ TEST(DrawMatchSquares, FiveSquaresPointsAndStateLeftBehind) {
 TEST(DrawMatchSquares, SticksStopShortOfTheCornersRightToLeft) {
   Sticks s;
   s.Draw(5, 3);
-  const auto lines = LineTexts(s.device);
+  const auto lines = Lines(s.device);
   ASSERT_EQ(lines.size(), 20u);
   // Square 5 first: right, top, left, bottom.
-  EXPECT_EQ(lines[0], "600,208-600,292 c3 w7");
-  EXPECT_EQ(lines[1], "592,200-508,200 c3 w7");
-  EXPECT_EQ(lines[2], "500,208-500,292 c3 w7");
-  EXPECT_EQ(lines[3], "592,300-508,300 c3 w7");
+  EXPECT_EQ(lines[0], "600,208-600,292 w7 c3");
+  EXPECT_EQ(lines[1], "592,200-508,200 w7 c3");
+  EXPECT_EQ(lines[2], "500,208-500,292 w7 c3");
+  EXPECT_EQ(lines[3], "592,300-508,300 w7 c3");
   // Square 1 last: its left side and its top.
-  EXPECT_EQ(lines[18], "100,208-100,292 c3 w7");
-  EXPECT_EQ(lines[17], "192,200-108,200 c3 w7");
+  EXPECT_EQ(lines[18], "100,208-100,292 w7 c3");
+  EXPECT_EQ(lines[17], "192,200-108,200 w7 c3");
 }
 
 TEST(DrawMatchSquares, VisibleColoursAlternateFromTheRight) {

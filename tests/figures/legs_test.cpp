@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "core/measure.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {
@@ -29,12 +29,12 @@ TEST(DrawRightAngleLegs, EndsExchangedArrowsAndLengths) {
   EXPECT_EQ(l.m.legStartX, 100);
   EXPECT_EQ(l.m.legStartY, 200);
   EXPECT_EQ(l.m.legEndX, 300);
-  const auto lines = test::LineTexts(l.device);
+  const auto lines = test::Lines(l.device);
   ASSERT_GE(lines.size(), 6u);  // the arrows; the label's minus sign is a line too
-  EXPECT_EQ(lines[0], "100,200-300,200 c7 w4");
-  EXPECT_EQ(lines[1], "284,208-300,200 c7 w4");
-  EXPECT_EQ(lines[3], "300,200-300,400 c3 w4");
-  EXPECT_EQ(lines[4], "292,384-300,400 c3 w4");
+  EXPECT_EQ(lines[0], "100,200-300,200 w4 c7");
+  EXPECT_EQ(lines[1], "284,208-300,200 w4 c7");
+  EXPECT_EQ(lines[3], "300,200-300,400 w4 c3");
+  EXPECT_EQ(lines[4], "292,384-300,400 w4 c3");
   EXPECT_EQ(l.m.amountLetter, "2");
   EXPECT_EQ(l.m.legLabelY, "-2");
   const auto texts = test::VisibleTexts(l.device);

@@ -5,14 +5,14 @@
 
 #include <cmath>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {
 
 using Strings = std::vector<std::string>;
-using test::LineTexts;
+using test::Lines;
 
 struct Marks : test::Bench {
   void Equal(float x1, float y1, float x2, float y2, float gap, float shift, float r, float count) {
@@ -41,7 +41,7 @@ struct Marks : test::Bench {
 TEST(DrawEqualMarks, StrokesAcrossTheSegmentFromItsMiddle) {
   Marks s;
   s.Equal(0, 0, 100, 0, 0, 0, 6, 2);
-  EXPECT_EQ(LineTexts(s.device), (Strings{"58,-6-58,6 c4 w3", "66,-6-66,6 c4 w3"}));
+  EXPECT_EQ(Lines(s.device), (Strings{"58,-6-58,6 w3 c4", "66,-6-66,6 w3 c4"}));
   EXPECT_EQ(s.m.markGap, 24);
   EXPECT_EQ(s.m.markCount, 2);
   EXPECT_EQ(s.m.swapRays, 0);
@@ -59,7 +59,7 @@ TEST(DrawEqualMarks, CountGapAndShiftRules) {
   EXPECT_EQ(many.m.markGap, 20);
   Marks wide;
   wide.Equal(0, 0, 100, 0, 31, 0, 6, 1);
-  EXPECT_EQ(LineTexts(wide.device), (Strings{"58,-6-58,6 c4 w3"}));
+  EXPECT_EQ(Lines(wide.device), (Strings{"58,-6-58,6 w3 c4"}));
   Marks back;  // a negative gap runs towards the first end; a shift moves the middle
   back.Equal(0, 0, 0, 100, -10, 5, 3, 2);
   ASSERT_EQ(back.Calls("line").size(), 2u);

@@ -9,6 +9,7 @@
 #include <future>
 #include <limits>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "figures/angles.h"
 #include "figures/axes.h"
@@ -19,7 +20,6 @@
 #include "figures/marks.h"
 #include "figures/polygon.h"
 #include "figures/roots.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {

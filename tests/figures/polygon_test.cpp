@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "core/measure.h"
-#include "tests/figures/figure_log.h"
 
 namespace orvelle {
 namespace {
@@ -51,8 +51,8 @@ TEST(DrawPolygonFigure, SidesAtTheirWidthThenTheWidthFound) {
   p.device.SetDrawWidth(5);
   p.Set(kTriangle);
   p.Draw("A");
-  EXPECT_EQ(test::LineTexts(p.device),
-            (Strings{"100,300-300,300 c6 w2", "300,300-200,100 c6 w2", "200,100-100,300 c6 w2"}));
+  EXPECT_EQ(test::Lines(p.device),
+            (Strings{"100,300-300,300 w2 c6", "300,300-200,100 w2 c6", "200,100-100,300 w2 c6"}));
   EXPECT_EQ(p.device.GetDrawWidth(), 5);  // although the labels' drawing used savedDrawWidth
   EXPECT_EQ(p.m.savedDrawWidth, 5);
   EXPECT_EQ(p.m.figureLabel, "");

@@ -1,9 +1,9 @@
 // The glyph renderer: every row's font, scale, offset and advance, the flags and the overbar.
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "notation/markup.h"
-#include "tests/notation/draw_log.h"
 
 namespace orvelle {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "notation/markup.h"
-#include "tests/notation/draw_log.h"
 
 namespace orvelle {
 namespace {
@@ -110,7 +110,7 @@ TEST(DrawLabelInBox, CentredTwelveBelowTheTopOfABoxFiftyHigh) {
   DrawLabelInBox(b.m);
   b.m.strArg = "5";
   DrawLabelInBox(b.m);  // chained to the right
-  EXPECT_EQ(Boxes(b.device), (Strings{"10,20-110,70 b13 f11", "110,20-210,70 b13 f11"}));
+  EXPECT_EQ(Boxes(b.device), (Strings{"10,20-110,70 b13 f11 w3", "110,20-210,70 b13 f11 w3"}));
   EXPECT_EQ(Texts(b.device),
             (Strings{"40,32 3x2 ゴシック 15b c0 3", "64,20 7x4 Times New Roman 8bi c0 x",
                      "150,32 3x2 ゴシック 15b c0 5"}));

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "core/measure.h"
-#include "tests/notation/draw_log.h"
 
 namespace orvelle {
 namespace {
