@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../lessons/intro/drill_passes.h"
-#include "../support/screen.h"
+#include "../support/lesson_run.h"
 #include "core/startup.h"
 #include "lessons/intro/main_menu.h"
 #include "platform/recording_device.h"
@@ -21,13 +20,9 @@ using test::DrillRun;
 using test::DrillScript;
 using test::KeyWaits;
 
-// A drill answered twice: `spaces` keys for the problem, 2 at the prompt (another problem), then
-// the same and 1 (the end of the drill).
-std::string Twice(int spaces) {
-  const std::string pass(spaces, ' ');
-  return pass + "2\r" + pass + "1\r";
-}
-std::string Once(int spaces) { return std::string(spaces, ' ') + "1\r"; }
+// A drill answered twice (`spaces` keys for each problem) or once.
+std::string Twice(int spaces) { return test::DrillKeys(2, spaces); }
+std::string Once(int spaces) { return test::DrillKeys(1, spaces); }
 std::string Keys(int n) { return std::string(n, ' '); }
 
 // One item of the walk: its section and choice, the keys it takes, its key waits, and a text
@@ -77,12 +72,6 @@ std::vector<Item> WalkItems() {
   };
 }
 
-// The last sub-menu item ("終了") of each section.
-int LastChoice(int section) {
-  static constexpr int kLast[] = {0, 5, 9, 8, 5, 4};
-  return kLast[section];
-}
-
 // From the main menu through every item of every section, each section left by its "終了",
 // then the main menu's "6　終了"; a key after it must never be read.
 TEST(OrvelleWalk, EverySectionAndItemFromStartToEnd) {
@@ -98,7 +87,7 @@ TEST(OrvelleWalk, EverySectionAndItemFromStartToEnd) {
       s.Keys(std::to_string(item.choice) + "\r" + item.keys);
       s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
       if (i + 1 == items.size() || items[i + 1].section != item.section) {
-        s.Keys(std::to_string(LastChoice(item.section)) + "\r");
+        s.Keys(std::to_string(test::IntroSubMenuEnd(item.section)) + "\r");
       }
     }
     s.Keys("6\rX");

@@ -1,5 +1,5 @@
 // Section 4 "式の値" of Orvelle: its frame, the sticks question with the drills on 5-4x, the
-// worked answers of 問1 and 例２, and the drill on 3x+2y.
+// worked answers of 問1 and 例２, and the drill on 3x+2y; every working checked by its value.
 #include "lessons/intro/expr_value.h"
 
 #include <gtest/gtest.h>
@@ -7,156 +7,105 @@
 #include <cstdlib>
 #include <string>
 
-#include "../../support/machine.h"
-#include "../../support/screen.h"
-#include "drill_passes.h"
+#include "../../support/lesson_run.h"
+#include "../../support/markup_value.h"
 #include "lessons/intro/main_menu.h"
 
 namespace orvelle {
 namespace {
 
-using test::DrewMarkup;
+using test::DrillKeys;
 using test::DrillRun;
 using test::DrillScript;
-using test::KeyWaits;
+using test::ExpectSameValues;
+using test::IntroItemRun;
+using test::LettersAt;
 using test::MarkupEnd;
-using test::ProgramRun;
+using test::Pick;
+using test::Str;
 
-float R(int pick, int low, int n) { return (static_cast<float>(pick - low) + 0.5f) / n; }
-
-std::string Str(int v) { return std::to_string(v); }
-
-bool HasBox(const std::vector<DrawCall>& log, float x1, float y1, float x2, float y2) {
-  for (const auto& c : log) {
-    if (c.op == "box" && c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2 && c.color == 15 &&
-        c.fill == 15) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// Runs Orvelle: main menu item 4, the section's item `item` with `keys` spaces for its key
-// waits, then "⑤終了" and "6　終了".
-ProgramRun RunItem(int item, int keys) {
-  return ProgramRun("Orvelle", intro::ShowMainMenu,
-                    "4\r" + std::to_string(item) + "\r" + std::string(keys, ' ') + "5\r6\r");
-}
+std::string Spaces(int n) { return std::string(n, ' '); }
 
 TEST(ExprValueSection, AimOnceThenTheSubMenu) {
-  ProgramRun run("Orvelle", intro::ShowMainMenu, "4\r0\r6\r-1\r5\r6\r");
+  test::ProgramRun run("Orvelle", intro::ShowMainMenu, "4\r0\r6\r-1\r5\r6\r");
   const auto& log = run.device.log();
-  EXPECT_TRUE(DrewMarkup(log, 44, 240, 3, "<めあて>"));
-  EXPECT_TRUE(DrewMarkup(log, 76, 305, 0, "代入と式の値の意味を知り、式の値を求めよう。"));
-  int lines = 0;
-  for (const auto& c : run.device.Texts()) lines += c.s == "①" && c.x1 == 16 && c.y1 == 666;
-  EXPECT_EQ(lines, 4);  // 0, 6 and -1 read again
-  EXPECT_EQ(KeyWaits(log), 0);
+  const test::Screen screen(log);
+  EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1);
+  EXPECT_TRUE(screen.Drew(76, 305, 0, "代入と式の値の意味を知り、式の値を求めよう。"));
+  EXPECT_EQ(test::SubMenuLines(log, "①P71Q　②問1　③例２　④例３　⑤終了"), 4);  // 0, 6, -1
+  EXPECT_EQ(test::KeyWaits(log), 0);
   EXPECT_FALSE(run.device.KeysLeft());
   EXPECT_EQ(run.status, 0);
 }
 
-// The first screen of P71Q: the sticks formula, its value at 30 squares, the two words.
-TEST(ExprValueSection, P71QuestionFirstScreen) {
-  // The run ends at the first drill's first key wait.
-  ProgramRun run("Orvelle", intro::ShowMainMenu, "4\r1\r" + std::string(9, ' '));
-  const auto& log = run.device.log();
-  EXPECT_TRUE(DrewMarkup(log, 40, 30, 3, "教科書P71Q　をやってみよう。"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 80, 0, "正方形を"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(40, "正方形を"), 80, 3, "x"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 130, 0, "1+3*"));
+// The sticks formula, its value at 30 squares, the two words; then one problem of each drill
+// on 5-4x, at x = 3 and x = -3.
+TEST(ExprValueSection, P71QuestionThenDrillsAtThreeAndMinusThree) {
+  const IntroItemRun item(4, 1, 23, Spaces(9) + DrillKeys(1, 6) + " " + DrillKeys(1, 6) + " ",
+                          {Pick(3, 1, 10), Pick(3, 1, 10)});
+  const float square = MarkupEnd(40, "正方形を");
   const float x130 = MarkupEnd(MarkupEnd(MarkupEnd(40, "1+3*"), "x"), "=1+3");
-  EXPECT_TRUE(DrewMarkup(log, x130, 130, 3, "x…①"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(40, "正方形を"), 180, 3, "30"));
   const float x230 = MarkupEnd(MarkupEnd(40, "1+3*"), "30");
-  EXPECT_TRUE(DrewMarkup(log, x230, 230, 0, "=1+90="));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(x230, "=1+90="), 230, 5, "91(本)"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 280, 3, "②は、①の"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 350, 5, "<式の値>"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 400, 5, "代入"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(40, "代入"), 400, 0, "…式の中の文字に"));
-  EXPECT_TRUE(DrewMarkup(log, 148, 450, 0, "数をあてはめること"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(148, "数をあてはめること"), 450, 3, "(②の式)"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 500, 5, "式の値"));
-  const float x500 = MarkupEnd(MarkupEnd(40, "式の値"), "…代入して計算した結果");
-  EXPECT_TRUE(DrewMarkup(log, x500, 500, 3, "(91)"));
-  // Ten key waits in all: the tenth is the first drill's, before its answer.
-  EXPECT_EQ(KeyWaits(log), 10);
-  EXPECT_TRUE(
-      DrewMarkup(log, 680, 30, 0, "問①　x=" + Str(static_cast<int>(run.m.coef[1])) + "のとき、"));
-}
-
-TEST(ExprValueSection, P71QuestionDrillsAtThreeAndMinusThree) {
-  DrillScript s;
-  s.Keys("4\r1\r" + std::string(9, ' ')).Pass(6, "1").Keys(" ").Pass(6, "1").Keys(" 5\r6\r");
-  std::vector<std::vector<DrawCall>> passes;
-  DrillRun run(
-      s, [&](int, const Machine&, const std::vector<DrawCall>& log) { passes.push_back(log); },
-      "12:00:00",
-      [](Machine& m) {
-        m.random.Script({R(3, 1, 10), R(3, 1, 10)});
-      });
-  ASSERT_EQ(passes.size(), 2u);
-  EXPECT_FALSE(run.device.KeysLeft());
-
-  const auto& p1 = passes[0];
-  EXPECT_TRUE(HasBox(p1, 680, 0, 2000, 1300));
-  EXPECT_TRUE(DrewMarkup(p1, 680, 30, 0, "問①　x=3のとき、"));
-  EXPECT_TRUE(DrewMarkup(p1, 788, 80, 0, "5-4xの値を求めなさい。"));
-  EXPECT_TRUE(DrewMarkup(p1, 680, 130, 5, "＜解答＞"));
-  EXPECT_TRUE(DrewMarkup(p1, MarkupEnd(680, "＜解答＞") + 10, 130, 3, "x=3を代入して"));
-  EXPECT_TRUE(DrewMarkup(p1, 707, 180, 0, "5-4x"));
   const float x = MarkupEnd(707, "5-4x");
-  EXPECT_TRUE(DrewMarkup(p1, x, 180, 0, "=5-4*3"));
-  EXPECT_TRUE(DrewMarkup(p1, x, 230, 0, "=5-12"));
-  EXPECT_TRUE(DrewMarkup(p1, MarkupEnd(x, "=5-12"), 230, 5, "=-7"));
-
-  const auto& p2 = passes[1];
-  EXPECT_TRUE(DrewMarkup(p2, 680, 280, 5, "代入するとき、*にする"));
-  EXPECT_TRUE(HasBox(p2, 680, 360, 2000, 1660));
-  EXPECT_TRUE(DrewMarkup(p2, 680, 360, 0, "問②　x=-3のときは？"));
-  EXPECT_TRUE(DrewMarkup(p2, 680, 410, 5, "＜解答＞"));
-  EXPECT_TRUE(DrewMarkup(p2, MarkupEnd(680, "＜解答＞") + 10, 410, 3, "x=-3を代入して"));
-  EXPECT_TRUE(DrewMarkup(p2, 707, 460, 0, "5-4x"));
-  EXPECT_TRUE(DrewMarkup(p2, x, 460, 0, "=5-4*(-3)"));
-  EXPECT_TRUE(DrewMarkup(p2, x, 510, 0, "=5+12"));
-  EXPECT_TRUE(DrewMarkup(p2, MarkupEnd(x, "=5+12"), 510, 5, "=17"));
-  EXPECT_EQ(KeyWaits(p2), 1 + 6);
-
-  EXPECT_TRUE(DrewMarkup(run.rest, 680, 560, 5, "- のとき、( )をつける"));
-  EXPECT_TRUE(DrewMarkup(run.rest, 44, 600, 7, "教科書P71 問1 をしなさい。"));
-  EXPECT_EQ(KeyWaits(run.rest), 1);
+  item.Expect({
+      {40, 30, 3, "教科書P71Q　をやってみよう。", 0},
+      {40, 80, 0, "正方形を", 1},
+      {square, 80, 3, "x", 1},
+      {40, 130, 0, "1+3*", 1},
+      {x130, 130, 3, "x…①", 1},
+      {square, 180, 3, "30", 2},
+      {x230, 230, 0, "=1+90=", 4},
+      {MarkupEnd(x230, "=1+90="), 230, 5, "91(本)", 4},
+      {40, 280, 3, "②は、①の", 5},
+      {40, 350, 5, "<式の値>", 6},
+      {40, 400, 5, "代入", 6},
+      {MarkupEnd(40, "代入"), 400, 0, "…式の中の文字に", 7},
+      {148, 450, 0, "数をあてはめること", 7},
+      {MarkupEnd(148, "数をあてはめること"), 450, 3, "(②の式)", 7},
+      {40, 500, 5, "式の値", 7},
+      {MarkupEnd(MarkupEnd(40, "式の値"), "…代入して計算した結果"), 500, 3, "(91)", 8},
+      {680, 30, 0, "問①　x=3のとき、", 9},
+      {788, 80, 0, "5-4xの値を求めなさい。", 9},
+      {680, 130, 5, "＜解答＞", 10},
+      {MarkupEnd(680, "＜解答＞") + 10, 130, 3, "x=3を代入して", 11},
+      {707, 180, 0, "5-4x", 12},
+      {x, 180, 0, "=5-4*3", 13},
+      {x, 230, 0, "=5-12", 14},
+      {MarkupEnd(x, "=5-12"), 230, 5, "=-7", 15},
+      {680, 280, 5, "代入するとき、*にする", 17},
+      {680, 360, 0, "問②　x=-3のときは？", 18},
+      {680, 410, 5, "＜解答＞", 19},
+      {MarkupEnd(680, "＜解答＞") + 10, 410, 3, "x=-3を代入して", 20},
+      {707, 460, 0, "5-4x", 21},
+      {x, 460, 0, "=5-4*(-3)", 22},
+      {x, 510, 0, "=5+12", 23},
+      {MarkupEnd(x, "=5+12"), 510, 5, "=17", 24},
+      {680, 560, 5, "- のとき、( )をつける", 26},
+      {44, 600, 7, "教科書P71 問1 をしなさい。", 27},
+  });
+  EXPECT_TRUE(test::HasBox(item.screens[9], 680, 0, 2000, 1300, 15, 15));
+  EXPECT_TRUE(test::HasBox(item.screens[18], 680, 360, 2000, 1660, 15, 15));
 }
 
 TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
   constexpr int kPasses = 500;
-  const char* clocks[] = {"08:00:00", "13:45:27"};
-  for (const char* clock : clocks) {
+  for (const char* clock : {"08:00:00", "13:45:27"}) {
     DrillScript s;
-    s.Keys("4\r1\r" + std::string(9, ' ')).Passes(kPasses, 6).Keys(" ").Passes(kPasses, 6);
-    s.Keys(" 5\r6\r");
+    s.Keys("4\r1\r" + Spaces(9)).Passes(kPasses, 6).Keys(" ").Passes(kPasses, 6).Keys(" 5\r6\r");
+    const float w = MarkupEnd(707, "5-4x");
     DrillRun run(
         s,
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
-          const test::PassScreen screen(log);
+          const test::Screen screen(log);
           const bool positive = pass < kPasses;
           const int x = static_cast<int>(m.coef[1]);
           ASSERT_EQ(m.coef[1], x);
-          if (positive) {
-            ASSERT_TRUE(x >= 1 && x <= 10) << x;
-          } else {
-            ASSERT_TRUE(x >= -10 && x <= -1) << x;
-          }
-          const float y0 = positive ? 30 : 360;
-          const float y = y0 + (positive ? 150 : 100);
-          const std::string shown = x < 0 ? "(" + Str(x) + ")" : Str(x);
-          const int product = -4 * x;
-          const float w = test::RememberedMarkupEnd(707, "5-4x");
-          EXPECT_TRUE(screen.Drew(w, y, 0, "=5-4*" + shown));
-          const std::string second = "=5" + std::string(product > 0 ? "+" : "") + Str(product);
+          ASSERT_TRUE(positive ? x >= 1 && x <= 10 : x >= -10 && x <= -1) << x;
+          const float y = positive ? 180 : 460;
+          const std::string second = "=5" + std::string(x < 0 ? "+" : "") + Str(-4 * x);
+          EXPECT_TRUE(screen.Drew(w, y, 0, "=5-4*" + (x < 0 ? "(" + Str(x) + ")" : Str(x))));
           EXPECT_TRUE(screen.Drew(w, y + 50, 0, second));
-          EXPECT_TRUE(
-              screen.Drew(test::RememberedMarkupEnd(w, second), y + 50, 5, "=" + Str(5 + product)));
+          EXPECT_TRUE(screen.Drew(MarkupEnd(w, second), y + 50, 5, "=" + Str(5 - 4 * x)));
         },
         clock);
     EXPECT_EQ(run.checks, 2 * kPasses);
@@ -166,156 +115,172 @@ TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
 }
 
 TEST(ExprValueSection, Exercise1AnswersTwoColumns) {
-  ProgramRun run = RunItem(2, 12);
-  const auto& log = run.device.log();
-  EXPECT_EQ(KeyWaits(log), 12);
-  EXPECT_FALSE(run.device.KeysLeft());
-  EXPECT_TRUE(DrewMarkup(log, 40, 30, 3, "教科書P71 問1の答"));
-  EXPECT_TRUE(DrewMarkup(log, 100, 80, 0, "x=2 を代入して"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 130, 3, "(1)"));
-  EXPECT_TRUE(DrewMarkup(log, 127, 130, 0, "5x+2"));
-  EXPECT_TRUE(DrewMarkup(log, 100, 180, 0, "=5*2+2"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, "=10+2="), 230, 5, "12"));
-  EXPECT_TRUE(DrewMarkup(log, 40, 310, 3, "(2)"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, "=3-4="), 410, 5, "-1"));
-  EXPECT_TRUE(DrewMarkup(log, 100, 570, 0, "=ﾀ12/2ﾀ="));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, "=ﾀ12/2ﾀ="), 570, 5, "6"));
-  EXPECT_TRUE(DrewMarkup(log, 660, 80, 0, "x=-4 を代入して"));
-  EXPECT_TRUE(DrewMarkup(log, 660, 180, 0, "=5*(-4)+2"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(660, "=-20+2="), 230, 5, "-18"));
-  EXPECT_TRUE(DrewMarkup(log, 660, 570, 0, "=ﾀ12/-4ﾀ="));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(660, "=ﾀ12/-4ﾀ="), 570, 5, "-3"));
+  const IntroItemRun item(4, 2, 12);
+  item.Expect({{40, 30, 3, "教科書P71 問1の答", 0}});
+  // Each column: the value given, 5x+2 and 3-2x worked in two lines, the value at once after the
+  // second; 12/x in one line, its value a key later.
+  struct Column {
+    float margin;
+    double x;
+    const char* given;
+    const char* lines[2][3];
+    const char* fraction[2];
+    int screen;
+  };
+  const Column columns[] = {
+      {40,
+       2,
+       "x=2 を代入して",
+       {{"=5*2+2", "=10+2=", "12"}, {"=3-2*2", "=3-4=", "-1"}},
+       {"=ﾀ12/2ﾀ=", "6"},
+       0},
+      {600,
+       -4,
+       "x=-4 を代入して",
+       {{"=5*(-4)+2", "=-20+2=", "-18"}, {"=3-2*(-4)", "=3+8=", "11"}},
+       {"=ﾀ12/-4ﾀ=", "-3"},
+       6},
+  };
+  const char* expressions[] = {"5x+2", "3-2x"};
+  for (const Column& c : columns) {
+    const float indent = c.margin + 60;
+    const auto letters = LettersAt({{'x', c.x}});
+    std::vector<test::Seen> seen = {{indent, 80, 0, c.given, c.screen}};
+    for (int q = 0; q < 2; ++q) {
+      const float y = 130 + 180.0f * q;
+      const int s = c.screen + 2 * q;
+      const auto& l = c.lines[q];
+      seen.push_back({c.margin, y, 3, q == 0 ? "(1)" : "(2)", s});
+      seen.push_back({indent + 27, y, 0, expressions[q], s});
+      seen.push_back({indent, y + 50, 0, l[0], s + 1});
+      seen.push_back({indent, y + 100, 0, l[1], s + 2});
+      seen.push_back({MarkupEnd(indent, l[1]), y + 100, 5, l[2], s + 2});
+      ExpectSameValues(letters, {expressions[q], l[0], l[1], l[2]});
+    }
+    seen.push_back({c.margin, 490, 3, "(3)", c.screen + 4});
+    seen.push_back({indent + 27, 490, 0, "ﾀ12/xﾀ", c.screen + 4});
+    seen.push_back({indent, 570, 0, c.fraction[0], c.screen + 5});
+    seen.push_back({MarkupEnd(indent, c.fraction[0]), 570, 5, c.fraction[1], c.screen + 6});
+    ExpectSameValues(letters, {"ﾀ12/xﾀ", c.fraction[0], c.fraction[1]});
+    item.Expect(seen);
+  }
 }
 
 TEST(ExprValueSection, Example2AnswersWhereTheMinusStands) {
-  ProgramRun run = RunItem(3, 18);
-  const auto& log = run.device.log();
-  EXPECT_EQ(KeyWaits(log), 18);
-  EXPECT_FALSE(run.device.KeysLeft());
-  EXPECT_TRUE(DrewMarkup(log, 40, 30, 3, "例2 a=-2 のとき、"));
-  EXPECT_TRUE(DrewMarkup(log, 127, 190, 0, "-a"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, "=-(-2)="), 240, 5, "2"));
-  EXPECT_TRUE(DrewMarkup(log, 127, 320, 0, "a^2"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(100, "=(-2)*(-2)="), 420, 5, "4"));
-  EXPECT_TRUE(DrewMarkup(log, 520, 30, 7, "教科書P71 問2 をしなさい。"));
-  EXPECT_TRUE(DrewMarkup(log, 520, 80, 3, "(1)-a"));
-  const float a1 = MarkupEnd(MarkupEnd(520, "(1)-a"), "=-(-5)=");
-  EXPECT_TRUE(DrewMarkup(log, a1, 80, 5, "5"));
-  EXPECT_TRUE(DrewMarkup(log, 520, 140, 3, "(2)a^2"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(520, "(2)a^2"), 140, 0, "=(-5)^2"));
-  EXPECT_TRUE(DrewMarkup(log, 661, 190, 0, "=(-5)*(-5)="));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(661, "=(-5)*(-5)="), 190, 5, "25"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(688, "=-(-5)*(-5)="), 290, 5, "-25"));
-  EXPECT_TRUE(DrewMarkup(log, 520, 350, 3, "(4)(-a)^2"));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(520, "(4)(-a)^2"), 350, 0, "={-(-5)}^2"));
-  EXPECT_TRUE(DrewMarkup(log, 742, 400, 0, "=5^2="));
-  EXPECT_TRUE(DrewMarkup(log, MarkupEnd(742, "=5^2="), 400, 5, "25"));
-
-  // (2)a^2 comes with the value 5 before it; (1)-a waits for its own key.
-  for (const auto& part : test::SplitAtKeys(log)) {
-    if (DrewMarkup(part, 520, 140, 3, "(2)a^2")) {
-      EXPECT_TRUE(DrewMarkup(part, a1, 80, 5, "5"));
-    }
-    if (DrewMarkup(part, 520, 80, 3, "(1)-a")) {
-      EXPECT_FALSE(DrewMarkup(part, 520, 30, 7, "教科書P71 問2 をしなさい。"));
-    }
-  }
-}
-
-// The drill on 3x+2y with the pass left by the sub-menu: x = -3, y = 5 worked.
-TEST(ExprValueSection, ValueDrillWorkedPass) {
-  DrillScript s;
-  s.Keys("4\r4\r").Pass(6, "1").Keys(std::string(11, ' ') + "5\r6\r");
-  std::vector<std::vector<DrawCall>> passes;
-  DrillRun run(
-      s, [&](int, const Machine&, const std::vector<DrawCall>& log) { passes.push_back(log); },
-      "12:00:00",
-      [](Machine& m) {
-        m.random.Script({R(3, 1, 10), R(5, 1, 10), R(1, 1, 2)});
-      });
-  ASSERT_EQ(passes.size(), 1u);
-  EXPECT_FALSE(run.device.KeysLeft());
-  const auto& p = passes[0];
-  EXPECT_TRUE(DrewMarkup(p, 40, 30, 0, "例3　x=-3,y=5のとき、"));
-  EXPECT_TRUE(DrewMarkup(p, 112, 80, 0, "3x+2y　の値を求めなさい。"));
-  EXPECT_TRUE(DrewMarkup(p, 40, 130, 5, "＜解答＞"));
-  EXPECT_TRUE(DrewMarkup(p, MarkupEnd(40, "＜解答＞") + 10, 130, 3, "x=-3,y=5を代入して"));
-  EXPECT_TRUE(DrewMarkup(p, 67, 180, 0, "3x+2y"));
-  const float x = MarkupEnd(67, "3x+2y");
-  EXPECT_TRUE(DrewMarkup(p, x, 180, 0, "=3*(-3)+2*5"));
-  EXPECT_TRUE(DrewMarkup(p, x, 230, 0, "=-9+10"));
-  EXPECT_TRUE(DrewMarkup(p, x, 280, 5, "=1"));
-  EXPECT_EQ(KeyWaits(p), 6);
-
-  const auto& rest = run.rest;
-  EXPECT_TRUE(DrewMarkup(rest, 40, 330, 5, "代入するとき、*　を書く"));
-  EXPECT_TRUE(DrewMarkup(rest, 40, 380, 5, "負の数は、( )をつける"));
-  EXPECT_TRUE(DrewMarkup(rest, 600, 30, 7, "教科書P72問3 をしなさい。"));
-  EXPECT_TRUE(DrewMarkup(rest, 600, 80, 3, "(1)2x-5y"));
-  const float e1 = MarkupEnd(600, "(1)2x-5y");
-  EXPECT_TRUE(DrewMarkup(rest, e1, 80, 0, "=2*(-3)-5*5"));
-  EXPECT_TRUE(DrewMarkup(rest, e1, 130, 0, "=-6-25"));
-  EXPECT_TRUE(DrewMarkup(rest, e1, 180, 5, "=-31"));
-  EXPECT_TRUE(DrewMarkup(rest, 600, 230, 3, "(2)-x-3y"));
-  const float e2 = MarkupEnd(600, "(2)-x-3y");
-  EXPECT_TRUE(DrewMarkup(rest, e2, 230, 0, "=-(-3)-3*5"));
-  EXPECT_TRUE(DrewMarkup(rest, e2, 330, 5, "=-12"));
-  EXPECT_TRUE(DrewMarkup(rest, 600, 390, 3, "(3)x^2+3y"));
-  const float e3 = MarkupEnd(600, "(3)x^2+3y");
-  EXPECT_TRUE(DrewMarkup(rest, e3, 440, 0, "=9+15"));
-  EXPECT_TRUE(DrewMarkup(rest, e3, 490, 5, "=24"));
-  EXPECT_EQ(KeyWaits(rest), 11);
-}
-
-TEST(ExprValueSection, ValueDrillSignsAndZero) {
-  struct Case {
-    int x, y, coin;
-    const char* products;
-    const char* working;
+  const IntroItemRun item(4, 3, 18);
+  item.Expect({
+      {40, 30, 3, "例2 a=-2 のとき、", 0},
+      {40, 110, 3, "次の式の値を求めなさい。", 0},
+      {40, 190, 3, "(1)", 0},
+      {127, 190, 0, "-a", 0},
+      {100, 240, 0, "=-(-2)=", 1},
+      {MarkupEnd(100, "=-(-2)="), 240, 5, "2", 2},
+      {40, 320, 3, "(2)", 2},
+      {127, 320, 0, "a^2", 2},
+      {100, 370, 0, "=(-2)^2", 3},
+      {100, 420, 0, "=(-2)*(-2)=", 4},
+      {MarkupEnd(100, "=(-2)*(-2)="), 420, 5, "4", 5},
+      {520, 30, 7, "教科書P71 問2 をしなさい。", 6},
+  });
+  const auto a2 = LettersAt({{'a', -2}});
+  ExpectSameValues(a2, {"-a", "=-(-2)=", "2"});
+  ExpectSameValues(a2, {"a^2", "=(-2)^2", "=(-2)*(-2)=", "4"});
+  // 問2 at a = -5: the first step after the question, a second line (if any) 50 below at its
+  // own x, the value after the last line.
+  struct Question {
+    float y;
+    const char* question;
+    const char* first;
+    float secondX;
+    const char* second;
     const char* value;
+    int screen;
   };
-  const Case cases[] = {{4, 7, 2, "=3*4+2*(-7)", "=12-14", "=-2"},
-                        {2, 3, 2, "=3*2+2*(-3)", "=6-6", "=0"}};
-  for (const Case& c : cases) {
-    DrillScript s;
-    s.Keys("4\r4\r").Pass(6, "1").Keys(std::string(11, ' ') + "5\r6\r");
-    std::vector<DrawCall> pass;
-    DrillRun run(
-        s, [&](int, const Machine&, const std::vector<DrawCall>& log) { pass = log; }, "12:00:00",
-        [&](Machine& m) {
-          m.random.Script({R(c.x, 1, 10), R(c.y, 1, 10), R(c.coin, 1, 2)});
-        });
-    const float x = MarkupEnd(67, "3x+2y");
-    EXPECT_TRUE(DrewMarkup(pass, x, 180, 0, c.products)) << c.products;
-    EXPECT_TRUE(DrewMarkup(pass, x, 230, 0, c.working)) << c.working;
-    EXPECT_TRUE(DrewMarkup(pass, x, 280, 5, c.value)) << c.value;
+  const Question exercise[] = {
+      {80, "(1)-a", "=-(-5)=", 0, "", "5", 7},
+      {140, "(2)a^2", "=(-5)^2", 661, "=(-5)*(-5)=", "25", 9},
+      {240, "(3)-a^2", "=-(-5)^2", 688, "=-(-5)*(-5)=", "-25", 12},
+      {350, "(4)(-a)^2", "={-(-5)}^2", 742, "=5^2=", "25", 15},
+  };
+  for (const Question& q : exercise) {
+    const float firstX = MarkupEnd(520, q.question);
+    const bool two = q.secondX > 0;
+    item.Expect({
+        {520, q.y, 3, q.question, q.screen},
+        {firstX, q.y, 0, q.first, q.screen + 1},
+        {two ? MarkupEnd(q.secondX, q.second) : MarkupEnd(firstX, q.first), two ? q.y + 50 : q.y, 5,
+         q.value, q.screen + (two ? 3 : 2)},
+    });
+    if (two) item.Expect({{q.secondX, q.y + 50, 0, q.second, q.screen + 2}});
+    // The question without its label "(n)".
+    ExpectSameValues(LettersAt({{'a', -5}}),
+                     {std::string(q.question).substr(3), q.first, q.second, q.value});
   }
+}
+
+// The drill on 3x+2y, one pass at x = -3, y = 5, then 問3 worked at those values.
+TEST(ExprValueSection, ValueDrillWorkedPassAndExercise3) {
+  const IntroItemRun item(4, 4, 17, DrillKeys(1, 6) + Spaces(11),
+                          {Pick(3, 1, 10), Pick(5, 1, 10), Pick(1, 1, 2)});
+  const float x = MarkupEnd(67, "3x+2y");
+  item.Expect({
+      {40, 30, 0, "例3　x=-3,y=5のとき、", 0},
+      {112, 80, 0, "3x+2y　の値を求めなさい。", 0},
+      {40, 130, 5, "＜解答＞", 1},
+      {MarkupEnd(40, "＜解答＞") + 10, 130, 3, "x=-3,y=5を代入して", 2},
+      {67, 180, 0, "3x+2y", 3},
+      {x, 180, 0, "=3*(-3)+2*5", 4},
+      {x, 230, 0, "=-9+10", 5},
+      {x, 280, 5, "=1", 6},
+      {40, 330, 5, "代入するとき、*　を書く", 8},
+      {40, 380, 5, "負の数は、( )をつける", 8},
+      {600, 30, 7, "教科書P72問3 をしなさい。", 9},
+  });
+  struct Question {
+    float y;
+    const char *expression, *substituted, *products, *value;
+    int screen;
+  };
+  const Question exercise[] = {
+      {80, "(1)2x-5y", "=2*(-3)-5*5", "=-6-25", "=-31", 10},
+      {230, "(2)-x-3y", "=-(-3)-3*5", "=3-15", "=-12", 13},
+      {390, "(3)x^2+3y", "=(-3)^2+3*5", "=9+15", "=24", 16},
+  };
+  for (const Question& q : exercise) {
+    const float e = MarkupEnd(600, q.expression);
+    item.Expect({{600, q.y, 3, q.expression, q.screen},
+                 {e, q.y, 0, q.substituted, q.screen + 1},
+                 {e, q.y + 50, 0, q.products, q.screen + 2},
+                 {e, q.y + 100, 5, q.value, q.screen + 3}});
+    ExpectSameValues(LettersAt({{'x', -3}, {'y', 5}}),
+                     {std::string(q.expression).substr(3), q.substituted, q.products, q.value});
+  }
+  ExpectSameValues(LettersAt({{'x', -3}, {'y', 5}}), {"3x+2y", "=3*(-3)+2*5", "=-9+10", "=1"});
 }
 
 TEST(ExprValueSection, ValueDrillThousandPasses) {
   constexpr int kPasses = 500;
-  const char* clocks[] = {"09:12:13", "14:41:14"};
-  int negativeX = 0;
-  for (const char* clock : clocks) {
+  int negativeX = 0, zeros = 0;
+  for (const char* clock : {"09:12:13", "14:41:14"}) {
     DrillScript s;
-    s.Keys("4\r4\r").Passes(kPasses, 6).Keys(std::string(11, ' ') + "5\r6\r");
+    s.Keys("4\r4\r").Passes(kPasses, 6).Keys(Spaces(11) + "5\r6\r");
+    const float at = MarkupEnd(67, "3x+2y");
     DrillRun run(
         s,
         [&](int, const Machine& m, const std::vector<DrawCall>& log) {
-          const test::PassScreen screen(log);
+          const test::Screen screen(log);
           const int x = static_cast<int>(m.coef[1]), y = static_cast<int>(m.coef[2]);
           ASSERT_TRUE(m.coef[1] == x && m.coef[2] == y);
           ASSERT_TRUE(std::abs(x) >= 1 && std::abs(x) <= 10) << x;
           ASSERT_TRUE(std::abs(y) >= 1 && std::abs(y) <= 10) << y;
           ASSERT_TRUE((x < 0) != (y < 0)) << x << "," << y;  // exactly one negative
           negativeX += x < 0;
+          zeros += 3 * x + 2 * y == 0;
           const std::string X = Str(x), Y = Str(y);
           EXPECT_TRUE(screen.Drew(40, 30, 0, "例3　x=" + X + ",y=" + Y + "のとき、"));
-          const float at = test::RememberedMarkupEnd(67, "3x+2y");
           const std::string sx = x < 0 ? "(" + X + ")" : X, sy = y < 0 ? "(" + Y + ")" : Y;
           EXPECT_TRUE(screen.Drew(at, 180, 0, "=3*" + sx + "+2*" + sy));
-          const std::string twoY = (2 * y > 0 ? "+" : "") + Str(2 * y);
-          EXPECT_TRUE(screen.Drew(at, 230, 0, "=" + Str(3 * x) + twoY));
+          EXPECT_TRUE(screen.Drew(at, 230, 0, "=" + Str(3 * x) + (y > 0 ? "+" : "") + Str(2 * y)));
           EXPECT_TRUE(screen.Drew(at, 280, 5, "=" + Str(3 * x + 2 * y)));
         },
         clock);
@@ -325,6 +290,7 @@ TEST(ExprValueSection, ValueDrillThousandPasses) {
   }
   EXPECT_GT(negativeX, 2 * kPasses * 4 / 10);
   EXPECT_LT(negativeX, 2 * kPasses * 6 / 10);
+  EXPECT_GT(zeros, 0);  // "=6-6", "=0" among them
 }
 
 }  // namespace

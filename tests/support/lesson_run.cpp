@@ -1,0 +1,109 @@
+#include "lesson_run.h"
+
+#include <gtest/gtest.h>
+
+#include "core/startup.h"
+#include "lessons/intro/main_menu.h"
+
+namespace orvelle::test {
+namespace {
+
+std::string Trace(const Seen& s) {
+  return "\"" + s.text + "\" at (" + std::to_string(s.x) + ", " + std::to_string(s.y) +
+         ") colour " + std::to_string(s.color);
+}
+
+}  // namespace
+
+std::string DrillKeys(int passes, int spaces) {
+  std::string keys;
+  for (int i = 1; i <= passes; ++i) keys += std::string(spaces, ' ') + (i < passes ? "2\r" : "1\r");
+  return keys;
+}
+
+int IntroSubMenuEnd(int section) {
+  static constexpr int kEnd[] = {0, 5, 9, 8, 5, 4};
+  return kEnd[section];
+}
+
+void ExpectSeen(const std::vector<DrawCall>& log, const std::vector<Seen>& seen) {
+  const Screen screen(log);
+  for (const Seen& s : seen) EXPECT_TRUE(screen.Drew(s.x, s.y, s.color, s.text)) << Trace(s);
+}
+
+namespace {
+
+DrillScript ItemScript(int section, int item, int keyWaits, const std::string& keys) {
+  DrillScript s;
+  s.Keys(std::to_string(section) + "\r" + std::to_string(item) + "\r");
+  s.Keys(keys.empty() ? std::string(keyWaits, ' ') : keys);
+  s.Keys(std::to_string(IntroSubMenuEnd(section)) + "\r6\r");
+  return s;
+}
+
+}  // namespace
+
+IntroItemRun::IntroItemRun(int section, int item, int keyWaits, const std::string& keys,
+                           const std::vector<float>& random)
+    : run(ItemScript(section, item, keyWaits, keys), {}, "12:00:00", [&](Machine& m) {
+        if (!random.empty()) m.random.Script(random);
+      }) {
+  SCOPED_TRACE("section " + std::to_string(section) + " item " + std::to_string(item));
+  EXPECT_EQ(KeyWaits(log()), keyWaits);
+  EXPECT_FALSE(run.device.KeysLeft());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_FALSE(ShowedErrorScreen(log()));
+  // The four keys that chose the section and the item come first.
+  const auto parts = SplitAtKeys(log());
+  if (parts.size() > 4) screens.assign(parts.begin() + 4, parts.end());
+}
+
+void IntroItemRun::Expect(const std::vector<Seen>& seen) const {
+  std::vector<Screen> read;
+  for (const auto& s : screens) read.emplace_back(s);
+  for (const Seen& s : seen) {
+    if (s.screen == kAnyScreen) {
+      EXPECT_TRUE(DrewMarkup(log(), s.x, s.y, s.color, s.text)) << Trace(s);
+      continue;
+    }
+    std::string found;
+    for (size_t k = 0; k < read.size(); ++k) {
+      if (read[k].Drew(s.x, s.y, s.color, s.text)) found += " " + std::to_string(k);
+    }
+    const auto k = static_cast<size_t>(s.screen);
+    const bool there = k < read.size() && read[k].Drew(s.x, s.y, s.color, s.text);
+    EXPECT_TRUE(there) << Trace(s) << " on screen " << s.screen << "; found on screens:" << found;
+  }
+}
+
+DrillRun::DrillRun(const DrillScript& script, const PassCheck& check, const std::string& clock,
+                   const std::function<void(Machine&)>& onRun) {
+  device.SetClock(clock);
+  device.SetKeys(script.keys);
+  size_t next = 0;
+  device.OnKeyWait([&] {
+    if (next < script.marks.size() &&
+        static_cast<size_t>(device.keysRead()) == script.marks[next]) {
+      if (check) {
+        check(checks, m, device.log());
+      } else {
+        passes.push_back(device.log());
+      }
+      ++checks;
+      device.ClearLog();
+      ++next;
+    }
+  });
+  // The main menu is a plain function: the hook reaches it through a static.
+  static std::function<void(Machine&)> before;
+  before = onRun;
+  status = StartProgram(m, "Orvelle", [](Machine& machine) {
+    if (before) before(machine);
+    intro::ShowMainMenu(machine);
+  });
+  before = nullptr;
+  device.OnKeyWait(nullptr);
+  rest = device.log();
+}
+
+}  // namespace orvelle::test
