@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "../support/log_view.h"
 #include "../support/machine.h"
 #include "figures/graphs.h"
@@ -12,76 +10,58 @@
 namespace orvelle {
 namespace {
 
-using Strings = std::vector<std::string>;
+using test::Lines;
+using test::Pt;
+using test::Strings;
+using test::Texts;
 
 struct Plane : test::Bench {
-  void Set(float xMin, float xMax, float yMin, float yMax, float cell, float colour,
-           float xStep = 1, float yStep = 1) {
+  // The plane of the lessons: x from -10 to 10, y from -5 to 5, 20 a cell, origin left to
+  // DrawAxes.
+  explicit Plane(float colour = 5, float xMin = -10, float xMax = 10, float yMin = -5,
+                 float yMax = 5, float cell = 20) {
     m.axisXMin = xMin;
     m.axisXMax = xMax;
     m.axisYMin = yMin;
     m.axisYMax = yMax;
-    m.axisXStep = xStep;
-    m.axisYStep = yStep;
+    m.axisXStep = 1;
+    m.axisYStep = 1;
     m.cellSize = cell;
     m.lineColor = colour;
     m.gridOriginX = 0;
     m.gridOriginY = 0;
   }
-  // Visible texts as "x,y sx x sy text".
-  Strings Texts() const {
-    Strings out;
-    for (const auto& c : test::VisibleTexts(device)) {
-      char buf[96];
-      std::snprintf(buf, sizeof buf, "%g,%g %dx%d %s", c.x1, c.y1, c.scaleX, c.scaleY, c.s.c_str());
-      out.push_back(buf);
-    }
-    return out;
+  void Axes() {
+    device.ClearLog();
+    DrawAxes(m);
   }
 };
 
 TEST(DrawAxes, GridNumbersAxesAndLetters) {
   Plane p;
   p.device.SetDrawWidth(2);
-  p.Set(-10, 10, -5, 5, 20, 5);
   p.m.hideAxisNumbers = 0;
-  p.device.ClearLog();
-  DrawAxes(p.m);
-  EXPECT_EQ(p.m.gridOriginX, 640);
-  EXPECT_EQ(p.m.gridOriginY, 180);
-  EXPECT_EQ(p.m.gridBaseX, 840);
-  EXPECT_EQ(p.m.gridBaseY, 280);
-  EXPECT_EQ(p.m.gridRightX, 1040);
-  EXPECT_EQ(p.m.gridBottomY, 380);
+  p.Axes();
+  EXPECT_EQ(Pt(p.m.gridOriginX, p.m.gridOriginY), "640,180");
+  EXPECT_EQ(Pt(p.m.gridBaseX, p.m.gridBaseY), "840,280");
+  EXPECT_EQ(Pt(p.m.gridRightX, p.m.gridBottomY), "1040,380");
   EXPECT_EQ(p.m.figureSize, 26);
-  const auto lines = p.Calls("line");
+  const auto lines = Lines(p.device);
   // 21 + 11 thin lines, 5 + 3 thick ones, the two axes.
   ASSERT_EQ(lines.size(), 42u);
-  EXPECT_EQ(test::LineSig(lines[0]), "639.5,180-639.5,380 w1 c0");
-  EXPECT_EQ(test::LineSig(lines[21]), "640,379.5-1040,379.5 w1 c0");
-  EXPECT_EQ(test::LineSig(lines[32]), "640,180-640,380 w3 c1");
-  EXPECT_EQ(test::LineSig(lines[37]), "640,380-1040,380 w3 c1");
-  EXPECT_EQ(test::LineSig(lines[40]), "840,180-840,380 w4 c0");
-  EXPECT_EQ(test::LineSig(lines[41]), "640,280-1040,280 w4 c0");
-  EXPECT_EQ(p.Texts(), (Strings{
-                           "601,280 2x1 -10",
-                           "714,280 2x1 -5",
-                           "927,280 2x1 5",
-                           "1014,280 2x1 10",
-                           "788,363 2x1 -5",
-                           "814,163 2x1 5",
-                           "1019.2,241 3x2 x",
-                           "814,280 2x1 0",
-                           "840,167 2x1 y",
-                       }));
-  const auto texts = test::VisibleTexts(p.device);
-  EXPECT_EQ(texts[6].font.name, "Times New Roman");
-  EXPECT_TRUE(texts[6].font.italic);
-  EXPECT_TRUE(texts[6].font.bold);
-  EXPECT_FLOAT_EQ(texts[6].font.size, 20.8f);
-  EXPECT_EQ(texts[7].font.name, "ゴシック");
-  EXPECT_FALSE(texts[7].font.italic);
-  EXPECT_EQ(texts[7].font.size, 26);
+  EXPECT_EQ(lines[0], "639.5,180-639.5,380 w1 c0");
+  EXPECT_EQ(lines[21], "640,379.5-1040,379.5 w1 c0");
+  EXPECT_EQ(lines[32], "640,180-640,380 w3 c1");
+  EXPECT_EQ(lines[37], "640,380-1040,380 w3 c1");
+  EXPECT_EQ(lines[40], "840,180-840,380 w4 c0");
+  EXPECT_EQ(lines[41], "640,280-1040,280 w4 c0");
+  // Numbers at the thick lines but none at 0, where "0" is written; the italic x and y.
+  EXPECT_EQ(Texts(p.device),
+            (Strings{"601,280 2x1 ｺﾞｼｯｸ 26 c0 -10", "714,280 2x1 ｺﾞｼｯｸ 26 c0 -5",
+                     "927,280 2x1 ｺﾞｼｯｸ 26 c0 5", "1014,280 2x1 ｺﾞｼｯｸ 26 c0 10",
+                     "788,363 2x1 ｺﾞｼｯｸ 26 c0 -5", "814,163 2x1 ｺﾞｼｯｸ 26 c0 5",
+                     "1019.2,241 3x2 Times New Roman 20.8bi c0 x", "814,280 2x1 ゴシック 26b c0 0",
+                     "840,167 2x1 ゴシック 26b c0 y"}));
   // Left behind: the font, the width, the flag, the steps and ranges in grid lines.
   EXPECT_EQ(p.device.font().name, "ゴシック");
   EXPECT_EQ(p.device.font().size, 16);
@@ -93,96 +73,80 @@ TEST(DrawAxes, GridNumbersAxesAndLetters) {
   EXPECT_EQ(p.m.drawColor, 0);
 }
 
-TEST(DrawAxes, LabelSizeFollowsTheCell) {
-  Plane small, large;
-  small.Set(-5, 5, -5, 5, 39, 5);
-  large.Set(-5, 5, -5, 5, 40, 5);
-  DrawAxes(small.m);
-  DrawAxes(large.m);
+TEST(DrawAxes, LabelSizeColourZeroAndHiddenNumbers) {
+  Plane small(5, -5, 5, -5, 5, 39), large(5, -5, 5, -5, 5, 40);
+  small.Axes();
+  large.Axes();
   EXPECT_EQ(small.m.figureSize, 26);
   EXPECT_EQ(large.m.figureSize, 30);
-}
 
-TEST(DrawAxes, ColourZeroDrawsOnlyTheAxesAndLetters) {
-  Plane p;
-  p.Set(-10, 10, -5, 5, 20, 0);
-  DrawAxes(p.m);
-  EXPECT_EQ(p.Calls("line").size(), 2u);
-  EXPECT_EQ(p.Texts(), (Strings{"1019.2,241 3x2 x", "814,280 2x1 0", "840,167 2x1 y"}));
-}
+  Plane bare(0);  // colour 0: only the two axes, "x", "0" and "y"
+  bare.Axes();
+  EXPECT_EQ(bare.Calls("line").size(), 2u);
+  EXPECT_EQ(Texts(bare.device),
+            (Strings{"1019.2,241 3x2 Times New Roman 20.8bi c0 x", "814,280 2x1 ゴシック 26b c0 0",
+                     "840,167 2x1 ゴシック 26b c0 y"}));
 
-TEST(DrawAxes, HiddenNumbersForOneCall) {
-  Plane p;
-  p.Set(-10, 10, -5, 5, 20, 5);
-  p.m.hideAxisNumbers = -1;
-  DrawAxes(p.m);
-  EXPECT_EQ(p.Calls("line").size(), 42u);
-  EXPECT_EQ(p.Texts().size(), 3u);
-  EXPECT_EQ(p.m.hideAxisNumbers, 0);
+  Plane hidden;  // the full grid without numbers, for one call
+  hidden.m.hideAxisNumbers = -1;
+  hidden.Axes();
+  EXPECT_EQ(hidden.Calls("line").size(), 42u);
+  EXPECT_EQ(Texts(hidden.device), Texts(bare.device));
+  EXPECT_EQ(hidden.m.hideAxisNumbers, 0);
 }
 
 TEST(DrawAxes, StepsArePositiveAndRangesCountGridLines) {
-  Plane p;
-  p.Set(-20, 20, -10, 10, 20, 5, -2, 0);
+  Plane p(5, -20, 20, -10, 10);
+  p.m.axisXStep = -2;
+  p.m.axisYStep = 0;
   p.m.gridOriginX = 100;
   p.m.gridOriginY = 50;
-  DrawAxes(p.m);
-  EXPECT_EQ(p.m.axisXStep, 2);
-  EXPECT_EQ(p.m.axisYStep, 1);
-  EXPECT_EQ(p.m.axisXMin, -10);
-  EXPECT_EQ(p.m.axisXMax, 10);
+  p.Axes();
+  EXPECT_EQ(Pt(p.m.axisXStep, p.m.axisYStep), "2,1");
+  EXPECT_EQ(Pt(p.m.axisXMin, p.m.axisXMax), "-10,10");
   EXPECT_EQ(p.m.gridOriginX, 100);  // kept when not both 0
   // Its own numbers count grid lines: "5" at the fifth line right of the origin.
-  EXPECT_EQ(p.Texts()[2], "387,250 2x1 5");
+  EXPECT_EQ(Texts(p.device)[2], "387,250 2x1 ｺﾞｼｯｸ 26 c0 5");
 }
 
 TEST(DrawDecimalAxisLabels, ValuesWithOneDecimal) {
   Plane p;
-  p.Set(-10, 10, -5, 5, 20, 5);
   p.m.hideAxisNumbers = -1;
-  DrawAxes(p.m);
+  p.Axes();
   p.m.axisXStep = 0.5f;
   p.m.axisYStep = 0.7f;
   p.device.ClearLog();
   DrawDecimalAxisLabels(p.m);
-  EXPECT_EQ(p.Texts(), (Strings{
-                           // x: -5, -2.5, 2.5, 5 (the point after the whole part)
-                           "614,284 2x1 -5",
-                           "701,284 2x1 -25",
-                           "747,288 2x1 .",
-                           "914,284 2x1 25",
-                           "934,288 2x1 .",
-                           "1027,284 2x1 5",
-                           // y: -3.5, 3.5 (5 x 0.7 is 3.4999999 in single precision)
-                           "762,367 2x1 -35",
-                           "808,371 2x1 .",
-                           "788,167 2x1 35",
-                           "808,171 2x1 .",
-                       }));
+  // x: -5, -2.5, 2.5, 5, the point after the whole part; y: -3.5, 3.5.
+  EXPECT_EQ(Texts(p.device),
+            (Strings{"614,284 2x1 ゴシック 26 c0 -5", "701,284 2x1 ゴシック 26 c0 -25",
+                     "747,288 2x1 ゴシック 26 c0 .", "914,284 2x1 ゴシック 26 c0 25",
+                     "934,288 2x1 ゴシック 26 c0 .", "1027,284 2x1 ゴシック 26 c0 5",
+                     "762,367 2x1 ゴシック 26 c0 -35", "808,371 2x1 ゴシック 26 c0 .",
+                     "788,167 2x1 ゴシック 26 c0 35", "808,171 2x1 ゴシック 26 c0 ."}));
   EXPECT_EQ(p.device.font().size, 16);
-  EXPECT_EQ(p.m.intPartText, "3");
-  EXPECT_EQ(p.m.tenthsText, "5");
+  EXPECT_EQ(p.m.intPartText + "|" + p.m.tenthsText, "3|5");
   EXPECT_EQ(p.m.tenthsDigit, 5);
-}
 
-TEST(DrawDecimalAxisLabels, NegativeValuesKeepTheirDigits) {
-  Plane p;
-  p.Set(-5, 0, -1, 1, 20, 5);
-  p.m.hideAxisNumbers = -1;
-  DrawAxes(p.m);
-  p.m.axisXStep = 0.1f;
-  p.device.ClearLog();
-  DrawDecimalAxisLabels(p.m);
-  const auto texts = p.Texts();
-  ASSERT_GE(texts.size(), 2u);
-  EXPECT_EQ(texts[0].substr(texts[0].find(' ') + 5), "-05");  // reads -0.5, not -1.5
-  EXPECT_EQ(texts[1].substr(texts[1].find(' ') + 5), ".");
+  // Negative values keep their digits (-0.5, not -1.5), and no tenth is lost to float error
+  // (15 x 2.1 is 31.4999981 in single precision).
+  Plane n(5, -5, 0, 0, 15);
+  n.m.hideAxisNumbers = -1;
+  n.Axes();
+  n.m.axisXStep = 0.1f;
+  n.m.axisYStep = 2.1f;
+  n.device.ClearLog();
+  DrawDecimalAxisLabels(n.m);
+  const auto texts = Texts(n.device);
+  ASSERT_EQ(texts.size(), 7u);
+  EXPECT_EQ(texts[0], "601,484 2x1 ゴシック 26 c0 -05");
+  EXPECT_EQ(texts[1], "647,488 2x1 ゴシック 26 c0 .");
+  EXPECT_EQ(test::Chars(n.device), "-05.105.21315.");  // -0.5; 10.5, 21, 31.5
 }
 
 TEST(PlotPoint, DiscAndLabelThenStepsAndOffsetsReset) {
   Plane p;
-  p.Set(-10, 10, -5, 5, 20, 5);
-  DrawAxes(p.m);
+  p.Axes();
   p.m.pointValueX = 0;
   p.m.pointValueY = 0;
   p.m.pointRadius = 4;
@@ -192,26 +156,19 @@ TEST(PlotPoint, DiscAndLabelThenStepsAndOffsetsReset) {
   p.m.plotLabelDX = 3;
   p.device.ClearLog();
   PlotPoint(p.m);
-  const auto discs = p.Calls("circle");
-  ASSERT_EQ(discs.size(), 1u);
-  EXPECT_EQ(discs[0].ToString().substr(0, 60),
-            "circle x=840 y=280 r=4 color=4 start=0 end=0 filled=1 fill=4");
-  const auto texts = test::VisibleTexts(p.device);
-  ASSERT_FALSE(texts.empty());
-  EXPECT_EQ(texts[0].x1, 823);
-  EXPECT_EQ(texts[0].color, 4);
+  // On the crossing of the axes, the label 20 to the left and 40 above.
+  EXPECT_EQ(test::Circles(p.device), Strings{"840,280 r4 c4 f4 w3"});
+  EXPECT_EQ(Texts(p.device), Strings{"823,240 3x3 ゴシック 16b c4 A"});
   EXPECT_EQ(p.m.plotScreenX, 840);
   EXPECT_EQ(p.m.figureLabel, "A");
   EXPECT_EQ(p.m.plotLabelDX, 0);
-  EXPECT_EQ(p.m.axisXStep, 1);
-  EXPECT_EQ(p.m.axisYStep, 1);
+  EXPECT_EQ(Pt(p.m.axisXStep, p.m.axisYStep), "1,1");
   p.m.pointValueX = 2;
   p.m.pointValueY = -1;
   p.m.axisXStep = 2;
   p.m.axisYStep = -1;  // a negative step stays negative for this point
   PlotPoint(p.m);
-  EXPECT_EQ(p.m.plotScreenX, 860);
-  EXPECT_EQ(p.m.plotScreenY, 260);
+  EXPECT_EQ(Pt(p.m.plotScreenX, p.m.plotScreenY), "860,260");
 }
 
 struct Graph : Plane {
@@ -236,6 +193,7 @@ struct Graph : Plane {
     device.ClearLog();
     PlotGraph(m);
   }
+  std::vector<DrawCall> Dots() const { return device.Calls("circle"); }
 };
 
 TEST(PlotGraph, StraightLineAsDots) {
@@ -243,75 +201,58 @@ TEST(PlotGraph, StraightLineAsDots) {
   g.device.SetDrawWidth(2);
   g.m.plotLabelDX = 4;
   g.m.plotLabelDY = -6;
-  g.Plot(3, 2, 1, 0);
-  const auto dots = g.Calls("circle");
+  g.Plot(3, 2, 1, 0);  // y = 2x + 1 from (-5, -9) to (5, 11), 0.002 apart
+  const auto dots = g.Dots();
   ASSERT_EQ(dots.size(), 5001u);
-  EXPECT_NEAR(dots[0].x1, 450, 1e-3);
-  EXPECT_NEAR(dots[0].y1, 490, 1e-3);  // (-5, -9)
+  EXPECT_EQ(test::CircleSig(dots[0]), "450,490 r1 c2 f2 w2");
   EXPECT_NEAR(dots.back().x1, 550, 0.05);
-  EXPECT_NEAR(dots.back().y1, 290, 0.1);  // (5, 11)
-  EXPECT_EQ(dots[0].r, 1);
-  EXPECT_EQ(dots[0].color, 2);
-  const auto label = test::VisibleTexts(g.device);
+  EXPECT_NEAR(dots.back().y1, 290, 0.1);
+  const auto label = test::VisibleTexts(g.device);  // at the last dot, plus the offsets
   ASSERT_FALSE(label.empty());
   EXPECT_NEAR(label[0].x1, dots.back().x1 + 4, 1e-3);
   EXPECT_EQ(g.m.boxWidth, 5000);
   EXPECT_EQ(g.m.loopIndex, 5001);
-  EXPECT_EQ(g.m.plotLabelDX, 0);
-  EXPECT_EQ(g.m.plotLabelDY, 0);
+  EXPECT_EQ(Pt(g.m.plotLabelDX, g.m.plotLabelDY), "0,0");
   EXPECT_EQ(g.device.GetDrawWidth(), 2);
   EXPECT_EQ(g.m.drawColor, 2);
 }
 
-TEST(PlotGraph, InverseProportionStepsOverZero) {
+TEST(PlotGraph, ZeroIsSteppedOverExceptForForm3) {
   Graph g;
-  g.Plot(1, 6, 0, 0);
+  g.Plot(1, 6, 0, 0);  // inverse proportion: nothing divided by 0
   EXPECT_TRUE(test::AllFinite(g.device));
-  EXPECT_LE(g.Calls("circle").size(), 5001u);
-  g.Plot(1, 6, 0, 0, 0, 5);
-  EXPECT_FLOAT_EQ(g.m.originX, 0.002f);
-  g.Plot(2, 1, 0, 0, 0, 5);
-  EXPECT_FLOAT_EQ(g.m.originX, 0.002f);
-  g.Plot(3, 1, 0, 0, 0, 5);
-  EXPECT_EQ(g.m.originX, 0);
+  EXPECT_LE(g.Dots().size(), 5001u);
+  for (float type : {1.0f, 2.0f, 3.0f}) {
+    g.Plot(type, 1, 0, 0, 0, 5);
+    EXPECT_FLOAT_EQ(g.m.originX, type == 3 ? 0 : 0.002f) << type;
+  }
+  for (float type : {0.0f, 5.0f}) {  // the other forms: y = ax + b, without x = 0
+    g.Plot(type, 1, 2, 0, 0, 5);
+    ASSERT_EQ(g.Dots().size(), 5001u);
+    EXPECT_EQ(test::CircleSig(g.Dots()[0]), "500.02,379.98 r1 c2 f2 w3") << type;
+  }
 }
 
 TEST(PlotGraph, EquationsOfLines) {
   Graph g;
-  g.device.SetDrawWidth(3);
-  g.Plot(4, 2, 0, 6);  // x = 3
-  EXPECT_EQ(test::Lines(g.device), (Strings{"530,450-530,350 w5 c2"}));
+  g.Plot(4, 2, 0, 6);  // x = 3, the label 10 right of its top
+  EXPECT_EQ(Lines(g.device), Strings{"530,450-530,350 w5 c2"});
   EXPECT_EQ(g.m.graphC, 3);
   EXPECT_EQ(test::VisibleTexts(g.device)[0].x1, 540);
   EXPECT_EQ(g.device.GetDrawWidth(), 3);
   g.Plot(4, 1, 2, 4);  // y = -0.5x + 2
+  EXPECT_EQ(Pt(g.m.graphA, g.m.graphB), "-0.5,2");
   EXPECT_EQ(g.m.graphType, 3);
-  EXPECT_EQ(g.m.graphA, -0.5f);
-  EXPECT_EQ(g.m.graphB, 2);
-  EXPECT_EQ(g.Calls("circle").size(), 5001u);
-  EXPECT_NEAR(g.Calls("circle")[0].y1, 400 - 10 * 4.5f, 1e-3);
-}
+  ASSERT_EQ(g.Dots().size(), 5001u);
+  EXPECT_NEAR(g.Dots()[0].y1, 400 - 10 * 4.5f, 1e-3);
 
-TEST(PlotGraph, NoGraphForZeroTimesXPlusZeroTimesY) {
-  Graph g;
   g.m.plotLabelDX = 5;
-  g.Plot(4, 0, 0, 6);
+  g.Plot(4, 0, 0, 6);  // 0x + 0y = 6: no graph, no label, the one-shots still cleared
   EXPECT_TRUE(g.Calls("line").empty());
   EXPECT_TRUE(test::VisibleTexts(g.device).empty());
   EXPECT_EQ(g.m.graphC, 6);
   EXPECT_EQ(g.m.plotLabelDX, 0);
   EXPECT_EQ(g.m.axisXStep, 1);
-}
-
-TEST(PlotGraph, OtherFormsAreLinesWithoutZero) {
-  for (float type : {0.0f, 5.0f}) {
-    Graph g;
-    g.Plot(type, 1, 2, 0, 0, 5);
-    const auto dots = g.Calls("circle");
-    ASSERT_EQ(dots.size(), 5001u);
-    EXPECT_NEAR(dots[0].x1, 500.02f, 1e-3);  // x = 0 stepped over
-    EXPECT_NEAR(dots[0].y1, 400 - 10 * 2.002f, 1e-3);
-  }
 }
 
 TEST(PlotGraph, LabelStaysWhereItWasWhenNoDotIsInside) {
@@ -320,7 +261,7 @@ TEST(PlotGraph, LabelStaysWhereItWasWhenNoDotIsInside) {
   g.m.drawY = 88;
   g.m.gridBottomY = 0;
   g.Plot(3, 0, 100, 0);  // y = 100, far above the grid
-  EXPECT_TRUE(g.Calls("circle").empty());
+  EXPECT_TRUE(g.Dots().empty());
   const auto label = test::VisibleTexts(g.device);
   ASSERT_FALSE(label.empty());
   EXPECT_EQ(label[0].x1, 77);
@@ -329,15 +270,13 @@ TEST(PlotGraph, LabelStaysWhereItWasWhenNoDotIsInside) {
 TEST(NegateSignText, SignAtTheHead) {
   test::Bench b;
   const std::pair<std::string, std::string> cases[] = {
-      {"-3x", "+3x"}, {"+3x", "-3x"}, {"3x", "-3x"}, {"", ""}, {"-ａ+b", "+ａ+b"}, {"ａ", "-ａ"}};
+      {"-3x", "+3x"}, {"+3x", "-3x"}, {"3x", "-3x"}, {"", ""}, {"ａ", "-ａ"}, {"-ａ+b", "+ａ+b"}};
   for (const auto& [in, out] : cases) {
     b.m.strArg = in;
     NegateSignText(b.m);
     EXPECT_EQ(b.m.strArg, out) << in;
   }
-  b.m.strArg = "-ａ+b";
-  NegateSignText(b.m);
-  EXPECT_EQ(b.m.strLength, 4);
+  EXPECT_EQ(b.m.strLength, 4);  // characters, not bytes
 }
 
 }  // namespace

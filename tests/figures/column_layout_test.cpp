@@ -11,13 +11,13 @@ namespace orvelle {
 namespace {
 
 struct Column : test::Bench {
-  float ruleColour = 0;
   float Width(const std::string& text) {
     m.strArg = text;
     MeasureMarkedText(m);
     return m.textWidth;
   }
-  void Draw(const std::string& top, const std::string& second, const std::string& op = "+") {
+  void Draw(const std::string& top, const std::string& second, const std::string& op = "+",
+            float ruleColour = 0) {
     m.drawX = 94;
     m.drawY = 200;
     m.columnTopText = top;
@@ -29,13 +29,21 @@ struct Column : test::Bench {
     device.ClearLog();
     DrawColumnSetup(m);
   }
-  DrawCall Rule() const {
-    const auto lines = device.Calls("line");
-    for (const auto& l : lines) {
-      if (l.y1 == 300 && l.y2 == 300 && l.width == 3) return l;
+  // The rule under the rows (3 wide, at y + 2 x 50) as "x1-x2 cN".
+  std::string Rule() const {
+    for (const auto& l : device.Calls("line")) {
+      if (l.y1 == 300 && l.y2 == 300 && l.width == 3) {
+        return test::Fmt(l.x1) + "-" + test::Fmt(l.x2) + " c" + std::to_string(l.color);
+      }
     }
-    ADD_FAILURE() << "no rule";
-    return {};
+    return "no rule";
+  }
+  // Where the ")" after the operator stands (it is the only text at y 256).
+  std::string Paren() const {
+    for (const auto& t : test::VisibleTexts(device)) {
+      if (t.y1 == 256) return t.s + "@" + test::Fmt(t.x1);
+    }
+    return "no paren";
   }
 };
 
@@ -44,35 +52,21 @@ TEST(DrawColumnSetup, RowsOperatorAndRuleUnderTheWiderRow) {
   const float top = c.Width("3x+5"), second = c.Width("2x-1");
   c.device.SetDrawWidth(5);
   c.Draw("3x+5", "2x-1");
-  const DrawCall rule = c.Rule();
-  EXPECT_EQ(rule.x1, 94 + 27);
-  EXPECT_EQ(rule.x2, 94 + 57 + std::max(top, second));
-  EXPECT_EQ(rule.color, 0);
-  EXPECT_EQ(c.m.answerX, 148);
-  EXPECT_EQ(c.m.lineY, 250);
+  EXPECT_EQ(c.Rule(), "121-" + test::Fmt(151 + std::max(top, second)) + " c0");
+  EXPECT_EQ(test::Pt(c.m.answerX, c.m.lineY), "148,250");
   EXPECT_EQ(c.device.GetDrawWidth(), 5);
   EXPECT_EQ(c.m.savedDrawWidth, 5);
-  EXPECT_EQ(c.m.originX, 94);
-  EXPECT_EQ(c.m.originY, 200);
+  EXPECT_EQ(test::Pt(c.m.originX, c.m.originY), "94,200");
   EXPECT_EQ(c.m.textOffsetX, top);
   EXPECT_EQ(c.m.textWidth, second);
   EXPECT_EQ(c.m.drawText, "");
-  // The texts: top row at (148, 200), the operator at (94, 256), ")" right after it, the
-  // second row at (148, 250).
+  // The top row at (148, 200), ")" after the operator at y 256, the second row at (148, 250).
   const auto texts = test::VisibleTexts(c.device);
   ASSERT_FALSE(texts.empty());
-  EXPECT_EQ(texts.front().x1, 148);
-  EXPECT_EQ(texts.front().y1, 200);
-  bool paren = false, secondRow = false;
-  for (const auto& t : texts) {
-    if (t.s == ")" || t.s == "）") {
-      paren = true;
-      EXPECT_EQ(t.y1, 256);
-      EXPECT_GT(t.x1, 94);
-    }
-    if (t.y1 == 250 && t.x1 == 148) secondRow = true;
-  }
-  EXPECT_TRUE(paren);
+  EXPECT_EQ(test::Pt(texts.front().x1, texts.front().y1), "148,200");
+  EXPECT_EQ(c.Paren(), ")@121");  // the "+" is 27 wide
+  bool secondRow = false;
+  for (const auto& t : texts) secondRow |= t.y1 == 250 && t.x1 == 148;
   EXPECT_TRUE(secondRow);
 }
 
@@ -80,43 +74,27 @@ TEST(DrawColumnSetup, TheWiderRowSetsTheRule) {
   Column c;
   const float wide = c.Width("10x+25"), narrow = c.Width("x");
   ASSERT_GT(wide, narrow);
-  c.Draw("x", "10x+25");
-  EXPECT_EQ(c.Rule().x2, 94 + 57 + wide);
-  c.Draw("10x+25", "x");
-  EXPECT_EQ(c.Rule().x2, 94 + 57 + wide);
+  for (const auto& [top, second] : {std::pair{"x", "10x+25"}, {"10x+25", "x"}}) {
+    c.Draw(top, second);
+    EXPECT_EQ(c.Rule(), "121-" + test::Fmt(151 + wide) + " c0") << top;
+  }
   c.Draw("2x", "2x");
-  EXPECT_EQ(c.Rule().x2, 94 + 57 + c.Width("2x"));
-}
-
-TEST(DrawColumnSetup, EmptyRowsStillGiveTheOperatorAndAShortRule) {
-  Column c;
-  c.Draw("", "", "-");
-  const DrawCall rule = c.Rule();
-  EXPECT_EQ(rule.x1, 121);
-  EXPECT_EQ(rule.x2, 151);
-  EXPECT_FALSE(test::VisibleTexts(c.device).empty());  // "-" is a line; ")" a text
+  EXPECT_EQ(c.Rule(), "121-" + test::Fmt(151 + c.Width("2x")) + " c0");
+  c.Draw("", "", "-");  // no rows: the operator, ")" and a rule 30 long
+  EXPECT_EQ(c.Rule(), "121-151 c0");
+  EXPECT_EQ(c.Paren(), ")@121");
   EXPECT_EQ(c.m.answerX, 148);
 }
 
-TEST(DrawColumnSetup, BackgroundRuleAndAWiderOperator) {
-  Column narrow, wide;
+TEST(DrawColumnSetup, WiderOperatorAndBackgroundRule) {
+  Column narrow, wide, hidden;
   narrow.Draw("x", "x", "+");
-  wide.Draw("x", "x", "+++");
-  auto parenX = [](const Column& c) {
-    for (const auto& t : test::VisibleTexts(c.device)) {
-      if (t.y1 == 256) return t.x1;
-    }
-    return -1.0f;
-  };
-  EXPECT_GT(parenX(wide), parenX(narrow));
-  // The second row still starts at x + 54.
+  wide.Draw("x", "x", "+++");  // ")" follows the operator; the second row stays at x + 54
+  EXPECT_EQ(wide.Paren(), ")@175");
   EXPECT_EQ(wide.m.answerX, 148);
-  // A rule in the background colour cannot be seen; the texts are as before.
-  Column hidden;
-  hidden.ruleColour = 15;
-  hidden.Draw("x", "x", "+");
-  EXPECT_EQ(hidden.Rule().color, 15);
-  EXPECT_EQ(test::VisibleTexts(hidden.device).size(), test::VisibleTexts(narrow.device).size());
+  hidden.Draw("x", "x", "+", 15);  // a rule in the background colour; the texts as before
+  EXPECT_EQ(hidden.Rule(), "121-178 c15");
+  EXPECT_EQ(test::Texts(hidden.device), test::Texts(narrow.device));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 namespace orvelle {
 namespace {
 
+using test::Pt;
+
 struct Arc : test::Bench {
   void Draw(float px, float py, float qx, float qy, float bulge, float side, float step,
             const std::string& label = "", float extent = 0) {
@@ -30,6 +32,9 @@ struct Arc : test::Bench {
     DrawDottedArcLabel(m);
   }
   std::vector<DrawCall> Dots() const { return device.Calls("circle"); }
+  std::string Dot(size_t i) const {
+    return i < Dots().size() ? Pt(Dots()[i].x1, Dots()[i].y1) : "none";
+  }
   float Width(const std::string& label) {
     m.strArg = label;
     MeasureMarkedText(m);
@@ -37,97 +42,73 @@ struct Arc : test::Bench {
   }
 };
 
-void ExpectAt(const DrawCall& dot, float x, float y) {
-  EXPECT_NEAR(dot.x1, x, 1e-3);
-  EXPECT_NEAR(dot.y1, y, 1e-3);
-}
-
-TEST(DrawDottedArcLabel, RightSideArcBelowALeftToRightChord) {
-  Arc a;
-  const float w = a.Width("3m");
-  a.device.SetDrawWidth(3);
-  a.Draw(100, 300, 300, 300, 1, 1, 18, "3m");
-  EXPECT_EQ(a.m.rowPitch, 16);
-  const auto dots = a.Dots();
-  ASSERT_EQ(dots.size(), 11u);
-  ExpectAt(dots[0], 100, 300);
-  ExpectAt(dots[5], 200, 316);
-  ExpectAt(dots[10], 300, 300);
-  for (const auto& d : dots) {
-    EXPECT_EQ(d.r, 0.5f);
-    EXPECT_EQ(d.color, 9);
-    EXPECT_TRUE(d.filled);
-    EXPECT_EQ(d.fill, 9);
-    EXPECT_EQ(d.start, 0);
-    EXPECT_EQ(d.end, 0);
-    EXPECT_EQ(d.width, 3);
-    EXPECT_GE(d.y1, 300 - 1e-3);  // below the chord
+TEST(DrawDottedArcLabel, RightSideBelowALeftToRightChordLeftSideAbove) {
+  const struct {
+    float side;
+    const char *first, *middle, *last;
+    float labelY;   // the label's top on the arc's middle below, its box ending there above
+    float loopEnd;  // one step past the last dot
+  } cases[] = {{1, "100,300", "200,316", "300,300", 316, 378},
+               {-1, "300,300", "200,284", "100,300", 284 - 44, 198}};
+  for (const auto& c : cases) {
+    Arc a;
+    const float w = a.Width("3m");
+    a.Draw(100, 300, 300, 300, 1, c.side, 18, "3m");
+    SCOPED_TRACE(c.side);
+    EXPECT_EQ(a.m.rowPitch, 16);  // a bulge of 1 is 16
+    const auto dots = a.Dots();
+    ASSERT_EQ(dots.size(), 11u);
+    EXPECT_EQ(a.Dot(0) + " " + a.Dot(5) + " " + a.Dot(10),
+              std::string(c.first) + " " + c.middle + " " + c.last);
+    for (const auto& d : dots) {
+      EXPECT_EQ(test::CircleSig(d).substr(test::CircleSig(d).find(' ')), " r0.5 c9 f9 w3");
+      EXPECT_GE(c.side * (d.y1 - 300), -1e-3);  // on its side of the chord
+    }
+    EXPECT_EQ(Pt(a.m.vertexX, a.m.vertexY), c.middle);  // M, the arc's middle
+    EXPECT_EQ(Pt(a.m.pointBX, a.m.pointBY), "300,300");
+    EXPECT_EQ(a.m.pointAX, 100);
+    EXPECT_NEAR(a.m.drawX - w, 200 - w / 2, 1e-2);  // centred; drawX is the x after it
+    EXPECT_NEAR(a.m.drawY, c.labelY, 1e-2);
+    const auto texts = test::VisibleTexts(a.device);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0].color, 3);
+    EXPECT_EQ(a.m.loopIndex, c.loopEnd);
   }
-  EXPECT_NEAR(a.m.vertexX, 200, 1e-3);
-  EXPECT_NEAR(a.m.vertexY, 316, 1e-3);
-  EXPECT_EQ(a.m.pointAX, 100);
-  EXPECT_EQ(a.m.pointBX, 300);
-  EXPECT_EQ(a.m.pointBY, 300);
-  // The label hangs centred below the arc's middle, its top on it.
-  EXPECT_NEAR(a.m.drawX - w, 200 - w / 2, 1e-2);
-  EXPECT_NEAR(a.m.drawY, 316, 1e-2);
-  const auto texts = test::VisibleTexts(a.device);
-  ASSERT_FALSE(texts.empty());
-  EXPECT_EQ(texts[0].color, 3);
-  EXPECT_EQ(a.m.loopIndex, 378);  // one step past the last dot at 360
-}
-
-TEST(DrawDottedArcLabel, LeftSideArcAboveRunsFromQToP) {
-  Arc a;
-  const float w = a.Width("3m");
-  a.Draw(100, 300, 300, 300, 1, -1, 18, "3m");
-  const auto dots = a.Dots();
-  ASSERT_EQ(dots.size(), 11u);
-  ExpectAt(dots[0], 300, 300);
-  ExpectAt(dots[5], 200, 284);
-  ExpectAt(dots[10], 100, 300);
-  EXPECT_NEAR(a.m.drawY, 284 - 44, 1e-2);  // its box ends on the arc's middle
-  EXPECT_NEAR(a.m.drawX - w, 200 - w / 2, 1e-2);
-}
-
-TEST(DrawDottedArcLabel, ChordDrawnDownwardsBulgesLeftOnTheRightSide) {
-  Arc a;
-  a.Draw(100, 100, 100, 300, 1, 1, 18);
-  const auto dots = a.Dots();
-  ASSERT_EQ(dots.size(), 11u);
-  ExpectAt(dots[5], 84, 200);
-  for (const auto& d : dots) EXPECT_LE(d.x1, 100 + 1e-3);
 }
 
 TEST(DrawDottedArcLabel, BulgeRules) {
-  Arc a;
-  a.Draw(100, 300, 300, 300, -10, -1, 18);
-  EXPECT_EQ(a.m.rowPitch, 10);
-  ExpectAt(a.Dots()[5], 200, 290);
-  a.Draw(100, 300, 300, 300, 20, -1, 18);
-  EXPECT_EQ(a.m.rowPitch, 20);
-  ExpectAt(a.Dots()[5], 200, 280);
-  a.Draw(100, 300, 300, 300, 0, -1, 18, "A");  // a dotted straight line, label still beside it
-  EXPECT_EQ(a.m.rowPitch, 0);
-  for (const auto& d : a.Dots()) EXPECT_NEAR(d.y1, 300, 1e-3);
-  EXPECT_NEAR(a.m.drawY, 300 - 44, 1e-2);
+  const struct {
+    float qx, qy, bulge, side, pitch;
+    const char* middle;
+  } cases[] = {
+      {300, 300, -10, -1, 10, "200,290"},  // a bulge of 10, not 160
+      {300, 300, 20, -1, 20, "200,280"},
+      {300, 300, 16, -1, 16, "200,284"},  // 16, as a first call leaves it, stays 16
+      {300, 300, 0, -1, 0, "200,300"},    // a dotted straight line on the chord
+      {100, 500, 1, 1, 16, "84,400"},     // drawn downwards, the right side is the screen's left
+  };
+  for (const auto& c : cases) {
+    Arc a;
+    a.Draw(100, 300, c.qx, c.qy, c.bulge, c.side, 18, "A");
+    EXPECT_EQ(a.m.rowPitch, c.pitch) << c.bulge;
+    EXPECT_EQ(a.Dot(5), c.middle) << c.bulge;
+  }
+  Arc line;
+  line.Draw(100, 300, 300, 300, 0, -1, 18, "A");
+  for (const auto& d : line.Dots()) EXPECT_NEAR(d.y1, 300, 1e-3);
+  EXPECT_NEAR(line.m.drawY, 300 - 44, 1e-2);  // the label still beside the middle, above
 }
 
 TEST(DrawDottedArcLabel, PartialArcIsAOneShotRequest) {
   Arc a;
-  a.Draw(100, 300, 300, 300, 1, 1, 18, "", 90);
-  const auto dots = a.Dots();
-  ASSERT_EQ(dots.size(), 6u);  // t = 180 .. 270
-  ExpectAt(dots[0], 100, 300);
-  ExpectAt(dots[5], 200, 316);
-  const float t = 225 * 3.14159f / 180;
-  EXPECT_NEAR(a.m.vertexX, 200 + 100 * std::cos(t), 1e-2);
-  EXPECT_NEAR(a.m.vertexY, 300 - 16 * std::sin(t), 1e-2);
+  a.Draw(100, 300, 300, 300, 1, 1, 18, "", 90);  // t = 180 .. 270: P to the farthest point
+  EXPECT_EQ(a.Dots().size(), 6u);
+  EXPECT_EQ(a.Dot(0) + " " + a.Dot(5), "100,300 200,316");
+  EXPECT_EQ(Pt(a.m.vertexX, a.m.vertexY), "129.29,311.31");  // the label point D(225)
   EXPECT_EQ(a.m.arcExtent, 0);
-  a.Draw(100, 300, 300, 300, 1, -1, 18, "", 90);  // on the left it starts at Q
-  ASSERT_EQ(a.Dots().size(), 6u);
-  ExpectAt(a.Dots()[0], 300, 300);
-  ExpectAt(a.Dots()[5], 200, 284);
+  a.Draw(100, 300, 300, 300, 1, -1, 18, "", 60);  // on the left t = 0 .. 60, from Q
+  EXPECT_EQ(a.Dots().size(), 4u);
+  EXPECT_EQ(a.Dot(0), "300,300");
   a.Draw(100, 300, 300, 300, 1, 0, 18, "", 90);  // side 0: the whole left half
   EXPECT_EQ(a.Dots().size(), 11u);
 }
@@ -141,20 +122,12 @@ TEST(DrawDottedArcLabel, DotCountsOfTheLessonsSteps) {
     Arc a;
     a.Draw(100, 300, 300, 300, 2, -1, c.step);
     EXPECT_EQ(a.Dots().size(), c.dots) << c.step;
+    EXPECT_TRUE(test::VisibleTexts(a.device).empty());  // no label: only the dots
   }
   Arc eight;
   eight.Draw(100, 300, 300, 300, 2, -1, 8);
-  const float t = 176 * 3.14159f / 180;  // the last dot, 4 short of P
-  ExpectAt(eight.Dots().back(), 200 + 100 * std::cos(t), 300 - 32 * std::sin(t));
+  EXPECT_EQ(eight.Dot(22), "100.24,297.77");  // the last dot, 4 degrees short of P
   EXPECT_EQ(eight.m.loopIndex, 184);
-}
-
-TEST(DrawDottedArcLabel, EmptyLabelDrawsOnlyTheDots) {
-  Arc a;
-  a.Draw(100, 300, 300, 300, 1, 1, 18);
-  EXPECT_EQ(a.Dots().size(), 11u);
-  EXPECT_TRUE(test::VisibleTexts(a.device).empty());
-  EXPECT_TRUE(a.Calls("line").empty());
 }
 
 TEST(DrawDottedArcLabel, OneShotsClearedAndOffsetsMoveTheLabel) {
@@ -167,29 +140,26 @@ TEST(DrawDottedArcLabel, OneShotsClearedAndOffsetsMoveTheLabel) {
     a->Draw(100, 300, 300, 300, 1, 1, 18, "3m", 45);
     EXPECT_EQ(a->m.figureLabel, "");
     EXPECT_EQ(a->m.arcExtent, 0);
-    EXPECT_EQ(a->m.markRadius, 0);
-    EXPECT_EQ(a->m.swapRays, 0);
-    EXPECT_EQ(a->m.labelOffsetX, 0);
-    EXPECT_EQ(a->m.labelOffsetY, 0);
+    EXPECT_EQ(Pt(a->m.markRadius, a->m.swapRays), "0,0");
+    EXPECT_EQ(Pt(a->m.labelOffsetX, a->m.labelOffsetY), "0,0");
     EXPECT_EQ(a->m.piValue, 3.14159f);
   }
   EXPECT_NEAR(moved.m.drawX, plain.m.drawX + 5, 1e-3);
   EXPECT_NEAR(moved.m.drawY, plain.m.drawY + 6, 1e-3);
 }
 
-TEST(DrawDottedArcLabel, StepsThatMakeNoProgressDrawTheFirstDot) {
+TEST(DrawDottedArcLabel, DegenerateStepsAndEnds) {
+  // A step that makes no progress draws the first dot and the label, and ends.
   for (float step : {0.0f, -5.0f, 1e-9f}) {
     Arc a;
     a.Draw(100, 300, 300, 300, 1, 1, step, "A");
-    ASSERT_EQ(a.Dots().size(), 1u) << step;
-    ExpectAt(a.Dots()[0], 100, 300);
+    EXPECT_EQ(a.Dots().size(), 1u) << step;
+    EXPECT_EQ(a.Dot(0), "100,300");
     EXPECT_FALSE(test::VisibleTexts(a.device).empty());
-    EXPECT_NEAR(a.m.vertexY, 316, 1e-3);
+    EXPECT_EQ(Pt(a.m.vertexX, a.m.vertexY), "200,316");
     EXPECT_EQ(a.m.loopIndex, 180 + step);
   }
-}
-
-TEST(DrawDottedArcLabel, EqualEndsDrawNothingAndStillClear) {
+  // Equal ends: nothing to draw, the one-shots cleared all the same.
   Arc a;
   a.m.markRadius = 3;
   a.m.labelOffsetX = 2;
@@ -200,60 +170,47 @@ TEST(DrawDottedArcLabel, EqualEndsDrawNothingAndStillClear) {
   EXPECT_EQ(a.m.rowPitch, 3);
   EXPECT_EQ(a.m.figureLabel, "");
   EXPECT_EQ(a.m.arcExtent, 0);
-  EXPECT_EQ(a.m.markRadius, 0);
-  EXPECT_EQ(a.m.labelOffsetX, 0);
-  EXPECT_EQ(a.m.vertexX, 150);
-  EXPECT_EQ(a.m.pointBX, 150);
+  EXPECT_EQ(Pt(a.m.markRadius, a.m.labelOffsetX), "0,0");
+  EXPECT_EQ(Pt(a.m.vertexX, a.m.pointBX), "150,150");
   EXPECT_TRUE(std::isfinite(a.m.drawX) && std::isfinite(a.m.drawY));
 }
 
-struct ArcPoint : test::Bench {
-  void At(float px, float py, float qx, float qy, float bulge, float t) {
-    m.vertexX = px;
-    m.vertexY = py;
-    m.pointAX = qx;
-    m.pointAY = qy;
-    m.rowPitch = bulge;
-    m.arcAngleDeg = t;
-    ArcPointAtAngle(m);
-  }
-};
-
 TEST(ArcPointAtAngle, PointsOfTheArcOverAChord) {
-  ArcPoint p;
-  p.At(100, 300, 300, 300, 16, 90);
-  EXPECT_NEAR(p.m.pointCX, 200, 1e-3);
-  EXPECT_NEAR(p.m.pointCY, 284, 1e-3);
-  EXPECT_EQ(p.m.pointBX, 200);
-  EXPECT_EQ(p.m.pointBY, 300);
-  EXPECT_NEAR(p.m.pointRadius, std::hypot(100.0f, 16.0f), 1e-3);
-  EXPECT_EQ(p.m.rowPitch, 16);  // taken as it stands
-  p.At(100, 300, 300, 300, 16, 270);
-  EXPECT_NEAR(p.m.pointCX, 200, 1e-3);
-  EXPECT_NEAR(p.m.pointCY, 316, 1e-3);
-  p.At(100, 300, 300, 300, 16, 0);
-  EXPECT_NEAR(p.m.pointCX, 300, 1e-3);
-  EXPECT_NEAR(p.m.pointCY, 300, 1e-3);
-  p.At(100, 300, 300, 300, 16, 180);
-  EXPECT_NEAR(p.m.pointCX, 100, 1e-3);
-  EXPECT_NEAR(p.m.pointCY, 300, 1e-3);
-  p.At(100, 300, 300, 300, -16, 90);
-  EXPECT_NEAR(p.m.pointCY, 316, 1e-3);
-  p.At(100, 300, 100, 100, 16, 90);
-  EXPECT_NEAR(p.m.pointCX, 84, 1e-3);
-  EXPECT_NEAR(p.m.pointCY, 200, 1e-3);
-  EXPECT_TRUE(p.device.log().empty());
-}
-
-TEST(ArcPointAtAngle, EqualEndsLeaveThePointAsItWas) {
-  ArcPoint p;
-  p.m.pointCX = 1;
-  p.m.pointCY = 2;
-  p.At(100, 300, 100, 300, 16, 90);
-  EXPECT_EQ(p.m.pointCX, 1);
-  EXPECT_EQ(p.m.pointCY, 2);
-  EXPECT_EQ(p.m.pointBX, 100);
-  EXPECT_EQ(p.m.piValue, 3.14159f);
+  const struct {
+    float qx, qy, bulge, t;
+    const char* point;
+  } cases[] = {{300, 300, 16, 90, "200,284"},  {300, 300, 16, 270, "200,316"},
+               {300, 300, 16, 0, "300,300"},   {300, 300, 16, 180, "100,300"},
+               {300, 300, -16, 90, "200,316"},  // the other side of the chord
+               {100, 100, 16, 90, "84,200"}};   // Q above P: left of the chord
+  for (const auto& c : cases) {
+    test::Bench b;
+    b.m.vertexX = 100;
+    b.m.vertexY = 300;
+    b.m.pointAX = c.qx;
+    b.m.pointAY = c.qy;
+    b.m.rowPitch = c.bulge;
+    b.m.arcAngleDeg = c.t;
+    ArcPointAtAngle(b.m);
+    EXPECT_EQ(Pt(b.m.pointCX, b.m.pointCY), c.point) << c.qy << " " << c.bulge << " " << c.t;
+    EXPECT_EQ(b.m.rowPitch, c.bulge);  // taken as it stands
+    EXPECT_TRUE(b.device.log().empty());
+    if (c.t == 90 && c.bulge == 16) {  // the middle of the chord laid flat from P, and P to C
+      EXPECT_EQ(Pt(b.m.pointBX, b.m.pointBY), "200,300");
+      EXPECT_NEAR(b.m.pointRadius, std::hypot(100.0f, 16.0f), 1e-3);
+    }
+  }
+  test::Bench b;  // equal ends leave the point as it was
+  b.m.vertexX = b.m.pointAX = 100;
+  b.m.vertexY = b.m.pointAY = 300;
+  b.m.rowPitch = 16;
+  b.m.arcAngleDeg = 90;
+  b.m.pointCX = 1;
+  b.m.pointCY = 2;
+  ArcPointAtAngle(b.m);
+  EXPECT_EQ(Pt(b.m.pointCX, b.m.pointCY), "1,2");
+  EXPECT_EQ(b.m.pointBX, 100);
+  EXPECT_EQ(b.m.piValue, 3.14159f);
 }
 
 }  // namespace

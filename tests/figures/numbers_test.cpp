@@ -1,6 +1,7 @@
 // Square roots in simplest form and factorisation by the small primes.
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 #include "figures/factors.h"
 #include "figures/roots.h"
@@ -8,153 +9,83 @@
 namespace orvelle {
 namespace {
 
-struct Root {
-  float factor, rest;
-  std::string factorText, simplified, given, remaining;
-};
-
-Root Simplify(float n) {
-  test::Bench b;
-  b.m.radicand = n;
-  SimplifyRoot(b.m);
-  EXPECT_EQ(b.m.trialDivisor, 201);
-  EXPECT_EQ(b.m.givenRadicand, n);
-  EXPECT_EQ(b.m.strArg, b.m.remainingRootText);
-  EXPECT_TRUE(b.device.log().empty());
-  return {b.m.rootFactor,         b.m.radicand,      b.m.rootFactorText,
-          b.m.simplifiedRootText, b.m.givenRootText, b.m.remainingRootText};
-}
+using test::Pt;
 
 TEST(SimplifyRoot, TakesSquareFactorsOut) {
-  const Root r12 = Simplify(12);
-  EXPECT_EQ(r12.factor, 2);
-  EXPECT_EQ(r12.rest, 3);
-  EXPECT_EQ(r12.factorText, "2");
-  EXPECT_EQ(r12.simplified, "2!3ﾝ");
-  EXPECT_EQ(r12.given, "!12ﾝ=");
-  EXPECT_EQ(r12.remaining, "!3ﾝ");
-
-  const Root r72 = Simplify(72);
-  EXPECT_EQ(r72.factorText, "6");
-  EXPECT_EQ(r72.simplified, "6!2ﾝ");
-  EXPECT_EQ(r72.given, "!72ﾝ=");
-  EXPECT_EQ(r72.remaining, "!2ﾝ");
-
-  const Root r16 = Simplify(16);
-  EXPECT_EQ(r16.factor, 4);
-  EXPECT_EQ(r16.rest, 1);
-  EXPECT_EQ(r16.factorText, "4");
-  EXPECT_EQ(r16.simplified, "4ﾝ");
-  EXPECT_EQ(r16.given, "!16ﾝ=");
-  EXPECT_EQ(r16.remaining, "ﾝ");
-}
-
-TEST(SimplifyRoot, SquareFreeAndOne) {
-  const Root r7 = Simplify(7);
-  EXPECT_EQ(r7.factorText, "");
-  EXPECT_EQ(r7.given, "");
-  EXPECT_EQ(r7.simplified, "!7ﾝ");
-  EXPECT_EQ(r7.remaining, "!7ﾝ");
-  const Root r1 = Simplify(1);
-  EXPECT_EQ(r1.factorText, "1");
-  EXPECT_EQ(r1.simplified, "1ﾝ");
-  EXPECT_EQ(r1.given, "");
-  EXPECT_EQ(r1.remaining, "ﾝ");
-}
-
-TEST(SimplifyRoot, OnlyRootsUpToTwoHundredAreFound) {
-  const Root big = Simplify(211.0f * 211 * 2);
-  EXPECT_EQ(big.factor, 1);
-  EXPECT_EQ(big.rest, 89042);
-  EXPECT_EQ(big.simplified, "!89042ﾝ");
-  const Root two = Simplify(200.0f * 200 * 3);
-  EXPECT_EQ(two.factorText, "200");
-  EXPECT_EQ(two.remaining, "!3ﾝ");
-}
-
-TEST(SimplifyRoot, BelowOneIsTakenAsItStands) {
-  const Root zero = Simplify(0);
-  EXPECT_EQ(zero.factor, 1);
-  EXPECT_EQ(zero.rest, 0);
-  EXPECT_EQ(zero.factorText, "");
-  EXPECT_EQ(zero.simplified, "!0ﾝ");
-  EXPECT_EQ(zero.given, "");
-  const Root negative = Simplify(-8);
-  EXPECT_EQ(negative.rest, -8);
-  EXPECT_EQ(negative.simplified, "!-8ﾝ");
-  EXPECT_EQ(Simplify(0.3f).simplified, "!.3ﾝ");
-}
-
-struct Factors {
-  float count, number;
-  std::vector<std::pair<float, float>> rows;  // rows 1..10
-};
-
-Factors Factorize(float n) {
-  test::Bench b;
-  b.m.factorNumber = n;
-  for (int i = 0; i <= 10; ++i) b.m.polygonVertices(i, 1) = 99;
-  FactorizeNumber(b.m);
-  Factors f{b.m.factorCount, b.m.factorNumber, {}};
-  for (int i = 1; i <= 10; ++i) {
-    f.rows.emplace_back(b.m.polygonVertices(i, 1), b.m.polygonVertices(i, 2));
+  const struct {
+    float n;
+    const char *factorAndRest, *factorText, *simplified, *given, *remaining;
+  } cases[] = {
+      {12, "2,3", "2", "2!3ﾝ", "!12ﾝ=", "!3ﾝ"},
+      {72, "6,2", "6", "6!2ﾝ", "!72ﾝ=", "!2ﾝ"},  // 2 and 3 taken out
+      {16, "4,1", "4", "4ﾝ", "!16ﾝ=", "ﾝ"},
+      {7, "1,7", "", "!7ﾝ", "", "!7ﾝ"},  // square-free
+      {1, "1,1", "1", "1ﾝ", "", "ﾝ"},
+      {211.0f * 211 * 2, "1,89042", "", "!89042ﾝ", "", "!89042ﾝ"},  // roots above 200 stay in
+      {200.0f * 200 * 3, "200,3", "200", "200!3ﾝ", "!120000ﾝ=", "!3ﾝ"},
+      // Below 1: taken as it stands, at once.
+      {0, "1,0", "", "!0ﾝ", "", "!0ﾝ"},
+      {-8, "1,-8", "", "!-8ﾝ", "", "!-8ﾝ"},
+      {0.3f, "1,0.3", "", "!.3ﾝ", "", "!.3ﾝ"},
+  };
+  for (const auto& c : cases) {
+    test::Bench b;
+    b.m.radicand = c.n;
+    SimplifyRoot(b.m);
+    SCOPED_TRACE(c.n);
+    EXPECT_EQ(Pt(b.m.rootFactor, b.m.radicand), c.factorAndRest);
+    EXPECT_EQ(b.m.rootFactorText, c.factorText);
+    EXPECT_EQ(b.m.simplifiedRootText, c.simplified);
+    EXPECT_EQ(b.m.givenRootText, c.given);
+    EXPECT_EQ(b.m.remainingRootText, c.remaining);
+    EXPECT_EQ(b.m.strArg, c.remaining);
+    EXPECT_EQ(b.m.trialDivisor, 201);
+    EXPECT_EQ(b.m.givenRadicand, c.n);
+    EXPECT_TRUE(b.device.log().empty());
   }
-  const float primes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
-  for (int i = 1; i <= 10; ++i) EXPECT_EQ(b.m.figParam[i], primes[i - 1]);
-  EXPECT_EQ(b.m.coin, 10);
-  EXPECT_EQ(b.m.polygonVertices(0, 1), 99);  // row 0 is not part of the table
-  return f;
 }
-
-using Rows = std::vector<std::pair<float, float>>;
-const std::pair<float, float> kEmpty{0, 0};
 
 TEST(FactorizeNumber, PowersOfTheSmallPrimesAndWhatIsLeft) {
-  const Factors f = Factorize(360);
-  EXPECT_EQ(f.count, 3);
-  EXPECT_EQ(f.number, 360);
-  EXPECT_EQ(f.rows,
-            (Rows{{2, 3}, {3, 2}, {5, 1}, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, {1, 1}}));
-  const Factors f58 = Factorize(58);
-  EXPECT_EQ(f58.count, 1);
-  EXPECT_EQ(f58.rows[0], (std::pair<float, float>{2, 1}));
-  EXPECT_EQ(f58.rows[9], (std::pair<float, float>{29, 1}));  // 29 is never tried
-  const Factors f770 = Factorize(770);
-  EXPECT_EQ(f770.count, 4);
-  EXPECT_EQ(
-      f770.rows,
-      (Rows{{2, 1}, {5, 1}, {7, 1}, {11, 1}, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, {1, 1}}));
-}
-
-TEST(FactorizeNumber, OneNegativeAndLargePrimes) {
-  const Factors one = Factorize(1);
-  EXPECT_EQ(one.count, 0);
-  EXPECT_EQ(one.rows[0], kEmpty);
-  EXPECT_EQ(one.rows[9], (std::pair<float, float>{1, 1}));
-  const Factors minus = Factorize(-12);
-  EXPECT_EQ(minus.count, 2);
-  EXPECT_EQ(minus.number, 12);
-  EXPECT_EQ(minus.rows[0], (std::pair<float, float>{2, 2}));
-  EXPECT_EQ(minus.rows[1], (std::pair<float, float>{3, 1}));
-  const Factors f899 = Factorize(899);
-  EXPECT_EQ(f899.count, 0);
-  EXPECT_EQ(f899.rows[9], (std::pair<float, float>{899, 1}));
-  // Eight of the nine small primes (all nine are beyond the digits a number holds).
-  const Factors many = Factorize(2.0f * 3 * 5 * 7 * 11 * 13 * 17 * 19);
-  EXPECT_EQ(many.count, 8);
-  EXPECT_EQ(many.rows[7], (std::pair<float, float>{19, 1}));
-  EXPECT_EQ(many.rows[8], kEmpty);
-  EXPECT_EQ(many.rows[9], (std::pair<float, float>{1, 1}));
-}
-
-TEST(FactorizeNumber, ZeroHasNoFactors) {
-  for (float n : {0.0f, 0.3f, -0.4f}) {
-    const Factors f = Factorize(n);
-    EXPECT_EQ(f.count, 0) << n;
-    EXPECT_EQ(f.rows[0], kEmpty);
-    EXPECT_EQ(f.rows[9], (std::pair<float, float>{std::fabs(n), 1}));
-    EXPECT_EQ(f.number, std::fabs(n));
+  // Rows 1 to 9: the primes that divide, with their powers, without gaps; row 10: what is left.
+  const struct {
+    float n, count, numberAfter;
+    const char* rows;
+  } cases[] = {
+      {360, 3, 360, "2,3 3,2 5,1 0,0 0,0 0,0 0,0 0,0 0,0 1,1"},
+      {58, 1, 58, "2,1 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 29,1"},  // 29 is never tried
+      {770, 4, 770, "2,1 5,1 7,1 11,1 0,0 0,0 0,0 0,0 0,0 1,1"},
+      {1, 0, 1, "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 1,1"},
+      {-12, 2, 12, "2,2 3,1 0,0 0,0 0,0 0,0 0,0 0,0 0,0 1,1"},
+      {899, 0, 899, "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 899,1"},
+      {2.0f * 3 * 5 * 7 * 11 * 13 * 17 * 19, 8, 9699690,
+       "2,1 3,1 5,1 7,1 11,1 13,1 17,1 19,1 0,0 1,1"},
+      // A value that rounds to 0 has no factors, at once.
+      {0, 0, 0, "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,1"},
+      {0.3f, 0, 0.3f, "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0.3,1"},
+      {-0.4f, 0, 0.4f, "0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0,0 0.4,1"},
+  };
+  for (const auto& c : cases) {
+    test::Bench b;
+    b.m.factorNumber = c.n;
+    for (int i = 0; i <= 10; ++i) b.m.polygonVertices(i, 1) = 99;
+    FactorizeNumber(b.m);
+    SCOPED_TRACE(c.n);
+    std::string rows;
+    for (int i = 1; i <= 10; ++i) {
+      rows += (i > 1 ? " " : "") + Pt(b.m.polygonVertices(i, 1), b.m.polygonVertices(i, 2));
+    }
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(b.m.factorCount, c.count);
+    EXPECT_EQ(b.m.factorNumber, c.numberAfter);
+    EXPECT_EQ(b.m.polygonVertices(0, 1), 99);  // row 0 is not part of the table
+    EXPECT_EQ(b.m.coin, 10);
   }
+  test::Bench b;  // the primes tried, in figParam(1..10)
+  b.m.factorNumber = 6;
+  FactorizeNumber(b.m);
+  std::string primes;
+  for (int i = 1; i <= 10; ++i) primes += test::Fmt(b.m.figParam[i]) + " ";
+  EXPECT_EQ(primes, "2 3 5 7 11 13 17 19 23 29 ");
 }
 
 }  // namespace

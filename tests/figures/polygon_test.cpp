@@ -12,7 +12,7 @@
 namespace orvelle {
 namespace {
 
-using Strings = std::vector<std::string>;
+using test::Strings;
 
 struct Polygon : test::Bench {
   void Set(std::vector<Point> vertices) {
@@ -56,8 +56,7 @@ TEST(DrawPolygonFigure, SidesAtTheirWidthThenTheWidthFound) {
   EXPECT_EQ(p.device.GetDrawWidth(), 5);  // although the labels' drawing used savedDrawWidth
   EXPECT_EQ(p.m.savedDrawWidth, 5);
   EXPECT_EQ(p.m.figureLabel, "");
-  EXPECT_EQ(p.m.markRadius, 0);
-  EXPECT_EQ(p.m.swapRays, 0);
+  EXPECT_EQ(test::Pt(p.m.markRadius, p.m.swapRays), "0,0");
   EXPECT_EQ(p.m.loopIndex, 4);
 }
 
@@ -83,15 +82,8 @@ TEST(DrawPolygonFigure, LettersFromTheStartLetterOutsideTheTriangle) {
   sides.m.letterText[2] = "B";
   sides.m.letterText[3] = "C";
   sides.Draw("1");
-  const auto fromTexts = sides.Labels();
-  ASSERT_EQ(fromTexts.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(fromTexts[i].s, labels[i].s);
-    EXPECT_EQ(fromTexts[i].x1, labels[i].x1);
-    EXPECT_EQ(fromTexts[i].y1, labels[i].y1);
-  }
-  EXPECT_NE(labels[0].s, labels[1].s);
-  EXPECT_NE(labels[1].s, labels[2].s);
+  EXPECT_EQ(test::Texts(sides.device), test::Texts(p.device));
+  EXPECT_EQ(test::Chars(p.device), "ABC");
 }
 
 TEST(DrawPolygonFigure, NoLabelKeepsTheLabelInputs) {
@@ -112,12 +104,9 @@ TEST(DrawPolygonFigure, QuadrilateralLabelsUseTheNextTwoVertices) {
   EXPECT_EQ(p.Calls("line").size(), 4u);
   EXPECT_EQ(p.Labels().size(), 4u);
   // The last label, vertex 4, was placed for the rays towards vertices 1 and 2.
-  EXPECT_EQ(p.m.vertexX, 100);
-  EXPECT_EQ(p.m.vertexY, 100);
-  EXPECT_EQ(p.m.pointAX, 100);
-  EXPECT_EQ(p.m.pointAY, 300);
-  EXPECT_EQ(p.m.pointBX, 300);
-  EXPECT_EQ(p.m.pointBY, 300);
+  EXPECT_EQ(test::Pt(p.m.vertexX, p.m.vertexY) + " " + test::Pt(p.m.pointAX, p.m.pointAY) + " " +
+                test::Pt(p.m.pointBX, p.m.pointBY),
+            "100,100 100,300 300,300");
 }
 
 TEST(DrawPolygonFigure, EveryLabelAtTheDistanceFromItsVertex) {
