@@ -10,9 +10,9 @@
 namespace orvelle {
 namespace {
 
-using Strings = std::vector<std::string>;
 using test::Lines;
 using test::Polys;
+using test::Strings;
 using test::Texts;
 
 struct Screen : test::Bench {
@@ -43,82 +43,111 @@ TEST(DrawMarkupText, EmptyTextDrawsNothingAndSetsTheWidthFound) {
   EXPECT_EQ(s.device.log()[0].ToString(), "width value=2");
 }
 
-TEST(DrawMarkupText, StackedOneThird) {
-  Screen s;
-  s.device.SetDrawWidth(2);
-  EXPECT_EQ(s.Draw("ﾀ1/3ﾀ"), 32);
-  EXPECT_EQ(Lines(s.device), (Strings{"100,225-132,225 w4 c0"}));
-  // Denominator first, then the numerator.
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"100,228 4x2 ゴシック 16b c0 3", "100,190 4x2 ゴシック 16b c0 1"}));
-  EXPECT_EQ(s.m.spotX, 100);
-  EXPECT_EQ(s.m.spotY, 228);
-  EXPECT_EQ(s.m.inFraction, 0);
-  EXPECT_EQ(s.device.GetDrawWidth(), 2);
-}
-
-TEST(DrawMarkupText, SignedFractionsAndLettersOnOneLine) {
-  Screen s;
-  EXPECT_EQ(s.Draw("-ﾀx/5ﾀa-ﾀ1/7ﾀb", 0, 100), 172);
-  EXPECT_EQ(Lines(s.device), (Strings{"4,120-23,120 w5 c0", "27,125-59,125 w4 c0",
-                                      "90,120-109,120 w5 c0", "113,125-145,125 w4 c0"}));
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"27,128 4x2 ゴシック 16b c0 5", "31,74 12x5 Times New Roman 8bi c0 x",
-                     "63,78 10x7 Times New Roman 8bi c0 a", "113,128 4x2 ゴシック 16b c0 7",
-                     "113,90 4x2 ゴシック 16b c0 1", "145,100 3x3 ゴシック 16b c0 b"}));
-  // The last fraction's denominator.
-  EXPECT_EQ(s.m.spotX, 113);
-  EXPECT_EQ(s.m.spotY, 128);
-}
-
-TEST(DrawMarkupText, OnlyTheFirstSlashSplitsAFraction) {
-  Screen s;
-  EXPECT_EQ(s.Draw("ﾀ12/-4ﾀ", 0, 100), 64);
-  EXPECT_EQ(Lines(s.device), (Strings{"0,125-64,125 w4 c0", "6,142-26,142 w5 c0"}));
-  EXPECT_EQ(Texts(s.device), (Strings{"32,128 4x2 ゴシック 16b c0 4", "0,90 4x2 ゴシック 16b c0 1",
-                                      "32,90 4x2 ゴシック 16b c0 2"}));
-
-  Screen t;
-  EXPECT_EQ(t.Draw("ﾀa/b/cﾀ", 0, 100), 102);  // b ÷ c under a
-  EXPECT_EQ(Texts(t.device), (Strings{"0,128 4x2 ゴシック 16b c0 b", "32,128 3x3 ゴシック 11b c0 ÷",
-                                      "74,112 12x5 Times New Roman 8bi c0 c",
-                                      "39,74 12x5 Times New Roman 8bi c0 a"}));
-}
-
-TEST(DrawMarkupText, DivisionSignBeforeAFraction) {
-  Screen s;
-  EXPECT_EQ(s.Draw("4x/ﾀ2/3ﾀ", 0, 100), 113);
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"0,100 3x3 ゴシック 16b c0 4", "31,78 10x7 Times New Roman 8bi c0 x",
-                     "50,100 2x3 ゴシック 16b c0 ÷", "81,128 4x2 ゴシック 16b c0 3",
-                     "81,90 4x2 ゴシック 16b c0 2"}));
-}
-
-TEST(DrawMarkupText, UnclosedFractionMarkIsDropped) {
-  Screen s;
-  EXPECT_EQ(s.Draw("1ﾀ2/3", 0, 100), 108);
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"0,100 3x3 ゴシック 16b c0 1", "27,100 3x3 ゴシック 16b c0 2",
-                     "50,100 2x3 ゴシック 16b c0 ÷", "81,100 3x3 ゴシック 16b c0 3"}));
-  EXPECT_TRUE(Lines(s.device).empty());
-}
-
-TEST(DrawMarkupText, TwoFractionsSideBySide) {
-  Screen s;
-  EXPECT_EQ(s.Draw("ﾀ1/2ﾀﾀ3/4ﾀ", 0, 100), 64);
-  EXPECT_EQ(Lines(s.device), (Strings{"0,125-32,125 w4 c0", "32,125-64,125 w4 c0"}));
-}
-
-TEST(DrawMarkupText, CentringKeepsHalfUnits) {
-  Screen s;
-  // "1 " is 59 wide in a fraction, "3" 32: the 3 stands 13.5 in.
-  EXPECT_EQ(s.Draw("ﾀ1 /3ﾀ", 0, 100), 59);
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"13.5,128 4x2 ゴシック 16b c0 3", "0,90 4x2 ゴシック 16b c0 1"}));
-  EXPECT_EQ(s.m.spotX, 13.5);
-  Screen t;
-  EXPECT_EQ(t.Draw("ﾀ2x+3/5ﾀ", 0, 100), 128);
-  EXPECT_EQ(t.m.spotX, 48);
+TEST(DrawMarkupText, LinesOfMathematics) {
+  const struct {
+    struct {
+      const char* text;
+      float x, y, advance;
+    } line;
+    Strings texts, lines, polys;
+    const char* spot = "";  // the last fraction's denominator, where a lesson writes beside it
+  } cases[] = {
+      // The bar 25 below the line at width 4; the denominator first, then the numerator.
+      {{"ﾀ1/3ﾀ", 100, 200, 32},
+       {"100,228 4x2 ゴシック 16b c0 3", "100,190 4x2 ゴシック 16b c0 1"},
+       {"100,225-132,225 w4 c0"},
+       {},
+       "100,228"},
+      {{"-ﾀx/5ﾀa-ﾀ1/7ﾀb", 0, 100, 172},
+       {"27,128 4x2 ゴシック 16b c0 5", "31,74 12x5 Times New Roman 8bi c0 x",
+        "63,78 10x7 Times New Roman 8bi c0 a", "113,128 4x2 ゴシック 16b c0 7",
+        "113,90 4x2 ゴシック 16b c0 1", "145,100 3x3 ゴシック 16b c0 b"},
+       {"4,120-23,120 w5 c0", "27,125-59,125 w4 c0", "90,120-109,120 w5 c0",
+        "113,125-145,125 w4 c0"},
+       {},
+       "113,128"},
+      // Only the first "/" splits: 12 over -4 (its minus a line), b ÷ c under a.
+      {{"ﾀ12/-4ﾀ", 0, 100, 64},
+       {"32,128 4x2 ゴシック 16b c0 4", "0,90 4x2 ゴシック 16b c0 1",
+        "32,90 4x2 ゴシック 16b c0 2"},
+       {"0,125-64,125 w4 c0", "6,142-26,142 w5 c0"}},
+      {{"ﾀa/b/cﾀ", 0, 100, 102},
+       {"0,128 4x2 ゴシック 16b c0 b", "32,128 3x3 ゴシック 11b c0 ÷",
+        "74,112 12x5 Times New Roman 8bi c0 c", "39,74 12x5 Times New Roman 8bi c0 a"},
+       {"0,125-102,125 w4 c0"}},
+      // A "/" outside the fraction marks is a division sign.
+      {{"4x/ﾀ2/3ﾀ", 0, 100, 113},
+       {"0,100 3x3 ゴシック 16b c0 4", "31,78 10x7 Times New Roman 8bi c0 x",
+        "50,100 2x3 ゴシック 16b c0 ÷", "81,128 4x2 ゴシック 16b c0 3",
+        "81,90 4x2 ゴシック 16b c0 2"},
+       {"81,125-113,125 w4 c0"}},
+      // An unclosed mark is dropped and takes no room.
+      {{"1ﾀ2/3", 0, 100, 108},
+       {"0,100 3x3 ゴシック 16b c0 1", "27,100 3x3 ゴシック 16b c0 2",
+        "50,100 2x3 ゴシック 16b c0 ÷", "81,100 3x3 ゴシック 16b c0 3"}},
+      {{"ﾀ1/2ﾀﾀ3/4ﾀ", 0, 100, 64},  // side by side
+       {"0,128 4x2 ゴシック 16b c0 2", "0,90 4x2 ゴシック 16b c0 1", "32,128 4x2 ゴシック 16b c0 4",
+        "32,90 4x2 ゴシック 16b c0 3"},
+       {"0,125-32,125 w4 c0", "32,125-64,125 w4 c0"}},
+      // Centring keeps half units: "1 " is 59 wide in a fraction, "3" 32.
+      {{"ﾀ1 /3ﾀ", 0, 100, 59},
+       {"13.5,128 4x2 ゴシック 16b c0 3", "0,90 4x2 ゴシック 16b c0 1"},
+       {"0,125-59,125 w4 c0"},
+       {},
+       "13.5,128"},
+      {{"ﾀ2x+3/5ﾀ", 0, 100, 128},  // the 5 centred under the wider numerator
+       {"48,128 4x2 ゴシック 16b c0 5", "0,90 4x2 ゴシック 16b c0 2",
+        "36,74 12x5 Times New Roman 8bi c0 x", "96,90 4x2 ゴシック 16b c0 3"},
+       {"0,125-128,125 w4 c0", "70,104-90,104 w5 c0", "80,94-80,114 w5 c0"},
+       {},
+       "48,128"},
+      // An exponent in a denominator lowers it.
+      {{"ﾀ1/x^2ﾀ", 0, 100, 56},
+       {"4,120 12x5 Times New Roman 8bi c0 x", "32,132 6x3 ゴシック 8b c0 2",
+        "12,90 4x2 ゴシック 16b c0 1"},
+       {"0,125-56,125 w4 c0"}},
+      // No "/": the whole text is the denominator, under an empty numerator.
+      {{"ﾀ5ﾀ", 0, 100, 32}, {"0,128 4x2 ゴシック 16b c0 5"}, {"0,125-32,125 w4 c0"}},
+      {{"2ﾀ/ﾀ3", 0, 100, 54},
+       {"0,100 3x3 ゴシック 16b c0 2", "27,100 3x3 ゴシック 16b c0 3"},
+       {"27,125-27,125 w4 c0"}},
+      {{"ﾀﾀ", 0, 100, 0}, {}, {"0,125-0,125 w4 c0"}},
+      {{"x^2y^3", 0, 100, 102},
+       {"4,78 10x7 Times New Roman 8bi c0 x", "27,100 3x2 ゴシック 16b c0 2",
+        "51,100 3x3 ゴシック 16b c0 y", "78,100 3x2 ゴシック 16b c0 3"}},
+      {{"=6a+3 (m^2)", 0, 100, 272},
+       {"4,100 3x3 ゴシック 14b c0 =", "32,100 3x3 ゴシック 16b c0 6",
+        "63,78 10x7 Times New Roman 8bi c0 a", "113,100 3x3 ゴシック 16b c0 3",
+        "167,100 3x3 ゴシック 16b c0 (", "194,100 3x3 ゴシック 16b c0 m",
+        "221,100 3x2 ゴシック 16b c0 2", "245,100 3x3 ゴシック 16b c0 )"},
+       {"90,122-109,122 w5 c0", "99,110-99,134 w5 c0"}},
+      // The tall radical over a fraction: its sign, the bar, the overbar 14 above the line.
+      {{"#ﾀ1/2ﾀﾝ", 0, 100, 64},
+       {"32,128 4x2 ゴシック 16b c0 2", "32,90 4x2 ゴシック 16b c0 1"},
+       {"32,125-64,125 w4 c0", "32,86-64,86 w3 c0"},
+       {"4,136;8,124;16,160;30,86;38,86 w3 c0"}},
+  };
+  for (const auto& c : cases) {
+    Screen s;
+    s.device.SetDrawWidth(2);
+    SCOPED_TRACE(c.line.text);
+    EXPECT_EQ(s.Draw(c.line.text, c.line.x, c.line.y), c.line.advance);
+    EXPECT_EQ(Texts(s.device), c.texts);
+    EXPECT_EQ(Lines(s.device), c.lines);
+    EXPECT_EQ(Polys(s.device), c.polys);
+    if (*c.spot) {
+      EXPECT_EQ(test::Pt(s.m.spotX, s.m.spotY), c.spot);
+    }
+    EXPECT_EQ(s.m.inFraction, 0);
+    EXPECT_EQ(s.m.radicalMode, 0);
+    EXPECT_EQ(s.m.superscriptNext, 0);
+    // The lesson font and the caller's line width after every text.
+    EXPECT_EQ(s.device.font().name, "ゴシック");
+    EXPECT_EQ(s.device.font().size, 16);
+    EXPECT_FALSE(s.device.font().bold);
+    EXPECT_FALSE(s.device.font().italic);
+    EXPECT_EQ(s.device.GetDrawWidth(), 2);
+  }
 }
 
 TEST(DrawMarkupText, DenominatorLoweredForExponentsAndRadicals) {
@@ -130,40 +159,8 @@ TEST(DrawMarkupText, DenominatorLoweredForExponentsAndRadicals) {
                         Case{"ﾀ√2ﾝ/2ﾀ", 136}, Case{"ﾀ!2ﾝ/2ﾀ", 136}, Case{"ﾀ1/√2ﾝﾀ", 144}}) {
     Screen s;
     s.Draw(c.text, 0, 100);
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(s.m.spotY, c.denY);
-    EXPECT_EQ(s.m.radicalMode, 0);
+    EXPECT_EQ(s.m.spotY, c.denY) << c.text;
   }
-}
-
-TEST(DrawMarkupText, ExponentInADenominator) {
-  Screen s;
-  EXPECT_EQ(s.Draw("ﾀ1/x^2ﾀ", 0, 100), 56);
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"4,120 12x5 Times New Roman 8bi c0 x", "32,132 6x3 ゴシック 8b c0 2",
-                     "12,90 4x2 ゴシック 16b c0 1"}));
-  EXPECT_EQ(s.m.superscriptNext, 0);
-}
-
-TEST(DrawMarkupText, EmptyAndMissingFractionParts) {
-  Screen s;
-  // No "/": the whole text is the denominator, under an empty numerator.
-  EXPECT_EQ(s.Draw("ﾀ5ﾀ", 0, 100), 32);
-  EXPECT_EQ(Texts(s.device), (Strings{"0,128 4x2 ゴシック 16b c0 5"}));
-  Screen t;
-  EXPECT_EQ(t.Draw("2ﾀ/ﾀ3", 0, 100), 54);
-  EXPECT_EQ(Lines(t.device), (Strings{"27,125-27,125 w4 c0"}));
-  EXPECT_EQ(t.Draw("ﾀﾀ", 0, 300), 0);
-}
-
-TEST(DrawMarkupText, ExponentsOutsideFractions) {
-  Screen s;
-  EXPECT_EQ(s.Draw("x^2y^3", 0, 100), 102);
-  EXPECT_EQ(Texts(s.device),
-            (Strings{"4,78 10x7 Times New Roman 8bi c0 x", "27,100 3x2 ゴシック 16b c0 2",
-                     "51,100 3x3 ゴシック 16b c0 y", "78,100 3x2 ゴシック 16b c0 3"}));
-  Screen t;
-  EXPECT_EQ(t.Draw("=6a+3 (m^2)", 0, 100), 272);
 }
 
 TEST(DrawMarkupText, TrailingExponentMarkCarriesOverToTheNextText) {
@@ -172,16 +169,6 @@ TEST(DrawMarkupText, TrailingExponentMarkCarriesOverToTheNextText) {
   EXPECT_EQ(s.m.superscriptNext, 1);
   EXPECT_EQ(s.Draw("2", 0, 300), 24);
   EXPECT_EQ(s.m.superscriptNext, 0);
-}
-
-TEST(DrawMarkupText, TallRadicalOverAFraction) {
-  Screen s;
-  s.device.SetDrawWidth(2);
-  EXPECT_EQ(s.Draw("#ﾀ1/2ﾀﾝ", 0, 100), 64);
-  EXPECT_EQ(Polys(s.device), (Strings{"4,136;8,124;16,160;30,86;38,86 w3 c0"}));
-  EXPECT_EQ(Lines(s.device), (Strings{"32,125-64,125 w4 c0", "32,86-64,86 w3 c0"}));
-  EXPECT_EQ(s.m.radicalMode, 0);
-  EXPECT_EQ(s.device.GetDrawWidth(), 2);
 }
 
 TEST(DrawMarkupText, OpenTallRadicalBarsLaterTexts) {
@@ -193,20 +180,6 @@ TEST(DrawMarkupText, OpenTallRadicalBarsLaterTexts) {
   EXPECT_EQ(Lines(s.device), (Strings{"32,86-59,86 w3 c0", "32,286-227,286 w3 c0"}));
 }
 
-TEST(DrawMarkupText, FontAndLineWidthAfterEveryText) {
-  for (const char* text : {"5a*3", "ﾀ1/3ﾀ", "x^2", "-ﾀx/5ﾀa", "=", "!2ﾝ", "#2ﾝ", "２ｘ"}) {
-    Screen s;
-    s.device.SetDrawWidth(6);
-    s.Draw(text);
-    SCOPED_TRACE(text);
-    EXPECT_EQ(s.device.font().name, "ゴシック");
-    EXPECT_EQ(s.device.font().size, 16);
-    EXPECT_FALSE(s.device.font().bold);
-    EXPECT_FALSE(s.device.font().italic);
-    EXPECT_EQ(s.device.GetDrawWidth(), 6);
-  }
-}
-
 TEST(MeasureMarkedText, EqualsTheAdvanceOfDrawing) {
   for (const char* text :
        {"", "5a*3", "x^2", "x^2y^3", "=6a+3 (m^2)", "-ﾀx/5ﾀa-ﾀ1/7ﾀb", "4x/ﾀ2/3ﾀ", "ﾀ12/-4ﾀ",
@@ -216,20 +189,13 @@ TEST(MeasureMarkedText, EqualsTheAdvanceOfDrawing) {
     s.m.drawY = 22;
     const float width = s.Measure(text);
     SCOPED_TRACE(text);
-    EXPECT_EQ(s.m.drawX, 11);
-    EXPECT_EQ(s.m.drawY, 22);
+    EXPECT_EQ(test::Pt(s.m.drawX, s.m.drawY), "11,22");
     EXPECT_EQ(s.m.strArg, text);
     EXPECT_EQ(s.m.drawText, "");
+    EXPECT_TRUE(Texts(s.device).empty());  // measured below the screen
+    EXPECT_TRUE(Lines(s.device).empty());
     EXPECT_EQ(width, s.Draw(text, 300, 400));
   }
-}
-
-TEST(MeasureMarkedText, DrawsOnlyBelowTheScreen) {
-  Screen s;
-  s.Measure("-ﾀx/5ﾀa");
-  EXPECT_FALSE(s.device.log().empty());
-  EXPECT_TRUE(Texts(s.device).empty());
-  EXPECT_TRUE(Lines(s.device).empty());
 }
 
 TEST(MeasureMarkedText, FractionMetricsWhenInAFraction) {
@@ -251,8 +217,7 @@ TEST(MeasureMarkedText, NestedMeasuringGivesBackEachCallersValues) {
   });
   EXPECT_EQ(s.Measure("ab-ﾀ1/3ﾀ"), 113);
   EXPECT_EQ(partStarts, (std::vector<float>{81}));  // the bar starts where the fraction does
-  EXPECT_EQ(s.m.drawX, 5);
-  EXPECT_EQ(s.m.drawY, 6);
+  EXPECT_EQ(test::Pt(s.m.drawX, s.m.drawY), "5,6");
   EXPECT_EQ(s.m.strArg, "ab-ﾀ1/3ﾀ");
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 
 namespace orvelle {
@@ -12,34 +14,45 @@ namespace {
 
 using test::Bench;
 
-std::string Apply(void (*routine)(Machine&), const std::string& text) {
-  Bench b;
-  b.m.strArg = text;
-  routine(b.m);
-  return b.m.strArg;
-}
-
-TEST(StripMarkup, RemovesTheMarksWherever) {
-  EXPECT_EQ(Apply(StripMarkup, "ﾀ3/4ﾀ"), "3/4");
-  EXPECT_EQ(Apply(StripMarkup, "-ﾀ3/4ﾀ"), "-3/4");
-  EXPECT_EQ(Apply(StripMarkup, "5"), "5");
-  EXPECT_EQ(Apply(StripMarkup, "ﾀ4/6ﾀ=ﾀ2/3ﾀ"), "4/62/3");
-  EXPECT_EQ(Apply(StripMarkup, "x^2ﾝ"), "x2");
-  EXPECT_EQ(Apply(StripMarkup, ""), "");
-}
-
-TEST(StripBracketsAndPlus, RemovesBracketsAndPlus) {
-  EXPECT_EQ(Apply(StripBracketsAndPlus, "-(2+x)"), "-2x");
-  EXPECT_EQ(Apply(StripBracketsAndPlus, "((a))+b+"), "ab");
-}
-
-TEST(StripPlusSign, OnlyALeadingPlus) {
-  EXPECT_EQ(Apply(StripPlusSign, "+3"), "3");
-  EXPECT_EQ(Apply(StripPlusSign, "-3"), "-3");
-  EXPECT_EQ(Apply(StripPlusSign, "+"), "");
-  EXPECT_EQ(Apply(StripPlusSign, ""), "");
-  EXPECT_EQ(Apply(StripPlusSign, "++3"), "+3");
-  EXPECT_EQ(Apply(StripPlusSign, "2+3"), "2+3");
+TEST(StringHelpers, EachOnItsTexts) {
+  const struct {
+    void (*routine)(Machine&);
+    const char *in, *out;
+  } cases[] = {
+      // Every mark goes, also an "=" between two fractions.
+      {StripMarkup, "ﾀ3/4ﾀ", "3/4"},
+      {StripMarkup, "-ﾀ3/4ﾀ", "-3/4"},
+      {StripMarkup, "5", "5"},
+      {StripMarkup, "ﾀ4/6ﾀ=ﾀ2/3ﾀ", "4/62/3"},
+      {StripMarkup, "x^2ﾝ", "x2"},
+      {StripMarkup, "", ""},
+      {StripBracketsAndPlus, "-(2+x)", "-2x"},
+      {StripBracketsAndPlus, "((a))+b+", "ab"},
+      // Only a leading plus.
+      {StripPlusSign, "+3", "3"},
+      {StripPlusSign, "-3", "-3"},
+      {StripPlusSign, "+", ""},
+      {StripPlusSign, "", ""},
+      {StripPlusSign, "++3", "+3"},
+      {StripPlusSign, "2+3", "2+3"},
+      {StripSign, "-3a", "3a"},
+      {StripSign, "+5", "5"},
+      {StripSign, "3", "3"},
+      {StripSign, "", ""},
+      {StripSign, "--1", "-1"},
+      // Any minus anywhere.
+      {ParenthesizeIfMinus, "-2x", "(-2x)"},
+      {ParenthesizeIfMinus, "x-1", "(x-1)"},
+      {ParenthesizeIfMinus, "3", "3"},
+      {ParenthesizeIfMinus, "", ""},
+      {ParenthesizeIfMinus, "(-2)", "((-2))"},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    b.m.strArg = c.in;
+    c.routine(b.m);
+    EXPECT_EQ(b.m.strArg, c.out) << c.in;
+  }
   Bench b;
   b.m.strArg = "+ﾀ2/3ﾀ";
   StripPlusSign(b.m);
@@ -47,92 +60,51 @@ TEST(StripPlusSign, OnlyALeadingPlus) {
   EXPECT_EQ(b.m.strLength, 6);  // characters of the text it was given
 }
 
-TEST(StripSign, LeadingPlusOrMinus) {
-  EXPECT_EQ(Apply(StripSign, "-3a"), "3a");
-  EXPECT_EQ(Apply(StripSign, "+5"), "5");
-  EXPECT_EQ(Apply(StripSign, "3"), "3");
-  EXPECT_EQ(Apply(StripSign, ""), "");
-  EXPECT_EQ(Apply(StripSign, "--1"), "-1");
-}
-
-TEST(ParenthesizeIfMinus, AnyMinusAnywhere) {
-  EXPECT_EQ(Apply(ParenthesizeIfMinus, "-2x"), "(-2x)");
-  EXPECT_EQ(Apply(ParenthesizeIfMinus, "x-1"), "(x-1)");
-  EXPECT_EQ(Apply(ParenthesizeIfMinus, "3"), "3");
-  EXPECT_EQ(Apply(ParenthesizeIfMinus, ""), "");
-  EXPECT_EQ(Apply(ParenthesizeIfMinus, "(-2)"), "((-2))");
-}
-
-struct Pairs {
-  float coin, squareCount, numArg;
-  std::vector<std::pair<float, float>> pairs;
-};
-
-Pairs Divisors(float number) {
+// "coin squareCount numArg | the pairs in figX, figY from 1 on".
+std::string Divisors(float number) {
   Bench b;
   for (int i = 0; i <= 50; ++i) b.m.figX[i] = b.m.figY[i] = -1;
   b.m.numArg = number;
   ListDivisorPairs(b.m);
-  Pairs p{b.m.coin, b.m.squareCount, b.m.numArg, {}};
-  for (int i = 1; i <= 50 && b.m.figX[i] != -1; ++i) p.pairs.push_back({b.m.figX[i], b.m.figY[i]});
   EXPECT_EQ(b.m.figX[0], -1);
-  return p;
+  std::string out =
+      test::Fmt(b.m.coin) + " " + test::Fmt(b.m.squareCount) + " " + test::Fmt(b.m.numArg) + " |";
+  for (int i = 1; i <= 50 && b.m.figX[i] != -1; ++i)
+    out += " " + test::Pt(b.m.figX[i], b.m.figY[i]);
+  return out;
 }
 
-using PairList = std::vector<std::pair<float, float>>;
-
-TEST(ListDivisorPairs, AbsoluteValueAndPairs) {
-  const Pairs p = Divisors(-12);
-  EXPECT_EQ(p.numArg, 12);
-  EXPECT_EQ(p.coin, 6);
-  EXPECT_EQ(p.squareCount, 3);
-  EXPECT_EQ(p.pairs, (PairList{{1, 12}, {2, 6}, {3, 4}, {4, 3}, {6, 2}, {12, 1}}));
-  EXPECT_EQ(Divisors(12).pairs, p.pairs);
-}
-
-TEST(ListDivisorPairs, SmallAndOddCases) {
-  const Pairs seven = Divisors(7);
-  EXPECT_EQ(seven.pairs, (PairList{{1, 7}, {7, 1}}));
-  EXPECT_EQ(seven.squareCount, 1);
-  const Pairs zero = Divisors(0);
-  EXPECT_EQ(zero.pairs, (PairList{{1, 0}}));
-  EXPECT_EQ(zero.coin, 1);
-  EXPECT_EQ(zero.squareCount, 0);
-  const Pairs half = Divisors(2.5f);
-  EXPECT_TRUE(half.pairs.empty());
-  EXPECT_EQ(half.coin, 0);
-  EXPECT_EQ(half.squareCount, 0);
-  const Pairs square = Divisors(16);
-  EXPECT_EQ(square.coin, 5);
-  EXPECT_EQ(square.squareCount, 2);  // half of 5, truncated
+TEST(ListDivisorPairs, PairsCountsAndTheAbsoluteValue) {
+  EXPECT_EQ(Divisors(-12), "6 3 12 | 1,12 2,6 3,4 4,3 6,2 12,1");
+  EXPECT_EQ(Divisors(12), Divisors(-12));
+  EXPECT_EQ(Divisors(7), "2 1 7 | 1,7 7,1");
+  EXPECT_EQ(Divisors(0), "1 0 0 | 1,0");
+  EXPECT_EQ(Divisors(2.5f), "0 0 2.5 |");
+  EXPECT_EQ(Divisors(16), "5 2 16 | 1,16 2,8 4,4 8,2 16,1");  // half of 5, truncated
+  // 2^24, the largest value counted: the powers of two from 1 to 2^24.
+  const std::string top = Divisors(16777216);
+  EXPECT_EQ(top.substr(0, top.find('|')), "25 12 16777216 ");
+  EXPECT_EQ(top.substr(top.rfind(' ')), " 16777216,1");
 }
 
 TEST(ListDivisorPairs, MoreThanFiftyDivisorsAreCountedNotStored) {
-  const Pairs p = Divisors(5040);
-  EXPECT_EQ(p.coin, 60);
-  EXPECT_EQ(p.squareCount, 30);
-  ASSERT_EQ(p.pairs.size(), 50u);
-  EXPECT_EQ(p.pairs.front(), (std::pair<float, float>{1, 5040}));
-  // The ten largest divisors (504 to 5040) are counted but find no place.
-  EXPECT_EQ(p.pairs.back(), (std::pair<float, float>{420, 12}));
+  const std::string d = Divisors(5040);
+  EXPECT_EQ(d.substr(0, d.find('|')), "60 30 5040 ");
+  // Fifty pairs from (1, 5040) to (420, 12); the ten largest divisors find no place.
+  EXPECT_EQ(std::count(d.begin(), d.end(), ','), 50);
+  EXPECT_EQ(d.substr(d.find('|'), 10), "| 1,5040 2");
+  EXPECT_EQ(d.substr(d.rfind(' ')), " 420,12");
 }
 
 TEST(ListDivisorPairs, HugeValuesGiveNoPairsAtOnce) {
   const auto start = std::chrono::steady_clock::now();
   for (float v : {33554432.0f, -1e30f, std::numeric_limits<float>::infinity(),
                   std::numeric_limits<float>::quiet_NaN()}) {
-    const Pairs p = Divisors(v);
-    EXPECT_EQ(p.coin, 0) << v;
-    EXPECT_EQ(p.squareCount, 0) << v;
-    EXPECT_TRUE(p.pairs.empty()) << v;
+    const std::string d = Divisors(v);
+    EXPECT_EQ(d.substr(0, 4), "0 0 ") << v;
+    EXPECT_EQ(d.back(), '|') << v;
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
-}
-
-TEST(ListDivisorPairs, LargestCountedValue) {
-  const Pairs p = Divisors(16777216);  // 2^24: the powers of two from 1 to 2^24
-  EXPECT_EQ(p.coin, 25);
-  EXPECT_EQ(p.pairs.back(), (std::pair<float, float>{16777216, 1}));
 }
 
 }  // namespace
