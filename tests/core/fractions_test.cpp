@@ -4,12 +4,14 @@
 
 #include <cmath>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 
 namespace orvelle {
 namespace {
 
 using test::Bench;
+using test::Pt;
 
 struct Worked {
   float num, den;
@@ -67,122 +69,99 @@ TEST(BuildFraction, WhenTheGcdIsComputed) {
   b.m.gcdValue = 77;
   b.m.lcmValue = 88;
   Build(b.m, 5, 1);  // a denominator of 1 needs no reduction
-  EXPECT_EQ(b.m.gcdValue, 77);
-  EXPECT_EQ(b.m.lcmValue, 88);
+  EXPECT_EQ(Pt(b.m.gcdValue, b.m.lcmValue), "77,88");
   Build(b.m, 5, -1);
-  EXPECT_EQ(b.m.gcdValue, 1);
-  EXPECT_EQ(b.m.lcmValue, 5);
+  EXPECT_EQ(Pt(b.m.gcdValue, b.m.lcmValue), "1,5");
   Build(b.m, 0, -5);
+  EXPECT_EQ(Pt(b.m.gcdValue, b.m.lcmValue), "5,0");
+  EXPECT_EQ(Pt(b.m.fracNum, b.m.fracDen), "0,1");
   EXPECT_EQ(b.m.fracSign, 1);
-  EXPECT_EQ(b.m.fracNum, 0);
-  EXPECT_EQ(b.m.fracDen, 1);
   EXPECT_EQ(b.m.fracSignedText, "+0");
-  EXPECT_EQ(b.m.gcdValue, 5);
-  EXPECT_EQ(b.m.lcmValue, 0);
 }
 
 TEST(BuildFraction, ZeroDenominatorIsNoFraction) {
   Bench b;
   Build(b.m, 4, 6);  // texts of an earlier fraction must not survive
-  const float gcd = b.m.gcdValue;
   Build(b.m, 7, 0);
-  EXPECT_EQ(b.m.fracKind, 0);
-  EXPECT_EQ(b.m.fracSign, 1);
-  EXPECT_EQ(b.m.fracNum, 7);
-  EXPECT_EQ(b.m.fracDen, 0);
-  EXPECT_EQ(b.m.gcdValue, gcd);
+  EXPECT_EQ(Pt(b.m.fracKind, b.m.fracSign), "0,1");
+  EXPECT_EQ(Pt(b.m.fracNum, b.m.fracDen), "7,0");
+  EXPECT_EQ(Pt(b.m.gcdValue, b.m.lcmValue), "2,12");  // those of 4/6
   EXPECT_EQ(b.m.columnTopText, "ﾀ7/0ﾀ");
-  EXPECT_EQ(b.m.columnSecondText, "");
-  EXPECT_EQ(b.m.fracSignedText, "");
-  EXPECT_EQ(b.m.reduceStepText, "ﾀ7/0ﾀ=");
-  EXPECT_EQ(b.m.reduceStepSignedText, "+ﾀ7/0ﾀ=");
-  EXPECT_EQ(b.m.fracPlainText, "");
-  EXPECT_EQ(b.m.fracPlainSignedText, "");
+  EXPECT_EQ(b.m.reduceStepText + " " + b.m.reduceStepSignedText, "ﾀ7/0ﾀ= +ﾀ7/0ﾀ=");
+  EXPECT_EQ(b.m.columnSecondText + b.m.fracSignedText + b.m.fracPlainText + b.m.fracPlainSignedText,
+            "");
 }
 
-TEST(ComputeGcdLcm, Euclid) {
-  Bench b;
-  const float cases[][4] = {
-      {4, 6, 2, 12}, {6, 4, 2, 12}, {0, 5, 5, 0}, {7, 1, 1, 7}, {35, 14, 7, 70}};
+TEST(ComputeGcdLcm, EuclidAlwaysEnds) {
+  const struct {
+    float a, b;
+    const char* gcdLcm;
+  } cases[] = {{4, 6, "2,12"},
+               {6, 4, "2,12"},
+               {0, 5, "5,0"},
+               {7, 1, "1,7"},
+               {35, 14, "7,70"},
+               // Not whole, zero or huge: it ends, with numbers.
+               {0.1f, 0.3f},
+               {1e30f, 3e-30f},
+               {0, 0},
+               {5, 0},
+               {16777215, 16777213}};
   for (const auto& c : cases) {
-    b.m.fracNum = c[0];
-    b.m.fracDen = c[1];
+    Bench b;
+    b.m.fracNum = c.a;
+    b.m.fracDen = c.b;
     ComputeGcdLcm(b.m);
-    EXPECT_EQ(b.m.gcdValue, c[2]) << c[0] << " " << c[1];
-    EXPECT_EQ(b.m.lcmValue, c[3]) << c[0] << " " << c[1];
+    EXPECT_TRUE(std::isfinite(b.m.gcdValue) && std::isfinite(b.m.lcmValue)) << c.a << " " << c.b;
+    if (c.gcdLcm) {
+      EXPECT_EQ(Pt(b.m.gcdValue, b.m.lcmValue), c.gcdLcm);
+    }
   }
-}
-
-TEST(ComputeGcdLcm, AlwaysEndsWithFiniteValues) {
-  Bench b;
-  const float cases[][2] = {{0.1f, 0.3f}, {1e30f, 3e-30f}, {0, 0}, {5, 0}, {16777215, 16777213}};
-  for (const auto& c : cases) {
-    b.m.fracNum = c[0];
-    b.m.fracDen = c[1];
-    ComputeGcdLcm(b.m);
-    EXPECT_TRUE(std::isfinite(b.m.gcdValue)) << c[0] << " " << c[1];
-    EXPECT_TRUE(std::isfinite(b.m.lcmValue)) << c[0] << " " << c[1];
-  }
-}
-
-void Add(Machine& m, float n1, float d1, float n2, float d2) {
-  m.addNum1 = n1;
-  m.addDen1 = d1;
-  m.addNum2 = n2;
-  m.addDen2 = d2;
-  AddFractions(m);
 }
 
 TEST(AddFractions, CommonDenominatorAndTexts) {
-  Bench b;
-  Add(b.m, 1, 4, 1, 6);
-  EXPECT_EQ(b.m.fracDen, 12);
-  EXPECT_EQ(b.m.addScaledNum1, 3);
-  EXPECT_EQ(b.m.addScaledNum2, 2);
-  EXPECT_EQ(b.m.addSumNum, 5);
-  EXPECT_EQ(b.m.columnTopText, "ﾀ3/12ﾀ");
-  EXPECT_EQ(b.m.addFirstSignedText, "+ﾀ3/12ﾀ");
-  EXPECT_EQ(b.m.columnSecondText, "ﾀ2/12ﾀ");
-  EXPECT_EQ(b.m.fracSignedText, "+ﾀ2/12ﾀ");
-  EXPECT_EQ(b.m.reduceStepText, "ﾀ3+2/12ﾀ");
-  EXPECT_EQ(b.m.addTermsText, "ﾀ3/12ﾀ+ﾀ2/12ﾀ");
-  EXPECT_EQ(b.m.addSumText, "ﾀ5/12ﾀ");
-  EXPECT_EQ(b.m.addSumSignedText, "+ﾀ5/12ﾀ");
-  EXPECT_EQ(b.m.addFirstAbsText, "ﾀ3/12ﾀ");
-  EXPECT_EQ(b.m.addSecondAbsText, "ﾀ2/12ﾀ");
-
-  Add(b.m, -1, 4, 1, 6);
-  EXPECT_EQ(b.m.addSumNum, -1);
-  EXPECT_EQ(b.m.reduceStepText, "ﾀ-3+2/12ﾀ");
-  EXPECT_EQ(b.m.addTermsText, "-ﾀ3/12ﾀ+ﾀ2/12ﾀ");
-  EXPECT_EQ(b.m.addSumText, "-ﾀ1/12ﾀ");
-  EXPECT_EQ(b.m.addSumSignedText, "-ﾀ1/12ﾀ");
-
-  Add(b.m, 1, -4, 1, 2);  // the sign moves to the numerator
-  EXPECT_EQ(b.m.addNum1, -1);
-  EXPECT_EQ(b.m.addDen1, 4);
-  EXPECT_EQ(b.m.addSumNum, 1);
-  EXPECT_EQ(b.m.addTermsText, "-ﾀ1/4ﾀ+ﾀ2/4ﾀ");
-}
-
-TEST(AddFractions, WholeNumbersAndNegativeDenominators) {
-  Bench b;
-  Add(b.m, 2, 1, 1, 3);
-  EXPECT_EQ(b.m.fracDen, 3);
-  EXPECT_EQ(b.m.addSumNum, 7);
-  EXPECT_EQ(b.m.addSumText, "ﾀ7/3ﾀ");
-  // Both parts negative is a positive fraction over a positive denominator, so a denominator of
-  // -1 is a whole number and the common denominator does not rest on an earlier gcd.
-  b.m.gcdValue = 99;
-  Add(b.m, -1, -1, 1, 4);
-  EXPECT_EQ(b.m.fracDen, 4);
-  EXPECT_EQ(b.m.addScaledNum1, 4);
-  EXPECT_EQ(b.m.addSumNum, 5);
-  EXPECT_EQ(b.m.addSumText, "ﾀ5/4ﾀ");
-  // A zero numerator is written as a positive one.
-  Add(b.m, 0, 3, 1, 3);
-  EXPECT_EQ(b.m.columnTopText, "ﾀ0/3ﾀ");
-  EXPECT_EQ(b.m.reduceStepText, "ﾀ0+1/3ﾀ");
+  const struct {
+    float n1, d1, n2, d2;
+    const char* sum;  // common denominator: scaled numerators and their sum
+    // The first and second fraction (plain, signed), the sum over one bar, the terms, the sum
+    // (plain, signed), the two fractions without sign.
+    const char* texts;
+  } cases[] = {
+      {1, 4, 1, 6, "12: 3 2 5",
+       "ﾀ3/12ﾀ +ﾀ3/12ﾀ ﾀ2/12ﾀ +ﾀ2/12ﾀ ﾀ3+2/12ﾀ ﾀ3/12ﾀ+ﾀ2/12ﾀ ﾀ5/12ﾀ +ﾀ5/12ﾀ ﾀ3/12ﾀ ﾀ2/12ﾀ"},
+      {-1, 4, 1, 6, "12: -3 2 -1",
+       "-ﾀ3/12ﾀ -ﾀ3/12ﾀ ﾀ2/12ﾀ +ﾀ2/12ﾀ ﾀ-3+2/12ﾀ -ﾀ3/12ﾀ+ﾀ2/12ﾀ -ﾀ1/12ﾀ -ﾀ1/12ﾀ ﾀ3/12ﾀ ﾀ2/12ﾀ"},
+      // The sign moves to the numerator.
+      {1, -4, 1, 2, "4: -1 2 1",
+       "-ﾀ1/4ﾀ -ﾀ1/4ﾀ ﾀ2/4ﾀ +ﾀ2/4ﾀ ﾀ-1+2/4ﾀ -ﾀ1/4ﾀ+ﾀ2/4ﾀ ﾀ1/4ﾀ +ﾀ1/4ﾀ ﾀ1/4ﾀ ﾀ2/4ﾀ"},
+      {2, 1, 1, 3, "3: 6 1 7",
+       "ﾀ6/3ﾀ +ﾀ6/3ﾀ ﾀ1/3ﾀ +ﾀ1/3ﾀ ﾀ6+1/3ﾀ ﾀ6/3ﾀ+ﾀ1/3ﾀ ﾀ7/3ﾀ +ﾀ7/3ﾀ ﾀ6/3ﾀ ﾀ1/3ﾀ"},
+      // -1/-1 is the whole number 1, so the sum does not rest on an earlier gcd (99).
+      {-1, -1, 1, 4, "4: 4 1 5",
+       "ﾀ4/4ﾀ +ﾀ4/4ﾀ ﾀ1/4ﾀ +ﾀ1/4ﾀ ﾀ4+1/4ﾀ ﾀ4/4ﾀ+ﾀ1/4ﾀ ﾀ5/4ﾀ +ﾀ5/4ﾀ ﾀ4/4ﾀ ﾀ1/4ﾀ"},
+      // A zero numerator is written as a positive one.
+      {0, 3, 1, 3, "3: 0 1 1",
+       "ﾀ0/3ﾀ +ﾀ0/3ﾀ ﾀ1/3ﾀ +ﾀ1/3ﾀ ﾀ0+1/3ﾀ ﾀ0/3ﾀ+ﾀ1/3ﾀ ﾀ1/3ﾀ +ﾀ1/3ﾀ ﾀ0/3ﾀ ﾀ1/3ﾀ"},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    b.m.gcdValue = 99;
+    b.m.addNum1 = c.n1;
+    b.m.addDen1 = c.d1;
+    b.m.addNum2 = c.n2;
+    b.m.addDen2 = c.d2;
+    AddFractions(b.m);
+    const Machine& m = b.m;
+    EXPECT_EQ(test::Fmt(m.fracDen) + ": " + test::Fmt(m.addScaledNum1) + " " +
+                  test::Fmt(m.addScaledNum2) + " " + test::Fmt(m.addSumNum),
+              c.sum);
+    EXPECT_EQ(m.columnTopText + " " + m.addFirstSignedText + " " + m.columnSecondText + " " +
+                  m.fracSignedText + " " + m.reduceStepText + " " + m.addTermsText + " " +
+                  m.addSumText + " " + m.addSumSignedText + " " + m.addFirstAbsText + " " +
+                  m.addSecondAbsText,
+              c.texts);
+    EXPECT_EQ(test::Pt(m.addNum1, m.addDen1), test::Pt(c.d1 < 0 ? -c.n1 : c.n1, std::fabs(c.d1)));
+  }
 }
 
 }  // namespace

@@ -21,140 +21,91 @@ void Enter(Bench& b) {
 int Clears(const Bench& b) {
   int n = 0;
   for (const auto& box : b.Calls("box")) {
-    if (box.x1 == 1056 && box.y1 == 640 && box.x2 == 1248 && box.y2 == 670) ++n;
+    n += test::BoxSig(box) == "1056,640-1248,670 b15 f15 w3";
   }
   return n;
 }
 
-TEST(NumberField, FractionIsDividedAndEchoedFullWidth) {
-  Bench b("2/4\r");
-  Enter(b);
-  EXPECT_EQ(b.m.enteredValue, 0.5f);
-  EXPECT_EQ(b.m.entryText, "2/4");
-  EXPECT_EQ(test::Cells(b.device, 5), "２@1056,648 ÷@1072,648 ４@1088,648 ");
-  for (const auto& t : b.Texts()) {
-    if (t.color == 5) {
-      EXPECT_EQ(t.y1, 648);
+TEST(NumberField, KeyScripts) {
+  const struct {
+    const char* keys;
+    float value;
+    const char* entry;
+    int clears;
+    const char* echo;  // in colour 5 on the field's line, "" when not checked
+  } cases[] = {
+      // A fraction is divided and echoed in full-width characters.
+      {"2/4\r", 0.5f, "2/4", 0, "２@1056,648 ÷@1072,648 ４@1088,648 "},
+      {"-6/4\r", -1.5f, "-6/4", 0, "－@1056,648 ６@1072,648 ÷@1088,648 ４@1104,648 "},
+      // The point takes no cell: 4 left of the next one.
+      {"1.5\r", 1.5f, "1.5", 0, "１@1056,648 ．@1068,648 ５@1072,648 "},
+      // Backspace (or the form feed) clears the whole field; the 3 goes back to the first cell.
+      {"12\b3\r", 3, "3", 1, "１@1056,648 ２@1072,648 ３@1056,648 "},
+      {"7\f8\r", 8, "8", 1, ""},
+      // Other keys are ignored.
+      {"a+* Q\t5\r", 5, "5", 0, "５@1056,648 "},
+      // Nine characters are the longest entry Enter confirms; a tenth and then any key clears
+      // the field, an ignored key too, and the entry goes on.
+      {"123456789\r", 123456789.0f, "123456789", 0, ""},
+      {"1234567890\r5\r", 5, "5", 1, ""},
+      {"12345678901\r", 0, "", 1, ""},  // the eleventh digit is dropped with the rest
+      {"1234567890a\r", 0, "", 1, ""},
+      // A zero divisor has no value: cleared like Backspace, and reading goes on.
+      {"5/0\r2\r", 2, "2", 1, ""},
+      {"5/\r2\r", 2, "2", 1, ""},
+      {"/\r2\r", 2, "2", 1, ""},
+      {"0/0\r2\r", 2, "2", 1, ""},
+      {"3/.\r2\r", 2, "2", 1, ""},
+      {"4/-0\r2\r", 2, "2", 1, ""},
+      // Only the first "/" divides: 1 by the value of "2/4".
+      {"1/2/4\r", 0.5f, "1/2/4", 0, ""},
+  };
+  for (const auto& c : cases) {
+    Bench b(c.keys);
+    Enter(b);
+    SCOPED_TRACE(c.keys);
+    EXPECT_EQ(b.m.enteredValue, c.value);
+    EXPECT_EQ(b.m.entryText, c.entry);
+    EXPECT_EQ(Clears(b), c.clears);
+    if (*c.echo) {
+      EXPECT_EQ(test::Cells(b.device, 5), c.echo);
     }
+    EXPECT_FALSE(b.device.KeysLeft());
   }
-  EXPECT_EQ(b.m.drawColor, 5);
-  EXPECT_EQ(b.m.keyText, "\r");
 }
 
-TEST(NumberField, LabelAndFinalErase) {
-  Bench b("\r");
-  Enter(b);
-  const auto texts = b.Texts();
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0].s + texts[1].s, "入力");
-  EXPECT_EQ(texts[0].x1, 1008);
-  EXPECT_EQ(texts[1].x1, 1024);
-  EXPECT_EQ(texts[0].y1, 648);
-  EXPECT_EQ(texts[0].color, 0);
-  const auto boxes = b.Calls("box");
-  ASSERT_FALSE(boxes.empty());
-  const auto& erase = boxes.back();
-  EXPECT_EQ(erase.x1, 1008);
-  EXPECT_EQ(erase.y1, 640);
-  EXPECT_EQ(erase.x2, 1248);
-  EXPECT_EQ(erase.y2, 670);
-  EXPECT_EQ(erase.color, 15);
-  EXPECT_EQ(erase.fill, 15);
-  // Enter alone: the value of an empty text.
-  EXPECT_EQ(b.m.entryText, "");
-  EXPECT_EQ(b.m.enteredValue, 0);
-  EXPECT_EQ(b.m.drawColor, 0);
-  EXPECT_EQ(b.m.drawText, "");
-}
-
-TEST(NumberField, NegativeFraction) {
-  Bench b("-6/4\r");
-  Enter(b);
-  EXPECT_EQ(b.m.enteredValue, -1.5f);
-  EXPECT_EQ(test::Cells(b.device, 5), "－@1056,648 ６@1072,648 ÷@1088,648 ４@1104,648 ");
-}
-
-TEST(NumberField, BackspaceClearsTheWholeField) {
-  Bench b("12\b3\r");
-  Enter(b);
-  EXPECT_EQ(b.m.entryText, "3");
-  EXPECT_EQ(b.m.enteredValue, 3);
-  EXPECT_EQ(Clears(b), 1);
-  EXPECT_EQ(test::Cells(b.device, 5),
-            "１@1056,648 ２@1072,648 ３@1056,648 ");  // the 3 goes back to the first cell
-
-  Bench formFeed("7\f8\r");
-  Enter(formFeed);
-  EXPECT_EQ(formFeed.m.entryText, "8");
-}
-
-TEST(NumberField, TenCharactersThenAnyKeyClears) {
-  Bench nine("123456789\r");
-  Enter(nine);
-  EXPECT_EQ(nine.m.enteredValue, 123456789.0f);  // the longest entry Enter confirms
-
-  Bench enter("1234567890\r5\r");
-  Enter(enter);
-  EXPECT_EQ(enter.m.entryText, "5");  // the first Enter only cleared
-  EXPECT_EQ(Clears(enter), 1);
-
-  Bench digit("12345678901\r");
-  Enter(digit);
-  EXPECT_EQ(digit.m.entryText, "");  // the eleventh digit is dropped with the rest
-
-  Bench letter("1234567890a\r");
-  Enter(letter);
-  EXPECT_EQ(letter.m.entryText, "");  // even an ignored key clears a full field
-}
-
-TEST(NumberField, OtherKeysAreIgnored) {
-  Bench b("a+* Q\t5\r");
-  Enter(b);
-  EXPECT_EQ(b.m.entryText, "5");
-  EXPECT_EQ(test::Cells(b.device, 5), "５@1056,648 ");
-  EXPECT_EQ(Clears(b), 0);
-}
-
-TEST(NumberField, PointTakesNoCell) {
+TEST(NumberField, LabelStateAndFinalErase) {
   Bench b("1.5\r");
   Enter(b);
-  EXPECT_EQ(b.m.enteredValue, 1.5f);
-  EXPECT_EQ(test::Cells(b.device, 5), "１@1056,648 ．@1068,648 ５@1072,648 ");
+  EXPECT_EQ(b.m.drawColor, 5);
+  EXPECT_EQ(b.m.keyText, "\r");
   EXPECT_EQ(b.m.cursorX, 1088);
-}
 
-TEST(NumberField, ZeroDivisorClearsAndReadsOn) {
-  for (const char* typed : {"5/0", "5/", "/", "0/0", "3/.", "4/-0"}) {
-    Bench b(std::string(typed) + "\r2\r");
-    Enter(b);
-    EXPECT_EQ(b.m.enteredValue, 2) << typed;
-    EXPECT_EQ(b.m.entryText, "2") << typed;
-    EXPECT_EQ(Clears(b), 1) << typed;
-    EXPECT_EQ(b.device.KeysLeft(), false);
-  }
-}
+  Bench enter("\r");  // Enter alone: the value of an empty text
+  Enter(enter);
+  EXPECT_EQ(test::Cells(enter.device), "入@1008,648 力@1024,648 ");
+  EXPECT_EQ(enter.Texts()[0].color, 0);
+  EXPECT_EQ(test::Boxes(enter.device).back(), "1008,640-1248,670 b15 f15 w3");
+  EXPECT_EQ(enter.m.entryText, "");
+  EXPECT_EQ(enter.m.enteredValue, 0);
+  EXPECT_EQ(enter.m.drawColor, 0);
+  EXPECT_EQ(enter.m.drawText, "");
 
-TEST(NumberField, OnlyTheFirstSlashDivides) {
-  Bench b("1/2/4\r");
-  Enter(b);
-  EXPECT_EQ(b.m.enteredValue, 0.5f);  // 1 divided by the value of "2/4"
-  EXPECT_EQ(b.m.strArg, "1");
-  EXPECT_EQ(b.m.glyph, "2/4");
+  Bench slashes("1/2/4\r");  // the parts around the first "/"
+  Enter(slashes);
+  EXPECT_EQ(slashes.m.strArg + "|" + slashes.m.glyph, "1|2/4");
 }
 
 TEST(NumberField, CursorBlinksWhileNoKeyComes) {
   Bench b;
   b.device.SetKeyList({"", "", "7", "\r"});
   Enter(b);
-  std::string dots;
-  for (const auto& c : b.Calls("circle")) {
-    EXPECT_EQ(c.r, 4);
-    EXPECT_TRUE(c.filled);
-    EXPECT_EQ(c.y1, 656);
-    dots += std::to_string(static_cast<int>(c.x1)) + ":" + std::to_string(c.fill) + " ";
-  }
   // Drawn and erased on each empty poll, erased before the echo, and drawn in the next cell.
-  EXPECT_EQ(dots, "1064:5 1064:15 1064:5 1064:15 1064:5 1064:15 1080:5 1080:15 ");
+  EXPECT_EQ(
+      test::Circles(b.device),
+      (test::Strings{"1064,656 r4 c5 f5 w3", "1064,656 r4 c15 f15 w3", "1064,656 r4 c5 f5 w3",
+                     "1064,656 r4 c15 f15 w3", "1064,656 r4 c5 f5 w3", "1064,656 r4 c15 f15 w3",
+                     "1080,656 r4 c5 f5 w3", "1080,656 r4 c15 f15 w3"}));
 }
 
 TEST(ParseNumberEntry, ZeroDivisorGivesNoValue) {

@@ -40,68 +40,39 @@ TEST(DrawText, OneCellPerCharacter) {
   EXPECT_EQ(b.m.drawText, "");
 }
 
-TEST(DrawText, HalfWidthBecomesFullWidth) {
-  Bench b;
-  Draw(b, "P73Q");
-  EXPECT_EQ(test::Cells(b.device), "Ｐ@100,200 ７@116,200 ３@132,200 Ｑ@148,200 ");
-  EXPECT_EQ(b.m.drawX, 164);
-}
-
-TEST(DrawText, ExponentStaysHalfWidthAndRaised) {
-  Bench b;
-  Draw(b, "x^2");
-  EXPECT_EQ(test::Cells(b.device), "χ@100,200 2@116,196 ");
-  EXPECT_EQ(b.m.drawX, 132);
-  EXPECT_EQ(b.m.superscriptNext, 0);
-}
-
-TEST(DrawText, FullStopTakesNoCell) {
-  Bench b;
-  Draw(b, "1.5");
-  EXPECT_EQ(test::Cells(b.device), "１@100,200 ．@112,200 ５@116,200 ");
-  EXPECT_EQ(b.m.drawX, 132);
-}
-
-TEST(DrawText, PointAfterCaretKeepsItsCell) {
-  Bench b;
-  Draw(b, "^.5");
-  EXPECT_EQ(test::Cells(b.device), ".@100,196 ５@116,200 ");
-  EXPECT_EQ(b.m.drawX, 132);
-}
-
-TEST(DrawText, TableSurprises) {
-  Bench b;
-  Draw(b, "Ax-*/ﾀ?~A");
-  EXPECT_EQ(test::Cells(b.device),
-            "Α@100,200 χ@116,200 －@132,200 ×@148,200 ÷@164,200 ―@180,200 ∽@196,200 "
-            "△@212,200 Α@228,200 ");
-  EXPECT_EQ(test::Cells(b.device).find("\xEF\xBC\xA1"),
-            std::string::npos);  // never the full-width Latin A
-}
-
-TEST(DrawText, CharactersInNeitherTable) {
-  Bench b;
-  Draw(b, "z#;_{ｱ①÷ぁ");
-  // Narrow ones are drawn as they are, 4 higher; wide ones as they are, not raised.
-  EXPECT_EQ(test::Cells(b.device),
-            "z@100,196 #@116,196 ;@132,196 _@148,196 {@164,196 ｱ@180,196 ①@196,200 "
-            "÷@212,200 ぁ@228,200 ");
-  EXPECT_EQ(b.m.drawX, 244);
-}
-
-TEST(DrawText, WideExponentIsNotRaisedAndClearsTheFlag) {
-  Bench b;
-  Draw(b, "^１2");
-  EXPECT_EQ(test::Cells(b.device), "１@100,200 ２@116,200 ");
-  EXPECT_EQ(b.m.superscriptNext, 0);
-}
-
-TEST(DrawText, SpaceTakesOneBlankCell) {
-  Bench b;
-  Draw(b, "a b");
-  EXPECT_EQ(test::Cells(b.device), "ａ@100,200 ｂ@132,200 ");
-  EXPECT_EQ(b.m.drawX, 148);
-  EXPECT_EQ(b.m.strArg, "b");  // the last character taken
+TEST(DrawText, ConversionRaisesAndCells) {
+  const struct {
+    const char* text;
+    const char* cells;
+    float end;  // drawX afterwards, from 100
+  } cases[] = {
+      {"P73Q", "Ｐ@100,200 ７@116,200 ３@132,200 Ｑ@148,200 ", 164},
+      // An exponent stays half-width, 4 higher.
+      {"x^2", "χ@100,200 2@116,196 ", 132},
+      // The full stop takes no cell, 4 left of the next; after "^" it keeps its cell.
+      {"1.5", "１@100,200 ．@112,200 ５@116,200 ", 132},
+      {"^.5", ".@100,196 ５@116,200 ", 132},
+      // The tables' surprises: a Greek capital alpha (never the full-width Latin A), chi, ...
+      {"Ax-*/ﾀ?~A",
+       "Α@100,200 χ@116,200 －@132,200 ×@148,200 ÷@164,200 ―@180,200 ∽@196,200 △@212,200 "
+       "Α@228,200 ",
+       244},
+      // In neither table: narrow ones drawn as they are, 4 higher; wide ones not raised.
+      {"z#;_{ｱ①÷ぁ",
+       "z@100,196 #@116,196 ;@132,196 _@148,196 {@164,196 ｱ@180,196 ①@196,200 ÷@212,200 "
+       "ぁ@228,200 ",
+       244},
+      {"^１2", "１@100,200 ２@116,200 ", 132},  // a wide exponent is not raised; the flag goes
+      {"a b", "ａ@100,200 ｂ@132,200 ", 148},   // a space takes one blank cell
+      {"", "", 100},
+  };
+  for (const auto& c : cases) {
+    Bench b;
+    Draw(b, c.text);
+    EXPECT_EQ(test::Cells(b.device), c.cells) << c.text;
+    EXPECT_EQ(b.m.drawX, c.end) << c.text;
+    EXPECT_EQ(b.m.superscriptNext, 0) << c.text;
+  }
 }
 
 TEST(DrawText, TrailingCaretRaisesTheNextText) {
@@ -112,13 +83,8 @@ TEST(DrawText, TrailingCaretRaisesTheNextText) {
   Draw(b, "3", 116);
   EXPECT_EQ(test::Cells(b.device), "２@100,200 3@116,196 ");
   EXPECT_EQ(b.m.superscriptNext, 0);
-}
-
-TEST(DrawText, EmptyTextDrawsNothing) {
-  Bench b;
-  Draw(b, "", 77);
-  EXPECT_TRUE(b.Texts().empty());
-  EXPECT_EQ(b.m.drawX, 77);
+  Draw(b, "a b");
+  EXPECT_EQ(b.m.strArg, "b");  // the last character taken
 }
 
 TEST(DrawChars, ClosesUpAroundSpaces) {
@@ -137,15 +103,11 @@ TEST(DrawChars, ClosesUpAroundSpaces) {
 
 TEST(RemoveSpaces, RemovesOnlyHalfWidthSpaces) {
   Bench b;
-  b.m.strArg = " 12";
-  RemoveSpaces(b.m);
-  EXPECT_EQ(b.m.strArg, "12");
-  b.m.strArg = "a　b c";
-  RemoveSpaces(b.m);
-  EXPECT_EQ(b.m.strArg, "a　bc");
-  b.m.strArg = "";
-  RemoveSpaces(b.m);
-  EXPECT_EQ(b.m.strArg, "");
+  for (const auto& [in, out] : {std::pair{" 12", "12"}, {"a　b c", "a　bc"}, {"", ""}}) {
+    b.m.strArg = in;
+    RemoveSpaces(b.m);
+    EXPECT_EQ(b.m.strArg, out);
+  }
 }
 
 }  // namespace

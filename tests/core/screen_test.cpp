@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/log_view.h"
 #include "../support/machine.h"
 
 namespace orvelle {
@@ -9,22 +10,13 @@ namespace {
 
 using test::Bench;
 
-TEST(ClearLessonArea, FillsBelowTheTitleStrip) {
+TEST(ClearLessonArea, FillsBelowTheTitleStripAndClearRightOfEntryBesideTheField) {
   Bench b;
-  ClearLessonArea(b.m);
-  const auto boxes = b.Calls("box");
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].ToString(), "box x1=0 y1=54 x2=1440 y2=900 border=15 fill=15 width=3");
-}
-
-TEST(ClearRightOfEntry, StripBesideTheField) {
-  Bench b;
+  ClearLessonArea(b.m);  // above y 54 and right of x 1440 stays
   ClearRightOfEntry(b.m);
-  const auto boxes = b.Calls("box");
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].ToString(), "box x1=1136 y1=576 x2=2576 y2=666 border=15 fill=15 width=3");
-  EXPECT_EQ(b.m.drawX, 1136);
-  EXPECT_EQ(b.m.drawY, 576);
+  EXPECT_EQ(test::Boxes(b.device),
+            (test::Strings{"0,54-1440,900 b15 f15 w3", "1136,576-2576,666 b15 f15 w3"}));
+  EXPECT_EQ(test::Pt(b.m.drawX, b.m.drawY), "1136,576");
 }
 
 TEST(NumbersToStrings, EveryEntryWithoutBlanks) {
@@ -34,30 +26,19 @@ TEST(NumbersToStrings, EveryEntryWithoutBlanks) {
   b.m.coefText[5] = "9x+3";  // a fixed text stored before the call is replaced
   b.m.coef[1] = -1;
   b.m.coef[2] = 3;
+  b.m.coef[3] = -0.0f;
   b.m.coef[80] = 0.5f;
   b.m.auxNum[3] = -0.25f;
   b.m.auxNum[40] = 12;
   NumbersToStrings(b.m);
-  EXPECT_EQ(b.m.coefText[1], "-1");
-  EXPECT_EQ(b.m.coefText[2], "3");
-  EXPECT_EQ(b.m.coefText[5], "0");
-  EXPECT_EQ(b.m.coefText[79], "0");
-  EXPECT_EQ(b.m.coefText[80], ".5");
-  EXPECT_EQ(b.m.signText[1], "0");
-  EXPECT_EQ(b.m.signText[3], "-.25");
-  EXPECT_EQ(b.m.signText[40], "12");
-  EXPECT_EQ(b.m.coefText[0], "kept");
-  EXPECT_EQ(b.m.signText[0], "kept");
+  std::string coef, sign;
+  for (int i : {0, 1, 2, 3, 5, 79, 80}) coef += b.m.coefText[i] + "|";
+  for (int i : {0, 1, 3, 40}) sign += b.m.signText[i] + "|";
+  EXPECT_EQ(coef, "kept|-1|3|0|0|0|.5|");  // entry 0 keeps what it held; -0 is 0
+  EXPECT_EQ(sign, "kept|0|-.25|12|");
   EXPECT_EQ(b.m.charIndex, 41);
   EXPECT_EQ(b.m.strArg, "12");
   EXPECT_TRUE(b.device.log().empty());
-}
-
-TEST(NumbersToStrings, NegativeZeroIsZero) {
-  Bench b;
-  b.m.coef[1] = -0.0f;
-  NumbersToStrings(b.m);
-  EXPECT_EQ(b.m.coefText[1], "0");
 }
 
 TEST(MapLetterKey, CapitalLettersAndSigns) {
