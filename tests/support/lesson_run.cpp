@@ -106,4 +106,10 @@ DrillRun::DrillRun(const DrillScript& script, const PassCheck& check, const std:
   rest = device.log();
 }
 
+void DrillRun::ExpectPasses(int passes) const {
+  EXPECT_EQ(checks, passes);
+  EXPECT_FALSE(device.KeysLeft());
+  EXPECT_FALSE(ShowedErrorScreen(rest));
+}
+
 }  // namespace orvelle::test

@@ -84,6 +84,8 @@ struct DrillRun {
   explicit DrillRun(const DrillScript& script, const PassCheck& check = {},
                     const std::string& clock = "12:00:00",
                     const std::function<void(Machine&)>& onRun = {});
+  // Checks that the run went through `passes` marks, read all its keys, showed no error.
+  void ExpectPasses(int passes) const;
 };
 
 // Orvelle from its start into section `section`, item `item`, with `keys` for the item (spaces

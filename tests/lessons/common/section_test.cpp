@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "../../support/machine.h"
+#include "../../support/screen.h"
 
 namespace orvelle {
 namespace {
@@ -44,34 +45,20 @@ TEST(RunSubMenu, RunsTheChosenItemsAndReturnsOnTheLast) {
   EXPECT_EQ(b.m.menuChoice, 4);
 
   // The line is drawn and the strip cleared once for every number read.
-  int lines = 0;
-  for (const auto& t : b.Texts()) {
-    if (t.s == "①") {
-      ++lines;
-      EXPECT_EQ(t.x1, 16);
-      EXPECT_EQ(t.y1, 666);
-      EXPECT_EQ(t.color, 0);
-    }
-  }
-  EXPECT_EQ(lines, 6);
+  EXPECT_EQ(test::SubMenuLines(b.device.log(), "①例　②問　③例２　④終了"), 6);
   int clears = 0;
   for (const auto& box : b.Calls("box")) {
-    if (box.x1 == 0 && box.y1 == 657 && box.x2 == 992 && box.y2 == 720) ++clears;
+    clears += box.x1 == 0 && box.y1 == 657 && box.x2 == 992 && box.y2 == 720;
   }
   EXPECT_EQ(clears, 6);
 }
 
-TEST(RunSubMenu, LastItemTypedAsAFraction) {
-  Bench b("8/2\r");
+TEST(RunSubMenu, TheLastItemAsAFractionAndEmptyItems) {
+  // 8/2 is the last item: nothing runs; an item with nothing to do reads again.
+  Bench b("2\r3\r8/2\r");
   int ran = 0;
   RunSubMenu(b.m, "①　②　③　④終了", {[&](Machine&) { ++ran; }, {}, {}});
   EXPECT_EQ(ran, 0);
-  EXPECT_FALSE(b.device.KeysLeft());
-}
-
-TEST(RunSubMenu, AnItemWithNothingToDoReadsAgain) {
-  Bench b("2\r3\r");
-  RunSubMenu(b.m, "①　②　③終了", {[](Machine&) {}, {}});
   EXPECT_FALSE(b.device.KeysLeft());
 }
 
@@ -108,21 +95,12 @@ TEST(RunCountedDrill, CountsEveryPass) {
   EXPECT_EQ(b.m.exerciseNo, 4);  // raised after the last prompt too
 }
 
-TEST(RunTableDrill, StartsAgainAfterTheLastRow) {
+TEST(RunTableDrill, FromRowOneOnEveryEntryAndAgainAfterTheLastRow) {
   Bench b("0\r0\r0\r0\r1\r");
+  b.m.exerciseNo = 9;  // what an earlier entry left
   const auto seen = Passes(b, [&](const LessonRoutine& pass) { RunTableDrill(b.m, 3, pass); });
-  ASSERT_EQ(seen.size(), 5u);
-  std::vector<float> rows;
-  for (const auto& s : seen) rows.push_back(s.first);
-  EXPECT_EQ(rows, (std::vector<float>{1, 2, 3, 1, 2}));
+  EXPECT_EQ(seen, (PassList{{1, 3}, {2, 0}, {3, 0}, {1, 0}, {2, 0}}));
   EXPECT_EQ(b.m.exerciseNo, 3);
-}
-
-TEST(RunTableDrill, EveryEntryStartsAtRowOne) {
-  Bench b("1\r");
-  b.m.exerciseNo = 9;
-  const auto seen = Passes(b, [&](const LessonRoutine& pass) { RunTableDrill(b.m, 10, pass); });
-  EXPECT_EQ(seen, (PassList{{1, 3}}));
 }
 
 }  // namespace

@@ -44,14 +44,6 @@ void ExpectRows(const IntroItemRun& item, std::initializer_list<Row> rows) {
   }
 }
 
-TEST(IntroProblemsSection, NoAimsOnlyTheSubMenu) {
-  test::ProgramRun run("Orvelle", intro::ShowMainMenu, "5\r5\r0\r4\r6\r");
-  EXPECT_EQ(test::SubMenuLines(run.device.log(), "①1,2　②3　③4,5　④終了"), 3);  // 5, 0 again
-  EXPECT_FALSE(test::DrewMarkup(run.device.log(), 44, 240, 3, "<めあて>"));
-  EXPECT_FALSE(run.device.KeysLeft());
-  EXPECT_EQ(run.status, 0);
-}
-
 TEST(IntroProblemsSection, Problems1And2) {
   const IntroItemRun item(5, 1, 14);
   EXPECT_TRUE(DrewTextBox(item, 40, 30, 360, 48, 3, 13, 0, "P72(基本の問題)"));
@@ -113,17 +105,6 @@ TEST(IntroProblemsSection, Problems4And5WorkedAtTheirValues) {
     if (further) item.Expect({{end, w.y + 50, 0, w.further, w.screen + 2}});
     test::ExpectSameValues(letters, {w.expression, w.substituted, w.further, w.value});
   }
-}
-
-TEST(IntroProblemsSection, AnItemChosenTwiceIsDrawnAnew) {
-  test::ProgramRun run("Orvelle", intro::ShowMainMenu, "5\r2\r    2\r    4\r6\r");
-  EXPECT_EQ(test::KeyWaits(run.device.log()), 8);
-  int pages = 0;
-  for (const auto& c : run.device.Calls("box")) {
-    pages += c.x1 == 0 && c.y1 == 0 && c.x2 == 1760 && c.y2 == 1800 && c.fill == 15 ? 1 : 0;
-  }
-  EXPECT_EQ(pages, 2 + 2 + 1);  // the menu's two fills, two pages, the menu again
-  EXPECT_FALSE(run.device.KeysLeft());
 }
 
 }  // namespace

@@ -67,8 +67,7 @@ TEST(CircleExample8, OnlyOneEndsADrill) {
   s.Keys("3\r5\r").Pass(1, "0").Pass(1, "-3").Pass(1, "1/2").Pass(1, "2/2");
   s.Keys(" ").Pass(1, "1").Keys("  8\r6\r");
   const DrillRun run(s);
-  EXPECT_EQ(run.checks, 5);
-  EXPECT_FALSE(run.device.KeysLeft());
+  run.ExpectPasses(5);
   EXPECT_TRUE(test::DrewMarkup(run.rest, 640, 30, 7, "教科書P70 問11 をしなさい。"));
 }
 
@@ -156,9 +155,7 @@ TEST(CircleExample8, ThousandPassesOfEachDrill) {
                                   std::to_string(2 * given) + "π (cm)"));
         },
         clock);
-    EXPECT_EQ(run.checks, 2 * kPasses);
-    EXPECT_FALSE(run.device.KeysLeft());
-    EXPECT_FALSE(test::ShowedErrorScreen(run.rest));
+    run.ExpectPasses(2 * kPasses);
   }
   EXPECT_EQ(diametersSeen.size(), 6u);
   EXPECT_EQ(radiiSeen.size(), 10u);
@@ -188,13 +185,12 @@ TEST(CircleExercise12, DiameterAndCircumferenceOfALetterRadius) {
                                {MarkupEnd(x3, "2*" + l + "*π="), 200, 5, "2π" + l + " (cm)"}});
       },
       "10:20:30");
-  EXPECT_EQ(run.checks, kPasses);
+  run.ExpectPasses(kPasses);
   EXPECT_EQ(seen.size(), 5u);
   test::ExpectSeen(run.rest, {{640, 30, 7, "教科書P70 問12 をしなさい。"},
                               {700, 90, 0, "r*r*π="},
                               {MarkupEnd(700, "r*r*π="), 90, 5, "πr^2 (cm^2)"}});
   EXPECT_EQ(test::KeyWaits(run.rest), 1);
-  EXPECT_FALSE(run.device.KeysLeft());
 }
 
 }  // namespace

@@ -136,9 +136,7 @@ TEST(RatioItem, ThousandPassesOfEachDrill) {
           }
         },
         clock);
-    EXPECT_EQ(run.checks, 2 * kPasses);
-    EXPECT_FALSE(run.device.KeysLeft());
-    EXPECT_FALSE(test::ShowedErrorScreen(run.rest));
+    run.ExpectPasses(2 * kPasses);
   }
   for (int count : letters) EXPECT_GT(count, 4 * kPasses / 8);
 }

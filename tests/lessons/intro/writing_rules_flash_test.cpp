@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,45 +22,12 @@ namespace {
 
 using intro::FlashColumns;
 using test::Bench;
-using test::DrillKeys;
 using test::MarkupEnd;
 
 // A random value that makes INT(r × n + 1) give `pick` (1..n).
 float PickOf(int pick, int n) { return test::Pick(pick, 1, n); }
 
-// What a drill had in hand when it waited for a key ("何かキーを押して下さい。").
-struct KeyWaitShot {
-  float exerciseNo = 0;
-  float lastRulePick = 0;
-  std::vector<std::string> coefText;  // entries 0..40
-  std::string question, answer;       // signText(1) and signText(2): the products drill's
-  size_t logSize = 0;                 // the log's length at the wait
-};
-
-// Takes a shot at every key wait of a run (not at the keys of a number field).
-class KeyWaitRecorder {
- public:
-  KeyWaitRecorder(RecordingDevice& device, Machine& m) : device_(device), m_(m) {
-    device.OnKeyWait([this] { Look(); });
-  }
-  const std::vector<KeyWaitShot>& shots() const { return shots_; }
-
- private:
-  void Look() {
-    const std::vector<DrawCall> since(device_.log().begin() + static_cast<long>(seen_),
-                                      device_.log().end());
-    seen_ = device_.log().size();
-    if (test::KeyWaits(since) == 0) return;
-    KeyWaitShot shot{m_.exerciseNo, m_.lastRulePick, {}, m_.signText[1], m_.signText[2], seen_};
-    for (int i = 0; i <= 40; ++i) shot.coefText.push_back(m_.coefText[i]);
-    shots_.push_back(shot);
-  }
-
-  RecordingDevice& device_;
-  Machine& m_;
-  size_t seen_ = 0;
-  std::vector<KeyWaitShot> shots_;
-};
+std::string Spaces(int n) { return std::string(n, ' '); }
 
 // Where a drill's texts and boxes stand, as the parameter table of the drills gives them.
 struct Layout {
@@ -103,12 +71,12 @@ struct Shown {
   std::string answer;
 };
 
-Shown ProblemAt(const KeyWaitShot& shot, FlashColumns columns) {
-  const int n = static_cast<int>(shot.exerciseNo);
-  const auto& t = shot.coefText;
+Shown ProblemAt(const Machine& m, FlashColumns columns) {
+  const int n = static_cast<int>(m.exerciseNo);
+  const auto& t = m.coefText;
   switch (columns) {
     case FlashColumns::kGenerated:
-      return {n, shot.question, "", shot.answer};
+      return {n, m.signText[1], "", m.signText[2]};
     case FlashColumns::kQuestionFirst:
       return {n, t[n], "", t[10 + n]};
     case FlashColumns::kWithFraction:
@@ -119,19 +87,20 @@ Shown ProblemAt(const KeyWaitShot& shot, FlashColumns columns) {
   return {};
 }
 
-// Checks the pass that waited at shot k against its layout: before the key the heading, the
-// erase box, the question and the empty box; after it the same box with the answer centred in
-// it. The box lies inside the erase box, so the next pass removes it. Gives the problem shown.
-Shown CheckPass(const RecordingDevice& device, const std::vector<KeyWaitShot>& shots, size_t k,
-                const Layout& at) {
-  SCOPED_TRACE(std::string(at.name) + ", key wait " + std::to_string(k));
-  const auto& log = device.log();
-  const auto begin = log.begin();
-  const size_t to = k + 1 < shots.size() ? shots[k + 1].logSize : log.size();
-  const std::vector<DrawCall> before(begin + (k == 0 ? 0 : long(shots[k - 1].logSize)),
-                                     begin + long(shots[k].logSize));
-  const std::vector<DrawCall> after(begin + long(shots[k].logSize), begin + long(to));
-  const Shown p = ProblemAt(shots[k], at.columns);
+// Checks a pass (its drawing up to the next-step prompt) against its drill's layout: before its
+// key the heading, the erase box, the question and the empty box; after it the same box with the
+// answer centred in it. The box lies inside the erase box, so the next pass removes it. Gives
+// the problem shown.
+Shown CheckPass(const std::vector<DrawCall>& pass, const Machine& m, const Layout& at) {
+  SCOPED_TRACE(at.name);
+  const auto screens = test::SplitAtKeys(pass);  // the pass's key wait is its last key
+  if (screens.size() < 2) {
+    ADD_FAILURE() << "no key wait";
+    return {};
+  }
+  const auto& before = screens[screens.size() - 2];
+  const auto& after = screens.back();
+  const Shown p = ProblemAt(m, at.columns);
   const std::string question = p.question + (p.middle.empty() ? "" : "=" + p.middle) + "=";
 
   EXPECT_TRUE(test::DrewMarkup(before, at.hx, at.hy, 3, at.heading));
@@ -197,25 +166,9 @@ bool HasOperatorOutsideFractions(const std::string& s) {
 
 // --- the pick ---
 
+// Picks 7, 7, 7 show 7, 3, 3 (a repeat keeps the repeated pick); the extreme random values give
+// 1 and 10. The rule over many seeds: ManySeedsPickByTheRule.
 TEST(PickRuleProblem, ARepeatShowsProblemThreeAndKeepsTheRepeatedPick) {
-  const struct {
-    float last;
-    int pick;
-    float shown, lastAfter;
-  } cases[] = {
-      {0, 7, 7, 7}, {7, 7, 3, 7},    {3, 3, 3, 3},    {0, 3, 3, 3},
-      {5, 1, 1, 1}, {5, 10, 10, 10}, {10, 10, 3, 10}, {0, 1, 1, 1},
-  };
-  for (const auto& c : cases) {
-    Bench b;
-    b.m.lastRulePick = c.last;
-    b.m.random.Script({PickOf(c.pick, 10)});
-    intro::PickRuleProblem(b.m);
-    EXPECT_EQ(b.m.exerciseNo, c.shown) << "last " << c.last << ", pick " << c.pick;
-    EXPECT_EQ(b.m.lastRulePick, c.lastAfter) << "last " << c.last << ", pick " << c.pick;
-  }
-
-  // Picks 7, 7, 7 show 7, 3, 3; the extreme random values give 1 and 10.
   Bench b;
   b.m.random.Script({PickOf(7, 10), PickOf(7, 10), PickOf(7, 10), 0.0f, 16777215.0f / 16777216.0f});
   std::vector<float> shown;
@@ -241,52 +194,54 @@ TEST(PickSymbolProblem, OneToTwentyRepeatsAllowedRulePickUntouched) {
 
 // --- every problem of every table ---
 
-struct TableRun {
-  void (*routine)(Machine&);
-  std::vector<const Layout*> drills;
-  int problems;               // per drill
-  std::string afterDrill[3];  // keys after each drill
-};
-
-// Runs an item showing problems 1, 2, ..., n in order in each of its drills; gives the problems
-// shown per drill, after checking each pass against its layout.
-std::vector<std::vector<Shown>> ShowEveryProblem(const TableRun& run) {
-  std::vector<float> picks;
-  std::string keys;
-  for (size_t d = 0; d < run.drills.size(); ++d) {
-    for (int n = 1; n <= run.problems; ++n) picks.push_back(PickOf(n, run.problems));
-    keys += DrillKeys(run.problems) + run.afterDrill[d];
-  }
-  Bench b(keys);
-  b.m.random.Script(picks);
-  KeyWaitRecorder rec(b.device, b.m);
-  run.routine(b.m);
-  EXPECT_FALSE(b.device.KeysLeft());
-
-  std::vector<std::vector<Shown>> shown(run.drills.size());
-  size_t k = 0;
-  for (size_t d = 0; d < run.drills.size(); ++d) {
-    for (int n = 1; n <= run.problems; ++n, ++k) {
-      shown[d].push_back(CheckPass(b.device, rec.shots(), k, *run.drills[d]));
-      EXPECT_EQ(shown[d].back().n, n);
-    }
-    k += std::count(run.afterDrill[d].begin(), run.afterDrill[d].end(), ' ');
-  }
+// Section 2's item `item` from Orvelle's start: `drills` drills with `passes` problems each (1
+// answered at the last prompt), `after[d]` keys after drill d; every pass checked against its
+// drill's layout. `onRun` scripts or seeds the random generator. Gives the problems shown.
+std::vector<Shown> RunDrills(int item, std::vector<const Layout*> drills, int passes,
+                             std::vector<std::string> after,
+                             const std::function<void(Machine&)>& onRun,
+                             std::vector<float>* lastPicks = nullptr) {
+  test::DrillScript s;
+  s.Keys("2\r" + std::to_string(item) + "\r");
+  for (const std::string& keys : after) s.Passes(passes, 1).Keys(keys);
+  s.Keys("9\r6\r");
+  std::vector<Shown> shown;
+  const test::DrillRun run(
+      s,
+      [&](int k, const Machine& m, const std::vector<DrawCall>& log) {
+        shown.push_back(CheckPass(log, m, *drills[static_cast<size_t>(k / passes)]));
+        if (lastPicks) lastPicks->push_back(m.lastRulePick);
+      },
+      "12:00:00", onRun);
+  run.ExpectPasses(passes * static_cast<int>(drills.size()));
   return shown;
+}
+
+// Each drill of an item showing its problems 1, 2, ..., n in order.
+std::vector<std::vector<Shown>> ShowEveryProblem(int item, std::vector<const Layout*> drills,
+                                                 int problems, std::vector<std::string> after) {
+  std::vector<float> picks;
+  for (size_t d = 0; d < drills.size(); ++d) {
+    for (int n = 1; n <= problems; ++n) picks.push_back(PickOf(n, problems));
+  }
+  const auto shown =
+      RunDrills(item, drills, problems, after, [&](Machine& m) { m.random.Script(picks); });
+  std::vector<std::vector<Shown>> byDrill(drills.size());
+  for (size_t k = 0; k < shown.size(); ++k) {
+    byDrill[k / static_cast<size_t>(problems)].push_back(shown[k]);
+    EXPECT_EQ(shown[k].n, static_cast<int>(k) % problems + 1);
+  }
+  return byDrill;
 }
 
 // Every problem of every table is shown where its drill's layout says, its answer (and a
 // quotient's fraction) has the value of its question whatever the letters are, the rows of a
 // table are all different, and each answer follows the rule its drill teaches.
 TEST(FlashDrill, EveryTabledProblemShowsWithAnAnswerByTheRule) {
-  const auto rule2 = ShowEveryProblem(
-      {intro::ShowRule2Drills, {&kRule2Q1, &kRule2Q2, &kRule2Q3}, 10, {"", "", " "}});
-  const auto rule3 = ShowEveryProblem(
-      {intro::ShowRule3Drills, {&kRule3Q1, &kRule3Q2}, 10, {std::string(8, ' '), "      "}});
-  const auto rule4 = ShowEveryProblem(
-      {intro::ShowRule4QuotientDrills, {&kRule4Q1, &kRule4Q2}, 10, {"", std::string(7, ' ')}});
-  const auto symbols =
-      ShowEveryProblem({intro::ShowSymbolWritingDrill, {&kSymbols}, 20, {std::string(8, ' ')}});
+  const auto rule2 = ShowEveryProblem(3, {&kRule2Q1, &kRule2Q2, &kRule2Q3}, 10, {"", "", " "});
+  const auto rule3 = ShowEveryProblem(5, {&kRule3Q1, &kRule3Q2}, 10, {Spaces(8), Spaces(6)});
+  const auto rule4 = ShowEveryProblem(6, {&kRule4Q1, &kRule4Q2}, 10, {"", Spaces(7)});
+  const auto symbols = ShowEveryProblem(8, {&kSymbols}, 20, {Spaces(8)});
   for (const auto* table : {&rule2, &rule3, &rule4, &symbols}) {
     for (const auto& drill : *table) {
       std::set<std::string> questions;
@@ -338,94 +293,71 @@ TEST(FlashDrill, EveryTabledProblemShowsWithAnAnswerByTheRule) {
 // --- the repeat rule across drills and items ---
 
 TEST(FlashDrill, ARepeatedPickShowsProblemThreeAcrossDrills) {
-  // Q1 draws 7, 7, 7; Q2 draws 7 (Q1's last); Q3 draws 3 twice.
-  // Any number but 1 gives a new problem: 2, 0, an empty entry.
-  Bench b(" 2\r 0\r 1\r" + DrillKeys(1) + " \r 1\r" + " ");
-  b.m.random.Script(
-      {PickOf(7, 10), PickOf(7, 10), PickOf(7, 10), PickOf(7, 10), PickOf(3, 10), PickOf(3, 10)});
-  KeyWaitRecorder rec(b.device, b.m);
-  intro::ShowRule2Drills(b.m);
-  EXPECT_FALSE(b.device.KeysLeft());
+  // Item ③: Q1 draws 7, 7, 7; Q2 draws 7 (Q1's last); Q3 draws 3 twice. Any number but 1 gives
+  // a new problem: 2, 0, an empty entry.
+  test::DrillScript s;
+  s.Keys("2\r3\r").Pass(1, "2").Pass(1, "0").Pass(1, "1").Pass(1, "1").Pass(1, "").Pass(1, "1");
+  // Item ⑤ goes on from there: its first draw of 3 repeats. Item ⑧ neither reads nor moves it.
+  s.Keys(" 5\r").Pass(1, "1").Keys(Spaces(8)).Pass(1, "1").Keys(Spaces(6));
+  s.Keys("8\r").Pass(1, "2").Pass(1, "1").Keys(Spaces(8) + "9\r6\r");
+  const Layout* layouts[] = {&kRule2Q1, &kRule2Q1, &kRule2Q1, &kRule2Q2, &kRule2Q3,
+                             &kRule2Q3, &kRule3Q1, &kRule3Q2, &kSymbols, &kSymbols};
   std::vector<float> shown, last;
-  for (const auto& s : rec.shots()) {
-    shown.push_back(s.exerciseNo);
-    last.push_back(s.lastRulePick);
-  }
-  EXPECT_EQ(shown, (std::vector<float>{7, 3, 3, 3, 3, 3, 3}));
-  EXPECT_EQ(last, (std::vector<float>{7, 7, 7, 7, 3, 3, 3}));
-  EXPECT_EQ(CheckPass(b.device, rec.shots(), 1, kRule2Q1).question, "y*x");
-  EXPECT_EQ(CheckPass(b.device, rec.shots(), 3, kRule2Q2).question, "(n-5)*2");
-  EXPECT_EQ(CheckPass(b.device, rec.shots(), 5, kRule2Q3).question, "a*ﾀ1/5ﾀ");
-
-  // The next visit, in another item, goes on from there: item 5's first draw of 3 repeats.
-  b.device.SetKeys(DrillKeys(1) + std::string(8, ' ') + DrillKeys(1) + std::string(6, ' '));
-  b.m.random.Script({PickOf(3, 10), PickOf(5, 10)});
-  intro::ShowRule3Drills(b.m);
-  EXPECT_EQ(rec.shots()[7].exerciseNo, 3);
-  EXPECT_EQ(rec.shots()[7].coefText[3], "x*1");
-  EXPECT_EQ(rec.shots()[16].exerciseNo, 5);
-  EXPECT_EQ(b.m.lastRulePick, 5);
-
-  // Item 8 neither reads nor moves it.
-  b.device.SetKeys(DrillKeys(2) + std::string(8, ' '));
-  b.m.random.Script({PickOf(5, 20), PickOf(5, 20)});
-  intro::ShowSymbolWritingDrill(b.m);
-  EXPECT_EQ(rec.shots()[23].exerciseNo, 5);
-  EXPECT_EQ(rec.shots()[24].exerciseNo, 5);
-  EXPECT_EQ(b.m.lastRulePick, 5);
+  std::vector<std::string> questions;
+  const test::DrillRun run(
+      s,
+      [&](int k, const Machine& m, const std::vector<DrawCall>& log) {
+        questions.push_back(CheckPass(log, m, *layouts[k]).question);
+        shown.push_back(m.exerciseNo);
+        last.push_back(m.lastRulePick);
+      },
+      "12:00:00",
+      [](Machine& m) {
+        m.random.Script({PickOf(7, 10), PickOf(7, 10), PickOf(7, 10), PickOf(7, 10), PickOf(3, 10),
+                         PickOf(3, 10), PickOf(3, 10), PickOf(5, 10), PickOf(5, 20),
+                         PickOf(5, 20)});
+      });
+  run.ExpectPasses(10);
+  EXPECT_EQ(shown, (std::vector<float>{7, 3, 3, 3, 3, 3, 3, 5, 5, 5}));
+  EXPECT_EQ(last, (std::vector<float>{7, 7, 7, 7, 3, 3, 3, 5, 5, 5}));
+  EXPECT_EQ(questions[1], "y*x");
+  EXPECT_EQ(questions[3], "(n-5)*2");
+  EXPECT_EQ(questions[5], "a*ﾀ1/5ﾀ");
+  EXPECT_EQ(questions[6], "x*1");
 }
 
 TEST(FlashDrill, ManySeedsPickByTheRule) {
-  for (int seed = 0; seed < 150; ++seed) {
+  for (int seed = 0; seed < 100; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    Bench b(DrillKeys(4) + DrillKeys(4) + std::string(7, ' '));
-    b.m.random.Seed(seed);
-    b.m.lastRulePick = static_cast<float>(seed % 11);
-    KeyWaitRecorder rec(b.device, b.m);
-    intro::ShowRule4QuotientDrills(b.m);
-    ASSERT_EQ(rec.shots().size(), 15u);
-
+    const float start = static_cast<float>(seed % 11);
+    std::vector<float> last;
+    const auto shown = RunDrills(
+        6, {&kRule4Q1, &kRule4Q2}, 4, {"", Spaces(7)},
+        [&](Machine& m) {
+          m.random.Seed(seed);
+          m.lastRulePick = start;
+        },
+        &last);
+    ASSERT_EQ(shown.size(), 8u);
     // The same generator, replayed with the rule.
     Random r(seed);
-    float last = static_cast<float>(seed % 11);
+    float lastPick = start;
     for (size_t k = 0; k < 8; ++k) {
       const float n = std::floor(r.Next() * 10 + 1);
-      const float want = n == last ? 3 : n;
-      if (n != last) last = n;
-      EXPECT_EQ(rec.shots()[k].exerciseNo, want);
-      EXPECT_EQ(rec.shots()[k].lastRulePick, last);
+      const float want = n == lastPick ? 3 : n;
+      if (n != lastPick) lastPick = n;
+      EXPECT_EQ(shown[k].n, want);
+      EXPECT_EQ(last[k], lastPick);
       EXPECT_TRUE(want >= 1 && want <= 10) << want;
-      CheckPass(b.device, rec.shots(), k, k < 4 ? kRule4Q1 : kRule4Q2);
     }
   }
-}
-
-TEST(FlashDrill, SymbolBoxesFitTheirAnswers) {
-  Bench b(DrillKeys(3) + std::string(8, ' '));
-  b.m.random.Script({PickOf(9, 20), PickOf(9, 20), PickOf(11, 20)});
-  KeyWaitRecorder rec(b.device, b.m);
-  intro::ShowSymbolWritingDrill(b.m);
-  // 390 for "-1*x*x*y*y*y" (twice in a row: no repeat rule), 120 for "a/9".
-  const float widths[] = {390, 390, 120};
-  const char* answers[] = {"-1*x*x*y*y*y", "-1*x*x*y*y*y", "a/9"};
-  for (size_t k = 0; k < 3; ++k) {
-    const Shown p = CheckPass(b.device, rec.shots(), k, kSymbols);
-    EXPECT_EQ(p.answer, answers[k]);
-    EXPECT_EQ(30.0f * CharLen(p.answer) + 30, widths[k]) << p.answer;
-  }
-  EXPECT_EQ(rec.shots()[2].coefText[31], "ﾀa/9ﾀ");
 }
 
 // --- the products drill ---
 
 TEST(FlashDrill, ProductsDrillStandsWhereItsRowSays) {
   for (int seed : {1, 2, 3}) {
-    Bench b(DrillKeys(1) + std::string(6, ' '));
-    b.m.random.Seed(seed);
-    KeyWaitRecorder rec(b.device, b.m);
-    intro::ShowRule1ProductDrill(b.m);
-    ASSERT_EQ(rec.shots().size(), 7u);
-    CheckPass(b.device, rec.shots(), 0, kProducts);
+    RunDrills(1, {&kProducts}, 2, {Spaces(6)}, [&](Machine& m) { m.random.Seed(seed); });
   }
 }
 
