@@ -11,6 +11,7 @@ namespace orvelle {
 namespace {
 
 using test::Circles;
+using test::Pt;
 using test::Strings;
 
 struct Angle : test::Bench {
@@ -58,8 +59,7 @@ TEST(ComputeRayAngles, TurnsExchangeAndBisector) {
   Angle a;
   a.Set(300, 300, 400, 300, 300, 300);
   ComputeRayAngles(a.m);
-  EXPECT_EQ(a.m.rayTurnA, 1);  // to the right: a whole turn, not 0
-  EXPECT_EQ(a.m.rayTurnB, 0.5f);
+  EXPECT_EQ(Pt(a.m.rayTurnA, a.m.rayTurnB), "1,0.5");  // to the right: a whole turn, not 0
   EXPECT_EQ(a.m.rayAngleB, 3.14159f);
   EXPECT_EQ(a.m.rayAngleRad, 3.14159f);  // B's direction is left in the working value
 
@@ -135,14 +135,10 @@ TEST(DrawAngleLabel, OneShotInputsAreClearedEvenWithoutALabel) {
     DrawAngleLabel(a.m);
     SCOPED_TRACE(label);
     EXPECT_EQ(test::VisibleTexts(a.device).empty(), *label == 0);
-    EXPECT_EQ(a.m.swapRays, 0);
-    EXPECT_EQ(a.m.markRadius, 0);
-    EXPECT_EQ(a.m.figureLabel, "");
-    EXPECT_EQ(a.m.labelOffsetX, 0);
-    EXPECT_EQ(a.m.labelOffsetY, 0);
-    EXPECT_EQ(a.m.drawText, "");
-    EXPECT_EQ(a.m.vertexX, 400);  // the angle itself is kept
-    EXPECT_EQ(a.m.pointBX, 300);
+    EXPECT_EQ(Pt(a.m.swapRays, a.m.markRadius), "0,0");
+    EXPECT_EQ(Pt(a.m.labelOffsetX, a.m.labelOffsetY), "0,0");
+    EXPECT_EQ(a.m.figureLabel + a.m.drawText, "");
+    EXPECT_EQ(Pt(a.m.vertexX, a.m.pointBX), "400,300");  // the angle itself is kept
   }
 }
 
@@ -192,8 +188,7 @@ TEST(DrawAngleMark, ArcsInsideTheRadiusOrOneFilledSector) {
     s.m.loopIndex = 9;
     s.Draw(165, count);
     EXPECT_EQ(Circles(s.device), (Strings{"300,300 r165 c0 0.5-1 f13 w3"}));
-    EXPECT_EQ(s.m.markCount, count);
-    EXPECT_EQ(s.m.loopIndex, 9);
+    EXPECT_EQ(Pt(s.m.markCount, s.m.loopIndex), Pt(count, 9));
     EXPECT_EQ(s.m.swapRays, 0);
   }
 }

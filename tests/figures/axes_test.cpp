@@ -24,12 +24,10 @@ struct Plane : test::Bench {
     m.axisXMax = xMax;
     m.axisYMin = yMin;
     m.axisYMax = yMax;
-    m.axisXStep = 1;
-    m.axisYStep = 1;
+    m.axisXStep = m.axisYStep = 1;
     m.cellSize = cell;
     m.lineColor = colour;
-    m.gridOriginX = 0;
-    m.gridOriginY = 0;
+    m.gridOriginX = m.gridOriginY = 0;
   }
   void Axes() {
     device.ClearLog();
@@ -147,8 +145,7 @@ TEST(DrawDecimalAxisLabels, ValuesWithOneDecimal) {
 TEST(PlotPoint, DiscAndLabelThenStepsAndOffsetsReset) {
   Plane p;
   p.Axes();
-  p.m.pointValueX = 0;
-  p.m.pointValueY = 0;
+  p.m.pointValueX = p.m.pointValueY = 0;
   p.m.pointRadius = 4;
   p.m.fillColor = 4;
   p.m.figureLabel = "A";
@@ -173,6 +170,7 @@ TEST(PlotPoint, DiscAndLabelThenStepsAndOffsetsReset) {
 
 struct Graph : Plane {
   void Plot(float type, float a, float b, float c, float xMin = -5, float xMax = 5) {
+    // The origin at (500, 400), 10 a cell, the grid from y 0 to 800.
     m.gridBaseX = 500;
     m.gridBaseY = 400;
     m.cellSize = 10;
@@ -182,8 +180,7 @@ struct Graph : Plane {
     m.axisXMax = xMax;
     m.axisYMin = -5;
     m.axisYMax = 5;
-    m.axisXStep = 1;
-    m.axisYStep = 1;
+    m.axisXStep = m.axisYStep = 1;
     m.graphType = type;
     m.graphA = a;
     m.graphB = b;

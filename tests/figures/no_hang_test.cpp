@@ -47,9 +47,7 @@ TEST(FigureLoops, DottedArcStepsThatCouldNeverEnd) {
   for (float step : {0.0f, -1.0f, 1e-30f, 1e-6f, kNaN, kInf}) {
     WithinTime("DrawDottedArcLabel", [step](Machine& m) {
       m.vertexX = 100;
-      m.vertexY = 300;
-      m.pointAX = 300;
-      m.pointAY = 300;
+      m.vertexY = m.pointAX = m.pointAY = 300;
       m.rowPitch = 1;
       m.arcSide = 1;
       m.boxWidth = step;
@@ -83,8 +81,7 @@ TEST(FigureLoops, RootsAndFactorsOfAnyValue) {
 TEST(FigureLoops, GridAndAxisRangesThatNeverEnd) {
   for (float count : {1e9f, kInf, kNaN, -1e9f}) {
     WithinTime("DrawGrid", [count](Machine& m) {
-      m.gridCols = count;
-      m.boxHeight = count;
+      m.gridCols = m.boxHeight = count;
       m.cellSize = 1;
       m.lineColor = 0;
       DrawGrid(m);
@@ -92,10 +89,8 @@ TEST(FigureLoops, GridAndAxisRangesThatNeverEnd) {
   }
   for (float range : {1e9f, 1e20f, kInf}) {
     WithinTime("DrawAxes", [range](Machine& m) {
-      m.axisXMin = -range;
-      m.axisXMax = range;
-      m.axisYMin = -range;
-      m.axisYMax = range;
+      m.axisXMin = m.axisYMin = -range;
+      m.axisXMax = m.axisYMax = range;
       m.axisXStep = 1e-30f;
       m.axisYStep = 1;
       m.cellSize = 20;
@@ -112,11 +107,8 @@ TEST(FigureLoops, GridAndAxisRangesThatNeverEnd) {
 TEST(FigureLoops, MarkCountsAndPolygons) {
   for (float count : {1e9f, kInf, kNaN, -1e9f}) {
     WithinTime("marks", [count](Machine& m) {
-      m.vertexX = 300;
-      m.vertexY = 300;
+      m.vertexX = m.vertexY = m.pointAY = m.pointBX = 300;
       m.pointAX = 400;
-      m.pointAY = 300;
-      m.pointBX = 300;
       m.pointBY = 200;
       m.markCount = count;
       m.markRadius = 40;

@@ -37,26 +37,20 @@ struct ReviewScreen : test::Bench {
     DrawMarkupText(m);
     return m.drawX;
   }
-  bool Ink(int x, int y) const {
-    const Rgb p = canvas.Pixel(x, y);
-    return p.r < 128 && p.g < 128 && p.b < 128;
-  }
-  // The lowest row with ink in the columns [x0, x1) between y0 and y1, or -1.
-  int Bottom(int x0, int x1, int y0, int y1) const {
-    for (int y = y1 - 1; y >= y0; --y) {
+  // The first and last rows with ink in the columns [x0, x1) from y 72 to 180 (below the first
+  // line, above the third), or -1, -1.
+  std::pair<int, int> Rows(int x0, int x1) const {
+    int top = -1, bottom = -1;
+    for (int y = 72; y < 180; ++y) {
       for (int x = x0; x < x1; ++x) {
-        if (Ink(x, y)) return y;
+        const Rgb p = canvas.Pixel(x, y);
+        if (p.r < 128 && p.g < 128 && p.b < 128) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
       }
     }
-    return -1;
-  }
-  int Top(int x0, int x1, int y0, int y1) const {
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) {
-        if (Ink(x, y)) return y;
-      }
-    }
-    return -1;
+    return {top, bottom};
   }
 };
 
@@ -101,24 +95,20 @@ TEST(ReviewScreen, LessonLinesReadAsClassroomMathematics) {
   std::filesystem::create_directories(dir);
   ASSERT_TRUE(s.canvas.WritePng((dir / "markup.png").string()));
 
-  // The second line stands at y 100; the first one's ink ends above y 72.
+  // The second line stands at y 100.
   // "5a*3" at x 40: the 5's cell is 40..67, the a's 67..94, the 3's 121..148.
-  const int five = s.Bottom(40, 67, 72, 180);
-  const int a = s.Bottom(67, 94, 72, 180);
-  const int three = s.Bottom(121, 148, 72, 180);
-  ASSERT_GE(five, 0);
-  ASSERT_GE(a, 0);
-  EXPECT_NEAR(a, five, 2) << "the italic a does not sit on the digits' line";
-  EXPECT_EQ(three, five);
-  // A lower-case letter: its top well below the digit's.
-  EXPECT_GT(s.Top(67, 94, 72, 180), s.Top(40, 67, 72, 180) + 5);
+  const auto five = s.Rows(40, 67), a = s.Rows(67, 94), three = s.Rows(121, 148);
+  ASSERT_GE(five.second, 0);
+  ASSERT_GE(a.second, 0);
+  EXPECT_NEAR(a.second, five.second, 2) << "the italic a does not sit on the digits' line";
+  EXPECT_EQ(three.second, five.second);
+  EXPECT_GT(a.first, five.first + 5);  // a lower-case letter: its top well below the digit's
 
   // "x^2y^3" at x 400: the x on the line, the exponent 2 above the x's top.
-  const int x = s.Bottom(400, 427, 72, 180);
-  const int two = s.Bottom(427, 451, 72, 180);
-  EXPECT_NEAR(x, five, 2) << "the italic x does not sit on the digits' line";
-  EXPECT_LT(two, x - 10) << "the exponent is not raised";
-  EXPECT_LT(s.Top(427, 451, 72, 180), s.Top(400, 427, 72, 180));
+  const auto x = s.Rows(400, 427), two = s.Rows(427, 451);
+  EXPECT_NEAR(x.second, five.second, 2) << "the italic x does not sit on the digits' line";
+  EXPECT_LT(two.second, x.second - 10) << "the exponent is not raised";
+  EXPECT_LT(two.first, x.first);
 }
 
 }  // namespace

@@ -82,17 +82,6 @@ TEST(Fonts, EachNameIsAnsweredByItsOwnFace) {
   EXPECT_TRUE(FindFace("No Such Face", false, false).fellBack);
 }
 
-TEST(Fonts, TheGothicFaceHasEveryCharacterOfTheFullWidthTables) {
-  const Face& f = FindFace(kGothic, true, false);
-  const std::u32string wide =
-      U"　ＸＹΑＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＺ０１２３４５６７８９×÷＋－―＝．∽（）√"
-      U"≡±π∠≦≧＜＞，°χｙａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗ△：入力何";
-  for (char32_t c : wide) EXPECT_TRUE(f.Find(c).found) << static_cast<unsigned>(c);
-  for (char32_t c : std::u32string(U"0123456789-./^ﾀﾝ")) {
-    EXPECT_TRUE(f.Find(c).found) << static_cast<unsigned>(c);
-  }
-}
-
 TEST(Canvas, FullWidthCellsAt1x1AreSixteenUnitsApart) {
   for (double scale : {1.0, 1.5}) {
     Canvas c(scale);
@@ -411,9 +400,7 @@ TEST(Canvas, WritesPng) {
   unsigned char header[8] = {};
   EXPECT_EQ(std::fread(header, 1, 8, f), 8u);
   std::fclose(f);
-  EXPECT_EQ(header[1], 'P');
-  EXPECT_EQ(header[2], 'N');
-  EXPECT_EQ(header[3], 'G');
+  EXPECT_EQ(std::string(header + 1, header + 4), "PNG");
   std::remove(path.c_str());
 }
 
