@@ -1,6 +1,9 @@
 #include "screen.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <tuple>
 
@@ -18,24 +21,36 @@ bool IsDrawing(const DrawCall& c) {
   return std::find(kOps.begin(), kOps.end(), c.op) != kOps.end();
 }
 
-// Each text call as its character, place and colour.
-std::vector<std::string> Chars(const std::vector<DrawCall>& log) {
-  std::vector<std::string> out;
-  for (const DrawCall& c : log) {
-    if (c.op == "text") {
-      out.push_back(c.s + "@" + std::to_string(c.x1) + "," + std::to_string(c.y1) + "," +
-                    std::to_string(c.color));
-    }
+// Equal as the review log writes numbers (7 significant digits).
+bool Near(float a, float b) { return std::abs(a - b) <= 1e-6f * std::max(1.0f, std::abs(a)); }
+
+// Whether two drawing calls are the same in every field their review-log line shows.
+bool Same(const DrawCall& a, const DrawCall& b) {
+  if (a.op != b.op || a.color != b.color) return false;
+  if (a.op == "text") {
+    return a.s == b.s && Near(a.x1, b.x1) && Near(a.y1, b.y1) && a.scaleX == b.scaleX &&
+           a.scaleY == b.scaleY && a.font.name == b.font.name && Near(a.font.size, b.font.size) &&
+           a.font.bold == b.font.bold && a.font.italic == b.font.italic;
   }
-  return out;
+  if (a.op == "clear") return true;
+  if (a.width != b.width || a.fill != b.fill) return false;
+  if (a.op == "polyline" || a.op == "polygon") {
+    if (a.points.size() != b.points.size()) return false;
+    for (size_t i = 0; i < a.points.size(); ++i) {
+      if (!Near(a.points[i].x, b.points[i].x) || !Near(a.points[i].y, b.points[i].y)) return false;
+    }
+    return true;
+  }
+  return Near(a.x1, b.x1) && Near(a.y1, b.y1) && Near(a.x2, b.x2) && Near(a.y2, b.y2) &&
+         Near(a.r, b.r) && Near(a.start, b.start) && Near(a.end, b.end) && a.filled == b.filled;
 }
 
-template <class T>
-int Occurrences(const std::vector<T>& have, const std::vector<T>& want) {
+template <class Equal>
+int Occurrences(const std::vector<DrawCall>& have, const std::vector<DrawCall>& want, Equal equal) {
   int n = 0;
   if (want.empty()) return 0;
   for (auto it = have.begin();
-       (it = std::search(it, have.end(), want.begin(), want.end())) != have.end(); ++it) {
+       (it = std::search(it, have.end(), want.begin(), want.end(), equal)) != have.end(); ++it) {
     ++n;
   }
   return n;
@@ -43,17 +58,14 @@ int Occurrences(const std::vector<T>& have, const std::vector<T>& want) {
 
 }  // namespace
 
-std::vector<std::string> Drawing(const std::vector<DrawCall>& log) {
-  std::vector<std::string> out;
-  for (const auto& c : log) {
-    if (IsDrawing(c)) out.push_back(c.ToString());
-  }
+std::vector<DrawCall> Drawing(const std::vector<DrawCall>& log) {
+  std::vector<DrawCall> out;
+  std::copy_if(log.begin(), log.end(), std::back_inserter(out), IsDrawing);
   return out;
 }
 
-const std::vector<std::string>& MarkupDrawing(float x, float y, int color,
-                                              const std::string& text) {
-  static std::map<std::tuple<float, float, int, std::string>, std::vector<std::string>> known;
+const std::vector<DrawCall>& MarkupDrawing(float x, float y, int color, const std::string& text) {
+  static std::map<std::tuple<float, float, int, std::string>, std::vector<DrawCall>> known;
   const auto key = std::make_tuple(x, y, color, text);
   auto it = known.find(key);
   if (it == known.end()) {
@@ -84,7 +96,7 @@ float MarkupEnd(float x, const std::string& text) {
 }
 
 int Screen::Count(float x, float y, int color, const std::string& text) const {
-  return Occurrences(lines_, MarkupDrawing(x, y, color, text));
+  return Occurrences(calls_, MarkupDrawing(x, y, color, text), Same);
 }
 
 bool HasBox(const std::vector<DrawCall>& log, float x1, float y1, float x2, float y2, int border,
@@ -110,7 +122,16 @@ int SubMenuLines(const std::vector<DrawCall>& log, const std::string& line) {
   b.m.drawY = 666;
   b.m.drawColor = 0;
   DrawText(b.m);
-  return Occurrences(Chars(log), Chars(b.device.log()));
+  const auto texts = [](const std::vector<DrawCall>& calls) {
+    std::vector<DrawCall> out;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
+                 [](const DrawCall& c) { return c.op == "text"; });
+    return out;
+  };
+  // Characters, places and colours, whatever face was in force.
+  return Occurrences(texts(log), texts(b.device.log()), [](const DrawCall& a, const DrawCall& c) {
+    return a.s == c.s && a.x1 == c.x1 && a.y1 == c.y1 && a.color == c.color;
+  });
 }
 
 std::vector<std::vector<DrawCall>> SplitAtKeys(const std::vector<DrawCall>& log) {

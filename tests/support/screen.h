@@ -9,13 +9,13 @@
 
 namespace orvelle::test {
 
-// The drawing calls (texts, lines, boxes, circles, polylines, polygons) of a log, one line each
-// in the review log's format; settings and keys are left out.
-std::vector<std::string> Drawing(const std::vector<DrawCall>& log);
+// The drawing calls (texts, lines, boxes, circles, polylines, polygons, clears) of a log;
+// settings and keys are left out.
+std::vector<DrawCall> Drawing(const std::vector<DrawCall>& log);
 
 // The drawing calls that DrawMarkupText makes for `text` at (x, y) in `color`, on a machine in
 // start-up's state (remembered: drills ask for the same texts again and again).
-const std::vector<std::string>& MarkupDrawing(float x, float y, int color, const std::string& text);
+const std::vector<DrawCall>& MarkupDrawing(float x, float y, int color, const std::string& text);
 
 // The x just after `text` drawn from x (what a continued line starts from).
 float MarkupEnd(float x, const std::string& text);
@@ -23,15 +23,16 @@ float MarkupEnd(float x, const std::string& text);
 // A log's drawing read once, to look for many texts in it.
 class Screen {
  public:
-  explicit Screen(const std::vector<DrawCall>& log) : lines_(Drawing(log)) {}
-  // How often the calls of `text` at (x, y) in `color` stand, in one piece, on the screen.
+  explicit Screen(const std::vector<DrawCall>& log) : calls_(Drawing(log)) {}
+  // How often the calls of `text` at (x, y) in `color` stand, in one piece, on the screen (the
+  // same in every field the review log shows).
   int Count(float x, float y, int color, const std::string& text) const;
   bool Drew(float x, float y, int color, const std::string& text) const {
     return Count(x, y, color, text) > 0;
   }
 
  private:
-  std::vector<std::string> lines_;
+  std::vector<DrawCall> calls_;
 };
 
 inline bool DrewMarkup(const std::vector<DrawCall>& log, float x, float y, int color,
