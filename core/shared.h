@@ -229,15 +229,28 @@ struct Shared {
   std::string amountLetter;   // a text of an amount; the horizontal leg's length
   std::string legLabelY;      // the vertical leg's length
 
-  // --- Orvelle, section 1 ---
-  float tableRightY = 0;       // y of the current line of the stick table's expression column
+  // === Variables only the lessons use, one block per program ===
+
+  // --- Orvelle ---
+  // Section 1: the stick table's expression column keeps a cursor of its own.
+  float tableRightY = 0;       // y of the current line of that column
   float tableRightAfterX = 0;  // x just after the last text of that column
-
-  // --- Orvelle, section 2 ---
+  // Section 2.
   float lastRulePick = 0;  // last problem number drawn by a 10-problem rule drill; kept all run
-
-  // --- Orvelle, sections 3 to 5 ---
+  // Sections 3 to 5.
   float lastPick = 0;  // last accepted speed or radius pick; lives for the whole run
+
+  // --- Orvelle Calc ---
+  // Section 1.
+  // Section 2.
+  // Section 3 and section 4.
+  // Section 3, examples 8 and 9.
+  // Section 3, examples 10 to 12.
+
+  // --- Orvelle Apply ---
+  // Sections 1 and 2.
+  // Section 3.
+  // Chapter problems A and B.
 
   // --- Shared arrays, each 0..bound ---
   Array<std::string, 40> signText;  // texts of auxNum; sign texts, letters, questions

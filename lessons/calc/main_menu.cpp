@@ -1,15 +1,19 @@
 #include "lessons/calc/main_menu.h"
 
+#include "lessons/calc/add_subtract.h"
+#include "lessons/calc/calc_problems.h"
+#include "lessons/calc/multiply_divide.h"
+#include "lessons/calc/terms.h"
 #include "lessons/common/main_menu.h"
 
 namespace orvelle::calc {
 
 void ShowMainMenu(Machine& m) {
   RunMainMenu(m, {
-                     {"1　項,係数,同類項計算", {}},
-                     {"2　1次式の加減", {}},
-                     {"3　1次式と数の乗除", {}},
-                     {"4　P80(基本の問題)", {}},
+                     {"1　項,係数,同類項計算", ShowCalcSection1Menu},
+                     {"2　1次式の加減", ShowCalcSection2Menu},
+                     {"3　1次式と数の乗除", ShowCalcSection3Menu},
+                     {"4　P80(基本の問題)", ShowCalcSection4Menu},
                      {"5　", {}},
                      {"6　終了", {}},
                  });

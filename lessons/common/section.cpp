@@ -50,6 +50,12 @@ void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<Lesso
   }
 }
 
+void RunSection(Machine& m, const LessonRoutine& goals, const std::string& line,
+                std::initializer_list<LessonRoutine> items) {
+  goals(m);
+  RunSubMenu(m, line, items);
+}
+
 void RunDrill(Machine& m, const LessonRoutine& pass) { RunPasses(m, pass, 0, false); }
 
 void RunCountedDrill(Machine& m, const LessonRoutine& pass) { RunPasses(m, pass, 0, true); }

@@ -7,8 +7,7 @@
 // is done, and the sub-menu line comes back under its last screen.
 //
 //   void LetterUseSection(Machine& m) {
-//     ShowLetterUseGoals(m);
-//     RunSubMenu(m, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
+//     RunSection(m, ShowLetterUseGoals, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
 //                {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
 //   }
 //
@@ -46,6 +45,10 @@ int MenuItemOf(float choice, int itemCount);
 // choice out of range reads again, with the screen as it was. Returns when the last item, the
 // one after `items`, is chosen. An empty LessonRoutine is an item that does nothing.
 void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items);
+
+// A section: its aims drawn once by `goals`, then its sub-menu as RunSubMenu runs it.
+void RunSection(Machine& m, const LessonRoutine& goals, const std::string& line,
+                std::initializer_list<LessonRoutine> items);
 
 // A drill of random problems: enteredValue = 3; then pass and NextStepPrompt, again and again,
 // until the prompt gives exactly 1. exerciseNo is left alone.

@@ -6,6 +6,8 @@
 //   TextStep(m, m.afterX + 40, m.lineY, 5, "4+3*4=16");
 #pragma once
 
+#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "core/shared.h"
@@ -24,5 +26,43 @@ void Key(Machine& m);
 
 // A new page: a filled box from (0, 0), width × height, in the background colour.
 void ClearPage(Machine& m, float width, float height);
+
+// A box's size and colours: headings, problem numbers, answer boxes, figures.
+struct BoxStyle {
+  float width, height;
+  float border, fill;
+};
+
+// A text centred in a box whose top-left corner is (x, y) (an empty text: the box alone);
+// afterX and lineY then stand at the box's right edge and top, so boxes chain to the right.
+void BoxStep(Machine& m, float x, float y, const BoxStyle& box, float color,
+             const std::string& text);
+// The same with the layout cursor kept.
+void BoxKept(Machine& m, float x, float y, const BoxStyle& box, float color,
+             const std::string& text);
+
+// A box drawn around a text that stands on a line at (x, y) like any text of the line (an empty
+// text: the empty box an answer will fill); afterX and lineY follow the box.
+void BoxAroundStep(Machine& m, float x, float y, const BoxStyle& box, float color,
+                   const std::string& text);
+// The same with the layout cursor kept: an answer written into a box drawn before.
+void BoxAroundKept(Machine& m, float x, float y, const BoxStyle& box, float color,
+                   const std::string& text);
+
+// A row of worked answers: the label, the question and, one key later, the answer.
+struct WorkedAnswer {
+  const char* label;     // "(1)"
+  float step;            // below the row before; rows with a stacked fraction stand lower
+  const char* question;  // "x*y="
+  const char* answer;    // "xy", right after the question
+};
+
+// Worked answers one under the other: the label in 3 at marginX, `step` below the line, the
+// question in 0 at indentX + 27, a key, the answer in 5 right after the question.
+void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows);
+
+// A section's aims under the menu's place: "<めあて>" in 3 at (44, 240), then each line in 0,
+// 65 below the one before, at x 44 + lineIndent. indentX is 44 and lineY the last line's y.
+void ShowGoals(Machine& m, float lineIndent, std::initializer_list<const char*> lines);
 
 }  // namespace orvelle

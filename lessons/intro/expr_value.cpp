@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
@@ -48,7 +49,7 @@ void WorkFiveMinusFourX(Machine& m) {
 // 問①: x from 1 to 10, on the right from the top.
 void PositiveXPass(Machine& m) {
   m.device.Box(680, 0, 680 + 1320, 0 + 1300, 15, 15);
-  m.coef[1] = IntPart(m.Rnd() * 10 + 1);
+  m.coef[1] = RandomPick(m, 10, 1);
   FiveMinusFourX(m);
   m.indentX = 680;
   m.lineY = 30;
@@ -60,7 +61,7 @@ void PositiveXPass(Machine& m) {
 // 問②: x from -1 to -10, on the right below 問①'s rule.
 void NegativeXPass(Machine& m) {
   m.device.Box(680, m.figY[1], 680 + 1320, m.figY[1] + 1300, 15, 15);
-  m.coef[1] = -IntPart(m.Rnd() * 10 + 1);
+  m.coef[1] = -RandomPick(m, 10, 1);
   FiveMinusFourX(m);
   m.indentX = 680;
   m.lineY = m.figY[1];
@@ -71,16 +72,12 @@ void NegativeXPass(Machine& m) {
 }  // namespace
 
 void ShowExprValueMenu(Machine& m) {
-  ShowExprValueGoals(m);
-  RunSubMenu(m, "①P71Q　②問1　③例２　④例３　⑤終了",
+  RunSection(m, ShowExprValueGoals, "①P71Q　②問1　③例２　④例３　⑤終了",
              {ShowP71Question, ShowExercise1Answers, ShowExample2Answers, ShowValueDrill});
 }
 
 void ShowExprValueGoals(Machine& m) {
-  m.indentX = 44;
-  m.lineY = 240;
-  TextStep(m, m.indentX, m.lineY, 3, "<めあて>");
-  TextStep(m, m.indentX + 32, m.lineY + 65, 0, "代入と式の値の意味を知り、式の値を求めよう。");
+  ShowGoals(m, 32, {"代入と式の値の意味を知り、式の値を求めよう。"});
 }
 
 void ShowP71Question(Machine& m) {

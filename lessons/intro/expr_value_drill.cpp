@@ -4,6 +4,7 @@
 
 #include "core/prompts.h"
 #include "core/screen.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/expr_value.h"
 #include "platform/number.h"
@@ -18,9 +19,9 @@ std::string Substituted(float value, const std::string& text) {
 
 // x and y from 1 to 10, and one of them (coin 1: x, 2: y) made negative.
 void PickXAndY(Machine& m) {
-  m.coef[1] = IntPart(m.Rnd() * 10) + 1;
-  m.coef[2] = IntPart(m.Rnd() * 10) + 1;
-  m.coin = IntPart(m.Rnd() * 2) + 1;
+  m.coef[1] = RandomPick(m, 10, 1);
+  m.coef[2] = RandomPick(m, 10, 1);
+  m.coin = RandomPick(m, 2, 1);
   if (m.coin == 1) {
     m.coef[1] = -m.coef[1];
   } else {

@@ -4,22 +4,14 @@
 #include <span>
 #include <string>
 
-#include "core/text_boxes.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::intro {
 namespace {
 
-// A row of problems 1 to 3: the label, the expression and, one key later, its answer.
-struct Row {
-  const char* label;
-  float gap;  // below the row before
-  const char* expression;
-  const char* answer;
-};
-
-constexpr Row kProblem1[] = {
+// Problems 1 to 3: the label, the expression and, one key later, its answer.
+constexpr WorkedAnswer kProblem1[] = {
     {"(1)", 50, "b*9", "=9b"},          {"(2)", 50, "b*4*a", "=4ab"},
     {"(3)", 50, "(x+3)*2", "=2(x+3)"},  {"(4)", 50, "(-1)*t", "=-t"},
     {"(5)", 50, "c*1", "=c"},           {"(6)", 50, "a*(-6)-1", "=-6a-1"},
@@ -27,14 +19,14 @@ constexpr Row kProblem1[] = {
     {"(9)", 80, "(a-2)/3", "=ﾀa-2/3ﾀ"},
 };
 
-constexpr Row kProblem2[] = {
+constexpr WorkedAnswer kProblem2[] = {
     {"(1)", 50, "5xy", "=5*x*y"},
     {"(2)", 50, "-2a^2", "=(-2)*a*a"},
     {"(3)", 80, "ﾀ4/7ﾀa", "=ﾀ4/7ﾀ*a"},
     {"(4)", 80, "ﾀ6/xﾀ", "=6/x"},
 };
 
-constexpr Row kProblem3[] = {
+constexpr WorkedAnswer kProblem3[] = {
     {"(1)", 50, "90*x+50*y", "=90x+50y (円)"},
     {"(2)", 80, "a/10", "=ﾀa/10ﾀ (g)"},
     {"(3)", 70, "x*2+y", "=2x+y"},
@@ -66,34 +58,18 @@ constexpr Working kProblem5[] = {
     {60, "(3)-7x+y^2", "=-7*3+(-2)^2", "=-21+4=", "-17"},
 };
 
-// A text in a box at (x, y); the cursor then stands at the box's right edge and top.
-void BoxStep(Machine& m, float x, float y, float width, float height, float border, float fill,
-             float color, const std::string& text) {
-  m.drawX = x;
-  m.drawY = y;
-  m.boxWidth = width;
-  m.boxHeight = height;
-  m.lineColor = border;
-  m.fillColor = fill;
-  m.drawColor = color;
-  m.strArg = text;
-  DrawTextInBox(m);
-  m.afterX = m.drawX;
-  m.lineY = m.drawY;
-}
-
 // A new page with the section's heading in a box `width` wide.
 void StartPage(Machine& m, float width) {
   ClearPage(m, 1760, 1800);
   m.marginX = 40;
   m.indentX = m.marginX + 60;
   m.lineY = 30;
-  BoxStep(m, m.marginX, m.lineY, width, 48, 3, 13, 0, "P72(基本の問題)");
+  BoxStep(m, m.marginX, m.lineY, {width, 48, 3, 13}, 0, "P72(基本の問題)");
 }
 
 // The boxed problem number, 50 below the line.
 void ProblemNumber(Machine& m, const std::string& number) {
-  BoxStep(m, m.marginX, m.lineY + 50, 44, 44, 4, 3, 13, number);
+  BoxStep(m, m.marginX, m.lineY + 50, {44, 44, 4, 3}, 13, number);
 }
 
 // A second column of the page, from the top again, for the next problem.
@@ -103,15 +79,6 @@ void NextColumn(Machine& m, float margin, const std::string& number) {
   m.indentX = m.marginX + 60;
   m.lineY = 30;
   ProblemNumber(m, number);
-}
-
-void Rows(Machine& m, std::span<const Row> rows) {
-  for (const Row& row : rows) {
-    TextStep(m, m.marginX, m.lineY + row.gap, 3, row.label);
-    TextStep(m, m.indentX + 27, m.lineY, 0, row.expression);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, row.answer);
-  }
 }
 
 void Workings(Machine& m, std::span<const Working> questions, bool valueWaits) {
@@ -138,15 +105,15 @@ void IntroProblemsSection(Machine& m) {
 void ShowProblems1And2(Machine& m) {
   StartPage(m, 360);
   ProblemNumber(m, "1");
-  Rows(m, kProblem1);
+  WorkedAnswers(m, kProblem1);
   NextColumn(m, 600, "2");
-  Rows(m, kProblem2);
+  WorkedAnswers(m, kProblem2);
 }
 
 void ShowProblem3(Machine& m) {
   StartPage(m, 396);
   ProblemNumber(m, "3");
-  Rows(m, kProblem3);
+  WorkedAnswers(m, kProblem3);
 }
 
 void ShowProblems4And5(Machine& m) {

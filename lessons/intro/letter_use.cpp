@@ -39,20 +39,31 @@ void ColumnText(Machine& m, float x, float y, float color, const std::string& te
   m.tableRightY = m.drawY;
 }
 
+// An answer of exercises 1 and 2: the label, the reason (on one or two lines) and, for
+// exercise 1, the expression under it.
+struct Answer {
+  const char* label;
+  const char* text;
+  const char* secondLine;  // "" when the text has one line
+  const char* answer;      // exercise 1 only
+};
+
+// The label and the reason, then a key.
+void Reason(Machine& m, const Answer& a) {
+  TextStep(m, m.marginX, m.lineY + 50, 3, a.label);
+  TextStep(m, m.indentX, m.lineY, 0, a.text);
+  if (*a.secondLine) TextStep(m, m.indentX, m.lineY + 50, 0, a.secondLine);
+  Key(m);
+}
+
 }  // namespace
 
 void LetterUseSection(Machine& m) {
-  ShowLetterUseGoals(m);
-  RunSubMenu(m, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
+  RunSection(m, ShowLetterUseGoals, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
              {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
 }
 
-void ShowLetterUseGoals(Machine& m) {
-  m.indentX = 44;
-  m.lineY = 240;
-  TextStep(m, m.indentX, m.lineY, 3, "<めあて>");
-  TextStep(m, m.indentX + 32, m.lineY + 65, 0, "数量を文字を使った式に表そう。");
-}
+void ShowLetterUseGoals(Machine& m) { ShowGoals(m, 32, {"数量を文字を使った式に表そう。"}); }
 
 void ShowP62Question(Machine& m) {
   ClearPage(m, 1760, 1300);
@@ -240,12 +251,6 @@ void ShowExample1(Machine& m) {
 }
 
 void ShowExercises1To3(Machine& m) {
-  struct Answer {
-    const char* label;
-    const char* text;
-    const char* secondLine;  // "" when the text has one line
-    const char* answer;      // exercise 1 only
-  };
   static constexpr Answer kExercise1[] = {
       {"(1)", "(代金)＝(単価)*(個数)", "だから", "(60*x)円"},
       {"(2)", "3脚ひけばよいから", "", "(n-3)脚"},
@@ -267,10 +272,7 @@ void ShowExercises1To3(Machine& m) {
   m.marginX = 40;
   TextStep(m, m.marginX, m.lineY, 3, "教科書P65　問1解答");
   for (const Answer& a : kExercise1) {
-    TextStep(m, m.marginX, m.lineY + 50, 3, a.label);
-    TextStep(m, m.indentX, m.lineY, 0, a.text);
-    if (*a.secondLine) TextStep(m, m.indentX, m.lineY + 50, 0, a.secondLine);
-    Key(m);
+    Reason(m, a);
     TextStep(m, m.indentX, m.lineY + 50, 5, a.answer);
     Key(m);
   }
@@ -280,12 +282,7 @@ void ShowExercises1To3(Machine& m) {
   m.marginX = 600;
   TextStep(m, 600, 30, 3, "教科書P65　問2 をしなさい。");
   Key(m);
-  for (const Answer& a : kExercise2) {
-    TextStep(m, m.marginX, m.lineY + 50, 3, a.label);
-    TextStep(m, m.indentX, m.lineY, 0, a.text);
-    if (*a.secondLine) TextStep(m, m.indentX, m.lineY + 50, 0, a.secondLine);
-    Key(m);
-  }
+  for (const Answer& a : kExercise2) Reason(m, a);
   TextStep(m, m.marginX, m.lineY + 50, 7, "小数もふくめた数の代わりは");
   TextStep(m, m.indentX, m.lineY + 50, 5, "a,(4)x,t");
   Key(m);

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "core/text_boxes.h"
 #include "figures/dotted_arc.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -15,15 +14,7 @@ namespace {
 // and bottom sides labelled on dotted arcs outside it.
 void LabelledBox(Machine& m, float width, float height, const std::string& left,
                  const std::string& bottom) {
-  m.drawX = m.figX[1];
-  m.drawY = m.figY[1];
-  m.boxWidth = width;
-  m.boxHeight = height;
-  m.lineColor = 0;
-  m.fillColor = 9;
-  m.drawColor = 5;
-  m.strArg = "";
-  DrawTextInBox(m);
+  BoxKept(m, m.figX[1], m.figY[1], {width, height, 0, 9}, 5, "");
 
   struct Side {
     float x1, y1, x2, y2;
@@ -51,19 +42,15 @@ void LabelledBox(Machine& m, float width, float height, const std::string& left,
 }  // namespace
 
 void ShowQuantitiesMenu(Machine& m) {
-  ShowQuantitiesGoals(m);
-  RunSubMenu(m, "①例5　②割合　③例6　④例7　⑤例8　⑥問12　⑦例10　⑧終了",
+  RunSection(m, ShowQuantitiesGoals, "①例5　②割合　③例6　④例7　⑤例8　⑥問12　⑦例10　⑧終了",
              {ShowUnitsExample5, ShowRatioItem, ShowJuiceExample6, ShowSpeedItem,
               ShowCircleExample8, ShowCircleExercise12, ShowRectangleExample10});
 }
 
 void ShowQuantitiesGoals(Machine& m) {
-  m.indentX = 44;
-  m.lineY = 240;
-  TextStep(m, m.indentX, m.lineY, 3, "<めあて>");
-  TextStep(m, m.indentX, m.lineY + 65, 0, "1 単位をそろえて式に表そう。");
-  TextStep(m, m.indentX, m.lineY + 65, 0, "2 割合や速さ、円に関する数量を式に表そう。");
-  TextStep(m, m.indentX, m.lineY + 65, 0, "3 文字式がどんな数量を表しているか考えよう。");
+  ShowGoals(m, 0,
+            {"1 単位をそろえて式に表そう。", "2 割合や速さ、円に関する数量を式に表そう。",
+             "3 文字式がどんな数量を表しているか考えよう。"});
 }
 
 void ShowUnitsExample5(Machine& m) {

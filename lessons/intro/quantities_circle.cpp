@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/quantities.h"
@@ -26,7 +27,7 @@ void LeftDrillArea(Machine& m, float top) {
 void DiameterPass(Machine& m) {
   static constexpr float kDiameters[] = {1, 2, 10, 20, 100, 200};
   for (int i = 1; i <= 6; ++i) m.auxNum[i] = kDiameters[i - 1];
-  m.coin = IntPart(m.Rnd() * 6 + 1);
+  m.coin = RandomPick(m, 6, 1);
   m.coef[1] = m.auxNum[ToInt(m.coin)];
   m.coef[2] = m.coef[1] * 3.14f;
   NumbersToStrings(m);
@@ -57,7 +58,7 @@ void RadiusPass(Machine& m) {
 void LetterRadiusPass(Machine& m) {
   static constexpr const char* kLetters[] = {"a", "b", "x", "y", "r"};
   for (int i = 1; i <= 5; ++i) m.signText[i] = kLetters[i - 1];
-  m.coin = IntPart(m.Rnd() * 5 + 1);
+  m.coin = RandomPick(m, 5, 1);
   m.letterText[1] = m.signText[ToInt(m.coin)];
   const std::string l = m.letterText[1];
   LeftDrillArea(m, 0);
@@ -84,7 +85,7 @@ void RightColumn(Machine& m) {
 }  // namespace
 
 void PickRadius(Machine& m) {
-  m.coef[1] = IntPart(m.Rnd() * 9 + 1);
+  m.coef[1] = RandomPick(m, 9, 1);
   // The same pick twice in a row shows 10, and the pick before stays the one compared; the speed
   // drills keep their picks in lastPick too.
   if (m.coef[1] == m.lastPick) {

@@ -5,7 +5,7 @@
 #include "core/fractions.h"
 #include "core/prompts.h"
 #include "core/screen.h"
-#include "core/text_boxes.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/quantities.h"
@@ -15,70 +15,48 @@ namespace orvelle::intro {
 namespace {
 
 // The answer boxes of one block: the fixed question, the 1000-yen drill, the letter drill.
-struct BoxStyle {
-  float width, height, border, fill;
-};
 constexpr BoxStyle kQuestionBoxes{120, 70, 3, 13};
 constexpr BoxStyle kYenBoxes{90, 50, 0, 13};
 constexpr BoxStyle kLetterBoxes{150, 75, 0, 13};
 
-void SetBoxes(Machine& m, const BoxStyle& style) {
-  m.boxWidth = style.width;
-  m.boxHeight = style.height;
-  m.lineColor = style.border;
-  m.fillColor = style.fill;
-}
-
 // Empty box k, 10 after the text before it; its place is kept in coef(k), auxNum(k) for the
 // answer that comes later.
-void EmptyBox(Machine& m, int k) {
-  m.drawColor = 13;
-  m.drawX = m.afterX + 10;
-  m.drawY = m.lineY;
-  m.coef[k] = m.drawX;
-  m.auxNum[k] = m.drawY;
-  m.strArg = "";
-  DrawBoxAroundText(m);
-  m.afterX = m.drawX;
-  m.lineY = m.drawY;
+void EmptyBox(Machine& m, const BoxStyle& style, int k) {
+  m.coef[k] = m.afterX + 10;
+  m.auxNum[k] = m.lineY;
+  BoxAroundStep(m, m.coef[k], m.auxNum[k], style, 13, "");
 }
 
 // Answer k, drawn in a box over empty box k; the layout cursor stays where it was.
 void Answer(Machine& m, const BoxStyle& style, int k, const std::string& text) {
-  m.drawColor = 5;
-  SetBoxes(m, style);
-  m.drawX = m.coef[k];
-  m.drawY = m.auxNum[k];
-  m.strArg = text;
-  DrawBoxAroundText(m);
+  BoxAroundKept(m, m.coef[k], m.auxNum[k], style, 5, text);
 }
 
 // n, d, p and w of a drill pass: hundredths, tenths, percent and 割 (tenths) of the amount.
-float PickHundredths(Machine& m) { return IntPart(m.Rnd() * 69) + 1; }
-float PickTenths(Machine& m) { return IntPart(m.Rnd() * 9) + 1; }
-float PickPercent(Machine& m) { return IntPart(m.Rnd() * 92) + 1; }
+float PickHundredths(Machine& m) { return RandomPick(m, 69, 1); }
+float PickTenths(Machine& m) { return RandomPick(m, 9, 1); }
+float PickPercent(Machine& m) { return RandomPick(m, 92, 1); }
 
 // The two question lines of a drill pass, from the band's top: the amount, then the four ratios
 // (coefText(11..14)) each with an empty box and "円". `marks` are the pass's circled numbers.
 void DrillQuestion(Machine& m, const std::string& amount, const BoxStyle& style,
                    const char* const (&marks)[4]) {
   TextStep(m, m.indentX, m.figY[1], 3, amount);
-  SetBoxes(m, style);
   TextStep(m, m.afterX + 30, m.lineY, 0, marks[0]);
   TextStep(m, m.afterX, m.lineY, 3, m.coefText[11] + "倍は");
-  EmptyBox(m, 1);
+  EmptyBox(m, style, 1);
   TextStep(m, m.afterX + 10, m.lineY, 0, "円");
   TextStep(m, m.indentX, m.lineY + 80, 0, marks[1]);
   TextStep(m, m.afterX, m.lineY, 3, "ﾀ" + m.coefText[12] + "/100ﾀ倍は");
-  EmptyBox(m, 2);
+  EmptyBox(m, style, 2);
   TextStep(m, m.afterX + 10, m.lineY, 0, "円");
   TextStep(m, m.afterX + 30, m.lineY, 0, marks[2]);
   TextStep(m, m.afterX, m.lineY, 3, m.coefText[13] + "％は");
-  EmptyBox(m, 3);
+  EmptyBox(m, style, 3);
   TextStep(m, m.afterX + 10, m.lineY, 0, "円");
   TextStep(m, m.afterX + 30, m.lineY, 0, marks[3]);
   TextStep(m, m.afterX, m.lineY, 3, m.coefText[14] + "割は");
-  EmptyBox(m, 4);
+  EmptyBox(m, style, 4);
   TextStep(m, m.afterX + 10, m.lineY, 0, "円");
 }
 
@@ -130,7 +108,7 @@ void LetterPass(Machine& m) {
   m.coef[13] = PickPercent(m);
   m.coef[14] = PickTenths(m);
   NumbersToStrings(m);
-  m.coin = IntPart(m.Rnd() * 4) + 1;
+  m.coin = RandomPick(m, 4, 1);
   static constexpr const char* kLetters[] = {"x", "y", "a", "b"};
   m.amountLetter = kLetters[ToInt(m.coin) - 1];
   m.coefText[11] = "0." + m.coefText[11];
@@ -160,18 +138,17 @@ void ShowRatioItem(Machine& m) {
   TextStep(m, m.afterX, m.lineY, 0, "は");
   TextStep(m, m.afterX, m.lineY, 3, "100円");
   TextStep(m, m.afterX, m.lineY, 0, "の");
-  SetBoxes(m, kQuestionBoxes);
   TextStep(m, m.indentX, m.lineY + 80, 0, "①");
-  EmptyBox(m, 1);
+  EmptyBox(m, kQuestionBoxes, 1);
   TextStep(m, m.afterX + 10, m.lineY, 0, "倍(小数)");
   TextStep(m, m.afterX + 30, m.lineY, 0, "②");
-  EmptyBox(m, 2);
+  EmptyBox(m, kQuestionBoxes, 2);
   TextStep(m, m.afterX + 10, m.lineY, 0, "倍(分数)");
   TextStep(m, m.afterX + 30, m.lineY, 0, "③");
-  EmptyBox(m, 3);
+  EmptyBox(m, kQuestionBoxes, 3);
   TextStep(m, m.afterX + 10, m.lineY, 0, "％");
   TextStep(m, m.afterX + 30, m.lineY, 0, "④");
-  EmptyBox(m, 4);
+  EmptyBox(m, kQuestionBoxes, 4);
   TextStep(m, m.afterX + 10, m.lineY, 0, "割");
   m.figY[1] = m.drawY;
   static constexpr const char* kAnswers[] = {"0.1", "ﾀ1/10ﾀ", "10", "1"};

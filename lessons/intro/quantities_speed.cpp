@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/quantities.h"
@@ -78,7 +79,7 @@ void LetterSpeedPass(Machine& m) {
   m.letterText[3] = "b";
   m.letterText[4] = "x";
   m.letterText[5] = "y";
-  m.coin = IntPart(m.Rnd() * 4) + 2;
+  m.coin = RandomPick(m, 4, 2);
   m.letterText[1] = m.letterText[ToInt(m.coin)];
   const std::string l = m.letterText[1];
   const std::string v = m.coefText[1], t = m.coefText[2], d = m.coefText[3];
@@ -114,7 +115,7 @@ void LetterSpeedPass(Machine& m) {
 }  // namespace
 
 void PickSpeedAndTime(Machine& m) {
-  float pick = IntPart(m.Rnd() * 5) + 6;
+  float pick = RandomPick(m, 5, 6);
   // The speed of the pass before never comes twice in a row: a repeat shows 50, and the pick
   // it repeated stays the one compared.
   if (pick == m.lastPick) {
@@ -123,7 +124,7 @@ void PickSpeedAndTime(Machine& m) {
     m.lastPick = pick;
   }
   m.coef[1] = 10 * pick;
-  m.coef[2] = IntPart(m.Rnd() * 10) + 30;
+  m.coef[2] = RandomPick(m, 10, 30);
 }
 
 void ShowSpeedItem(Machine& m) {

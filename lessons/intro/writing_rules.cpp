@@ -8,9 +8,8 @@
 namespace orvelle::intro {
 
 void WritingRulesSection(Machine& m) {
-  ShowWritingRulesGoals(m);
-  RunSubMenu(
-      m,
+  RunSection(
+      m, ShowWritingRulesGoals,
       "①きまり１積　②例　③きまり２　④問2　⑤きまり3　⑥きまり4商　⑦問6,まとめ　⑧記号を使って"
       "　⑨終了",
       {ShowRule1ProductDrill, ShowStampsExample, ShowRule2Drills, ShowExercise2Answers,
@@ -18,11 +17,7 @@ void WritingRulesSection(Machine& m) {
 }
 
 void ShowWritingRulesGoals(Machine& m) {
-  m.indentX = 44;
-  m.lineY = 240;
-  TextStep(m, m.indentX, m.lineY, 3, "<めあて>");
-  TextStep(m, m.indentX, m.lineY + 65, 0,
-           "文字式での積や累乗、商の表し方にしたがって、式を表そう。");
+  ShowGoals(m, 0, {"文字式での積や累乗、商の表し方にしたがって、式を表そう。"});
 }
 
 void ShowStampsExample(Machine& m) {
@@ -57,13 +52,7 @@ void ShowStampsExample(Machine& m) {
 }
 
 void ShowExercise2Answers(Machine& m) {
-  struct Row {
-    const char* label;
-    float step;  // from the line before; rows with a stacked fraction stand lower
-    const char* question;
-    const char* answer;
-  };
-  static constexpr Row kRows[] = {
+  static constexpr WorkedAnswer kRows[] = {
       {"(1)", 60, "x*y=", "xy"},         {"(2)", 60, "c*a*b=", "abc"},
       {"(3)", 60, "a*x*2=", "2ax"},      {"(4)", 60, "(a-b)*5=", "5(a-b)"},
       {"(5)", 90, "ﾀ2/3ﾀ*a=", "ﾀ2/3ﾀa"}, {"(6)", 90, "x*ﾀ7/4ﾀ=", "ﾀ7/4ﾀx"},
@@ -74,12 +63,7 @@ void ShowExercise2Answers(Machine& m) {
   m.indentX = m.marginX + 54;
   m.lineY = 30;
   TextStep(m, m.marginX, m.lineY, 3, "問2 解答");
-  for (const Row& row : kRows) {
-    TextStep(m, m.marginX, m.lineY + row.step, 3, row.label);
-    TextStep(m, m.indentX + 27, m.lineY, 0, row.question);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, row.answer);
-  }
+  WorkedAnswers(m, kRows);
 }
 
 void ShowExercise6AndSummary(Machine& m) {

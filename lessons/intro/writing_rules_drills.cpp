@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/writing_rules.h"
 #include "lessons/intro/writing_rules_flash.h"
@@ -10,24 +11,6 @@
 
 namespace orvelle::intro {
 namespace {
-
-// A worked answer: the label, the question, a key, the answer right after the question.
-struct Worked {
-  const char* label;
-  const char* question;
-  const char* answer;
-};
-
-// Worked answers one under the other, `step` apart, labels at marginX.
-template <size_t N>
-void WorkedAnswers(Machine& m, const Worked (&rows)[N], float step) {
-  for (const Worked& row : rows) {
-    TextStep(m, m.marginX, m.lineY + step, 3, row.label);
-    TextStep(m, m.indentX + 27, m.lineY, 0, row.question);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, row.answer);
-  }
-}
 
 // The layout cursor at the top of a drill pass. Items ① and ③ work from indentX alone, items
 // ⑤, ⑥ and ⑧ from the columns at marginX 40 and 640. "Below the rule": under the rule line of
@@ -238,8 +221,8 @@ const FlashDrill kSymbolWritingDrill = {
 }  // namespace
 
 void GenerateProduct(Machine& m) {
-  m.coef[1] = IntPart(m.Rnd() * 18 + 2);
-  m.coin = IntPart(m.Rnd() * 2 + 1);
+  m.coef[1] = RandomPick(m, 18, 2);
+  m.coin = RandomPick(m, 2, 1);
   if (m.coin == 1) m.coef[1] = -m.coef[1];
   NumbersToStrings(m);
   // After a letter a negative factor is bracketed: a*(-7).
@@ -248,9 +231,9 @@ void GenerateProduct(Machine& m) {
   m.letterText[2] = "b";
   m.letterText[3] = "x";
   m.letterText[4] = "y";
-  m.coin = IntPart(m.Rnd() * 4 + 1);
+  m.coin = RandomPick(m, 4, 1);
   m.coefText[11] = m.letterText[ToInt(m.coin)];
-  m.coin = IntPart(m.Rnd() * 2 + 1);
+  m.coin = RandomPick(m, 2, 1);
   if (m.coin == 1) {
     m.signText[1] = m.coefText[1] + "*" + m.coefText[11];
   } else {
@@ -302,19 +285,19 @@ void ShowRule2Drills(Machine& m) {
 }
 
 void ShowRule3Drills(Machine& m) {
-  static constexpr Worked kExercise3[] = {
-      {"(1)", "y*1=", "y"},
-      {"(2)", "(-4)*x=", "-4x"},
-      {"(3)", "b*(-1)=", "-b"},
-      {"(4)", "a*(-2)+1=", "-2a+1"},
-      {"(5)", "x*(-1)+y*11=", "-x+11y"},
-      {"(6)", "b-0.1*a=", "b-0.1a"},
+  static constexpr WorkedAnswer kExercise3[] = {
+      {"(1)", 50, "y*1=", "y"},
+      {"(2)", 50, "(-4)*x=", "-4x"},
+      {"(3)", 50, "b*(-1)=", "-b"},
+      {"(4)", 50, "a*(-2)+1=", "-2a+1"},
+      {"(5)", 50, "x*(-1)+y*11=", "-x+11y"},
+      {"(6)", 50, "b-0.1*a=", "b-0.1a"},
   };
-  static constexpr Worked kExercise4[] = {
-      {"(1)", "b*b*b=", "b^3"},
-      {"(2)", "x*x*3=", "3x^2"},
-      {"(3)", "x*y*y=", "xy^2"},
-      {"(4)", "a*b*a*a*b=", "a^3b^2"},
+  static constexpr WorkedAnswer kExercise4[] = {
+      {"(1)", 50, "b*b*b=", "b^3"},
+      {"(2)", 50, "x*x*3=", "3x^2"},
+      {"(3)", 50, "x*y*y=", "xy^2"},
+      {"(4)", 50, "a*b*a*a*b=", "a^3b^2"},
   };
 
   ClearPage(m, 1320, 1300);
@@ -324,22 +307,22 @@ void ShowRule3Drills(Machine& m) {
   Key(m);
   TextStep(m, m.marginX, m.lineY + 60, 7, "教科書P67  問3 をしなさい。");
   Key(m);
-  WorkedAnswers(m, kExercise3, 50);
+  WorkedAnswers(m, kExercise3);
 
   RunFlashDrill(m, kPowersDrill);
   TextStep(m, m.indentX + 40, m.lineY + 80, 5, "累乗の指数を使って書く");
   Key(m);
   TextStep(m, m.marginX, m.lineY + 60, 3, "教科書P67 問4 をしなさい。");
   Key(m);
-  WorkedAnswers(m, kExercise4, 50);
+  WorkedAnswers(m, kExercise4);
 }
 
 void ShowRule4QuotientDrills(Machine& m) {
-  static constexpr Worked kExercise5[] = {
-      {"(1)", "x/7=", "ﾀx/7ﾀ"},
-      {"(2)", "5x/2=", "ﾀ5x/2ﾀ"},
-      {"(3)", "(a+b)/6=", "ﾀa+b/6ﾀ"},
-      {"(4)", "a/(-3)=ﾀa/-3ﾀ=", "-ﾀa/3ﾀ"},
+  static constexpr WorkedAnswer kExercise5[] = {
+      {"(1)", 80, "x/7=", "ﾀx/7ﾀ"},
+      {"(2)", 80, "5x/2=", "ﾀ5x/2ﾀ"},
+      {"(3)", 80, "(a+b)/6=", "ﾀa+b/6ﾀ"},
+      {"(4)", 80, "a/(-3)=ﾀa/-3ﾀ=", "-ﾀa/3ﾀ"},
   };
 
   ClearPage(m, 1320, 1300);
@@ -357,7 +340,7 @@ void ShowRule4QuotientDrills(Machine& m) {
   m.lineY = 30;
   TextStep(m, m.marginX, m.lineY, 7, "教科書P68問5 をしなさい。");
   Key(m);
-  WorkedAnswers(m, kExercise5, 80);
+  WorkedAnswers(m, kExercise5);
   Key(m);
   TextStep(m, m.marginX, m.lineY + 70, 7, "教科書P68 問6 をしなさい。");
 }
@@ -365,9 +348,14 @@ void ShowRule4QuotientDrills(Machine& m) {
 void ShowSymbolWritingDrill(Machine& m) {
   // Two problems a line: the right-hand label 80 after the left-hand answer, its question
   // right after the label.
+  struct Half {
+    const char* label;
+    const char* question;
+    const char* answer;
+  };
   struct Pair {
-    Worked left;
-    Worked right;
+    Half left;
+    Half right;
   };
   static constexpr Pair kExercise7[] = {
       {{"(1)", "6ab=", "6*a*b"}, {"(2)", "5x^2=", "5*x*x"}},

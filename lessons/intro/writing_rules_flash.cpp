@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/prompts.h"
-#include "core/text_boxes.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
@@ -70,18 +70,10 @@ std::string Answer(Machine& m, const FlashDrill& drill) {
 // The answer box at the empty box's place, with `text` in it (empty: a blank box); the cursor
 // follows the box.
 void AnswerBox(Machine& m, const FlashDrill& drill, const std::string& text) {
-  m.drawX = m.figX[1];
-  m.drawY = m.figY[1];
-  m.boxWidth = drill.box.width;
-  if (drill.box.width == kBoxFitsAnswer) m.boxWidth = 30 * CharLen(Answer(m, drill)) + 30.0f;
-  m.boxHeight = drill.box.height;
-  m.drawColor = kAnswerColor;
-  m.lineColor = kBoxBorder;
-  m.fillColor = kBoxFill;
-  m.strArg = text;
-  DrawBoxAroundText(m);
-  m.afterX = m.drawX;
-  m.lineY = m.drawY;
+  float width = drill.box.width;
+  if (width == kBoxFitsAnswer) width = 30 * CharLen(Answer(m, drill)) + 30.0f;
+  BoxAroundStep(m, m.figX[1], m.figY[1], {width, drill.box.height, kBoxBorder, kBoxFill},
+                kAnswerColor, text);
 }
 
 void Pass(Machine& m, const FlashDrill& drill) {
@@ -120,7 +112,7 @@ void Pass(Machine& m, const FlashDrill& drill) {
 }  // namespace
 
 void PickRuleProblem(Machine& m) {
-  const float n = IntPart(m.Rnd() * 10 + 1);
+  const float n = RandomPick(m, 10, 1);
   if (n == m.lastRulePick) {
     m.exerciseNo = kRepeatShows;
   } else {
@@ -129,7 +121,7 @@ void PickRuleProblem(Machine& m) {
   }
 }
 
-void PickSymbolProblem(Machine& m) { m.exerciseNo = IntPart(m.Rnd() * 20 + 1); }
+void PickSymbolProblem(Machine& m) { m.exerciseNo = RandomPick(m, 20, 1); }
 
 void RunFlashDrill(Machine& m, const FlashDrill& drill) {
   // The pick overwrites exerciseNo before it is used; the products drill has none.

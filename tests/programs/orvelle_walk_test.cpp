@@ -18,6 +18,7 @@ namespace {
 using test::DrillRun;
 using test::DrillScript;
 using test::KeyWaits;
+using test::kIntro;
 
 // A drill answered twice (`spaces` keys for each problem) or once.
 std::string Twice(int spaces) { return test::DrillKeys(2, spaces); }
@@ -81,13 +82,13 @@ TEST(OrvelleWalk, EverySectionAndItemFromStartToEnd) {
       s.Keys(std::to_string(item.choice) + "\r" + item.keys);
       s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
       if (i + 1 == items.size() || items[i + 1].section != item.section) {
-        s.Keys(std::to_string(test::IntroSubMenuEnd(item.section)) + "\r");
+        s.Keys(std::to_string(test::kIntro.SubMenuEnd(item.section)) + "\r");
       }
     }
     s.Keys("6\rX");
 
     DrillRun run(
-        s,
+        kIntro, s,
         [&](int k, const Machine&, const std::vector<DrawCall>& log) {
           const Item& item = items[k];
           SCOPED_TRACE("section " + std::to_string(item.section) + " item " +

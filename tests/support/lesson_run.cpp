@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/startup.h"
+#include "lessons/apply/main_menu.h"
+#include "lessons/calc/main_menu.h"
 #include "lessons/intro/main_menu.h"
 
 namespace orvelle::test {
@@ -21,10 +23,9 @@ std::string DrillKeys(int passes, int spaces) {
   return keys;
 }
 
-int IntroSubMenuEnd(int section) {
-  static constexpr int kEnd[] = {0, 5, 9, 8, 5, 4};
-  return kEnd[section];
-}
+const TestProgram kIntro{"Orvelle", intro::ShowMainMenu, 6, {5, 9, 8, 5, 4}};
+const TestProgram kCalc{"Orvelle Calc", calc::ShowMainMenu, 6, {6, 7, 9, 4}};
+const TestProgram kApply{"Orvelle Apply", apply::ShowMainMenu, 7, {7, 5, 9, 5, 4}};
 
 void ExpectSeen(const std::vector<DrawCall>& log, const std::vector<Seen>& seen) {
   const Screen screen(log);
@@ -33,21 +34,24 @@ void ExpectSeen(const std::vector<DrawCall>& log, const std::vector<Seen>& seen)
 
 namespace {
 
-DrillScript ItemScript(int section, int item, int keyWaits, const std::string& keys) {
+DrillScript ItemScript(const TestProgram& program, int section, int item, int keyWaits,
+                       const std::string& keys) {
   DrillScript s;
   s.Keys(std::to_string(section) + "\r" + std::to_string(item) + "\r");
   s.Keys(keys.empty() ? std::string(keyWaits, ' ') : keys);
-  s.Keys(std::to_string(IntroSubMenuEnd(section)) + "\r6\r");
+  s.Keys(std::to_string(program.SubMenuEnd(section)) + "\r" + std::to_string(program.menuEnd) +
+         "\r");
   return s;
 }
 
 }  // namespace
 
-IntroItemRun::IntroItemRun(int section, int item, int keyWaits, const std::string& keys,
-                           const std::vector<float>& random)
-    : run(ItemScript(section, item, keyWaits, keys), {}, "12:00:00", [&](Machine& m) {
-        if (!random.empty()) m.random.Script(random);
-      }) {
+ItemRun::ItemRun(const TestProgram& program, int section, int item, int keyWaits,
+                 const std::string& keys, const std::vector<float>& random)
+    : run(program, ItemScript(program, section, item, keyWaits, keys), {}, "12:00:00",
+          [&](Machine& m) {
+            if (!random.empty()) m.random.Script(random);
+          }) {
   SCOPED_TRACE("section " + std::to_string(section) + " item " + std::to_string(item));
   EXPECT_EQ(KeyWaits(log()), keyWaits);
   EXPECT_FALSE(run.device.KeysLeft());
@@ -58,7 +62,7 @@ IntroItemRun::IntroItemRun(int section, int item, int keyWaits, const std::strin
   if (parts.size() > 4) screens.assign(parts.begin() + 4, parts.end());
 }
 
-void IntroItemRun::Expect(const std::vector<Seen>& seen) const {
+void ItemRun::Expect(const std::vector<Seen>& seen) const {
   std::vector<Screen> read;
   for (const auto& s : screens) read.emplace_back(s);
   for (const Seen& s : seen) {
@@ -76,8 +80,8 @@ void IntroItemRun::Expect(const std::vector<Seen>& seen) const {
   }
 }
 
-DrillRun::DrillRun(const DrillScript& script, const PassCheck& check, const std::string& clock,
-                   const std::function<void(Machine&)>& onRun) {
+DrillRun::DrillRun(const TestProgram& program, const DrillScript& script, const PassCheck& check,
+                   const std::string& clock, const std::function<void(Machine&)>& onRun) {
   device.SetClock(clock);
   device.SetKeys(script.keys);
   size_t next = 0;
@@ -94,12 +98,15 @@ DrillRun::DrillRun(const DrillScript& script, const PassCheck& check, const std:
       ++next;
     }
   });
-  // The main menu is a plain function: the hook reaches it through a static.
+  // The main menu is a plain function: the hook reaches it and the program's menu through
+  // statics.
   static std::function<void(Machine&)> before;
+  static MainMenu menu;
   before = onRun;
-  status = StartProgram(m, "Orvelle", [](Machine& machine) {
+  menu = program.menu;
+  status = StartProgram(m, program.title, [](Machine& machine) {
     if (before) before(machine);
-    intro::ShowMainMenu(machine);
+    menu(machine);
   });
   before = nullptr;
   device.OnKeyWait(nullptr);

@@ -1,6 +1,6 @@
-// Orvelle's lessons run on the recording device: an item reached through the menus and read
-// screen by screen, drills run for many passes with a check at each, and the random values and
-// key scripts they need.
+// The lessons of the three programs run on the recording device: an item reached through the
+// menus and read screen by screen, drills run for many passes with a check at each, and the
+// random values and key scripts they need.
 #pragma once
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/shared.h"
+#include "core/startup.h"
 #include "machine.h"
 #include "platform/recording_device.h"
 #include "screen.h"
@@ -25,8 +26,20 @@ inline std::string Str(float v) { return std::to_string(static_cast<int>(v)); }
 // prompt but the last (another problem), "1⏎" there.
 std::string DrillKeys(int passes, int spaces = 1);
 
-// The number of the "終了" item of each of Orvelle's sub-menus (sections 1 to 5).
-int IntroSubMenuEnd(int section);
+// A program as its tests drive it: its title, its main menu, the number of the main menu's
+// "終了" and of each section's sub-menu "終了".
+struct TestProgram {
+  const char* title;
+  MainMenu menu;
+  int menuEnd;
+  std::vector<int> subMenuEnds;  // sections 1, 2, ...
+
+  int SubMenuEnd(int section) const { return subMenuEnds.at(static_cast<size_t>(section - 1)); }
+};
+
+extern const TestProgram kIntro;  // Orvelle
+extern const TestProgram kCalc;   // Orvelle Calc
+extern const TestProgram kApply;  // Orvelle Apply
 
 // A text a pupil sees: the mark-up `text` drawn in one piece at (x, y) in `color`; on the item's
 // screen `screen` (what it drew after that many of its keys), or anywhere.
@@ -69,10 +82,10 @@ struct DrillScript {
 using PassCheck =
     std::function<void(int pass, const Machine& m, const std::vector<DrawCall>& passLog)>;
 
-// Orvelle run from its start on the script. The log is cleared at each mark, so long runs stay
-// small: a check sees each pass's drawing (without a check, the passes are kept in `passes`);
-// what is left after the last mark is kept in `rest`. `onRun` sees the machine before the main
-// menu (to script the random generator).
+// A program run from its start on the script. The log is cleared at each mark, so long runs
+// stay small: a check sees each pass's drawing (without a check, the passes are kept in
+// `passes`); what is left after the last mark is kept in `rest`. `onRun` sees the machine before
+// the main menu (to script the random generator).
 struct DrillRun {
   RecordingDevice device;
   Machine m{device};
@@ -81,31 +94,31 @@ struct DrillRun {
   std::vector<std::vector<DrawCall>> passes;
   std::vector<DrawCall> rest;
 
-  explicit DrillRun(const DrillScript& script, const PassCheck& check = {},
-                    const std::string& clock = "12:00:00",
-                    const std::function<void(Machine&)>& onRun = {});
+  DrillRun(const TestProgram& program, const DrillScript& script, const PassCheck& check = {},
+           const std::string& clock = "12:00:00", const std::function<void(Machine&)>& onRun = {});
   // Checks that the run went through `passes` marks, read all its keys, showed no error.
   void ExpectPasses(int passes) const;
 };
 
-// Orvelle from its start into section `section`, item `item`, with `keys` for the item (spaces
-// by default, one per key wait), then out through the sub-menu's and the main menu's "終了";
-// `random` scripts the random generator. Checks that the item waited `keyWaits` times, read
-// exactly its keys and showed no error.
-struct IntroItemRun {
+// A program from its start into section `section`, item `item`, with `keys` for the item
+// (spaces by default, one per key wait), then out through the sub-menu's and the main menu's
+// "終了"; `random` scripts the random generator. Checks that the item waited `keyWaits` times,
+// read exactly its keys and showed no error.
+struct ItemRun {
   DrillRun run;
   std::vector<std::vector<DrawCall>> screens;  // the item's: 0 is before its first key
 
-  IntroItemRun(int section, int item, int keyWaits, const std::string& keys = "",
-               const std::vector<float>& random = {});
+  ItemRun(const TestProgram& program, int section, int item, int keyWaits,
+          const std::string& keys = "", const std::vector<float>& random = {});
   const std::vector<DrawCall>& log() const { return run.rest; }
   // Every text of `seen` on its screen; a misplaced one is reported with where it stands.
   void Expect(const std::vector<Seen>& seen) const;
 };
 
 // A drill run with the random generator scripted, its passes kept.
-inline DrillRun ScriptedDrill(const DrillScript& script, const std::vector<float>& random) {
-  return DrillRun(script, {}, "12:00:00", [&](Machine& m) { m.random.Script(random); });
+inline DrillRun ScriptedDrill(const TestProgram& program, const DrillScript& script,
+                              const std::vector<float>& random) {
+  return DrillRun(program, script, {}, "12:00:00", [&](Machine& m) { m.random.Script(random); });
 }
 
 }  // namespace orvelle::test

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../../support/lesson_run.h"
 #include "../../support/machine.h"
 #include "../../support/screen.h"
 #include "lessons/apply/main_menu.h"
@@ -78,6 +79,18 @@ TEST(MainMenu, EachProgramHasItsTitleAndItems) {
   EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 420, 15, "6　"));
   EXPECT_EQ(MenusDrawn(apply.device), 3);  // 6.5 selects the blank item 6, not the end
   EXPECT_FALSE(apply.device.KeysLeft());
+}
+
+// The test runner drives any program: Orvelle Calc's blank item 5 only brings the menu back,
+// and its item 6 ends the program with status 0 and the keys after it unread.
+TEST(MainMenu, CalcThroughTheProgramRunner) {
+  test::DrillScript s;
+  s.Keys("5\r").Keys(std::to_string(test::kCalc.menuEnd) + "\rX");
+  const test::DrillRun run(test::kCalc, s);
+  EXPECT_EQ(MenusDrawn(run.device), 2);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.device.keysRead(), 4);
+  EXPECT_TRUE(test::DrewMarkup(run.rest, 264, 30, 15, "＜Orvelle Calc　メニュー＞"));
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ using test::DrillKeys;
 using test::DrillRun;
 using test::DrillScript;
 using test::ExpectSameValues;
-using test::IntroItemRun;
+using test::ItemRun;
+using test::kIntro;
 using test::LettersAt;
 using test::MarkupEnd;
 using test::Pick;
@@ -29,8 +30,8 @@ std::string Spaces(int n) { return std::string(n, ' '); }
 // The sticks formula, its value at 30 squares, the two words; then one problem of each drill
 // on 5-4x, at x = 3 and x = -3.
 TEST(ExprValueSection, P71QuestionThenDrillsAtThreeAndMinusThree) {
-  const IntroItemRun item(4, 1, 23, Spaces(9) + DrillKeys(1, 6) + " " + DrillKeys(1, 6) + " ",
-                          {Pick(3, 1, 10), Pick(3, 1, 10)});
+  const ItemRun item(kIntro, 4, 1, 23, Spaces(9) + DrillKeys(1, 6) + " " + DrillKeys(1, 6) + " ",
+                     {Pick(3, 1, 10), Pick(3, 1, 10)});
   const float square = MarkupEnd(40, "正方形を");
   const float x130 = MarkupEnd(MarkupEnd(MarkupEnd(40, "1+3*"), "x"), "=1+3");
   const float x230 = MarkupEnd(MarkupEnd(40, "1+3*"), "30");
@@ -73,7 +74,7 @@ TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
     s.Keys("4\r1\r" + Spaces(9)).Passes(kPasses, 6).Keys(" ").Passes(kPasses, 6).Keys(" 5\r6\r");
     const float w = MarkupEnd(707, "5-4x");
     DrillRun run(
-        s,
+        kIntro, s,
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
           const test::Screen screen(log);
           const bool positive = pass < kPasses;
@@ -92,7 +93,7 @@ TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
 }
 
 TEST(ExprValueSection, Exercise1AnswersTwoColumns) {
-  const IntroItemRun item(4, 2, 12);
+  const ItemRun item(kIntro, 4, 2, 12);
   item.Expect({{40, 30, 3, "教科書P71 問1の答", 0},
                {100, 80, 0, "x=2 を代入して", 0},
                {660, 80, 0, "x=-4 を代入して", 6}});
@@ -134,7 +135,7 @@ TEST(ExprValueSection, Exercise1AnswersTwoColumns) {
 }
 
 TEST(ExprValueSection, Example2AnswersWhereTheMinusStands) {
-  const IntroItemRun item(4, 3, 18);
+  const ItemRun item(kIntro, 4, 3, 18);
   item.Expect({
       {40, 30, 3, "例2 a=-2 のとき、", 0},
       {127, 190, 0, "-a", 0},
@@ -184,8 +185,8 @@ TEST(ExprValueSection, Example2AnswersWhereTheMinusStands) {
 
 // The drill on 3x+2y, one pass at x = -3, y = 5, then 問3 worked at those values.
 TEST(ExprValueSection, ValueDrillWorkedPassAndExercise3) {
-  const IntroItemRun item(4, 4, 17, DrillKeys(1, 6) + Spaces(11),
-                          {Pick(3, 1, 10), Pick(5, 1, 10), Pick(1, 1, 2)});
+  const ItemRun item(kIntro, 4, 4, 17, DrillKeys(1, 6) + Spaces(11),
+                     {Pick(3, 1, 10), Pick(5, 1, 10), Pick(1, 1, 2)});
   const float x = MarkupEnd(67, "3x+2y");
   item.Expect({
       {40, 30, 0, "例3　x=-3,y=5のとき、", 0},
@@ -230,7 +231,7 @@ TEST(ExprValueSection, ValueDrillThousandPasses) {
     s.Keys("4\r4\r").Passes(kPasses, 6).Keys(Spaces(11) + "5\r6\r");
     const float at = MarkupEnd(67, "3x+2y");
     DrillRun run(
-        s,
+        kIntro, s,
         [&](int, const Machine& m, const std::vector<DrawCall>& log) {
           const test::Screen screen(log);
           const int x = static_cast<int>(m.coef[1]), y = static_cast<int>(m.coef[2]);

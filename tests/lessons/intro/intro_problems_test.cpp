@@ -13,11 +13,12 @@
 namespace orvelle {
 namespace {
 
-using test::IntroItemRun;
+using test::ItemRun;
+using test::kIntro;
 using test::MarkupEnd;
 
 // Whether a box (x, y) w × h in the given colours was drawn with its text centred in it.
-bool DrewTextBox(const IntroItemRun& item, float x, float y, float w, float h, int border, int fill,
+bool DrewTextBox(const ItemRun& item, float x, float y, float w, float h, int border, int fill,
                  int color, const std::string& text) {
   const float textX = x + (w - MarkupEnd(0, text)) / 2;
   return test::HasBox(item.log(), x, y, x + w, y + h, border, fill) &&
@@ -34,7 +35,7 @@ struct Row {
   int screen;
 };
 
-void ExpectRows(const IntroItemRun& item, std::initializer_list<Row> rows) {
+void ExpectRows(const ItemRun& item, std::initializer_list<Row> rows) {
   for (const Row& r : rows) {
     const float x = r.x + 87;
     item.Expect({{r.x, r.y, 3, r.label, r.screen},
@@ -45,7 +46,7 @@ void ExpectRows(const IntroItemRun& item, std::initializer_list<Row> rows) {
 }
 
 TEST(IntroProblemsSection, Problems1And2) {
-  const IntroItemRun item(5, 1, 14);
+  const ItemRun item(kIntro, 5, 1, 14);
   EXPECT_TRUE(DrewTextBox(item, 40, 30, 360, 48, 3, 13, 0, "P72(基本の問題)"));
   EXPECT_TRUE(DrewTextBox(item, 40, 80, 44, 44, 4, 3, 13, "1"));
   EXPECT_TRUE(DrewTextBox(item, 600, 80, 44, 44, 4, 3, 13, "2"));
@@ -61,7 +62,7 @@ TEST(IntroProblemsSection, Problems1And2) {
 }
 
 TEST(IntroProblemsSection, Problem3) {
-  const IntroItemRun item(5, 2, 4);
+  const ItemRun item(kIntro, 5, 2, 4);
   EXPECT_TRUE(DrewTextBox(item, 40, 30, 396, 48, 3, 13, 0, "P72(基本の問題)"));
   EXPECT_TRUE(DrewTextBox(item, 40, 80, 44, 44, 4, 3, 13, "3"));
   ExpectRows(item, {{40, 130, "(1)", "90*x+50*y", "=90x+50y (円)", 0},
@@ -71,7 +72,7 @@ TEST(IntroProblemsSection, Problem3) {
 }
 
 TEST(IntroProblemsSection, Problems4And5WorkedAtTheirValues) {
-  const IntroItemRun item(5, 3, 17);
+  const ItemRun item(kIntro, 5, 3, 17);
   EXPECT_TRUE(DrewTextBox(item, 40, 30, 396, 48, 3, 13, 0, "P72(基本の問題)"));
   EXPECT_TRUE(DrewTextBox(item, 40, 80, 44, 44, 4, 3, 13, "4"));
   EXPECT_TRUE(DrewTextBox(item, 648, 80, 44, 44, 4, 3, 13, "5"));

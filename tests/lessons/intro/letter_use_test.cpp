@@ -11,11 +11,12 @@
 namespace orvelle {
 namespace {
 
-using test::IntroItemRun;
+using test::ItemRun;
+using test::kIntro;
 using test::MarkupEnd;
 
 TEST(LetterUse, P62QuestionCountsSticksFourWays) {
-  const IntroItemRun item(1, 1, 16);
+  const ItemRun item(kIntro, 1, 1, 16);
   std::vector<test::Seen> seen = {
       {40, 30, 7, "正方形を20個つなげてつくるとき、", 0},
       // Square ③ of the first row, "…", then ⑲ 120 units on.
@@ -54,7 +55,7 @@ TEST(LetterUse, P62QuestionCountsSticksFourWays) {
 }
 
 TEST(LetterUse, P64QuestionTableAndRightHandPart) {
-  const IntroItemRun item(1, 2, 10);
+  const ItemRun item(kIntro, 1, 2, 10);
   // The right-hand part starts 120 after "1+3*3"; the erase stops 10 before it.
   const float right = MarkupEnd(460, "1+3*3") + 120;
   item.Expect({
@@ -80,31 +81,33 @@ TEST(LetterUse, P64QuestionTableAndRightHandPart) {
 }
 
 TEST(LetterUse, Example1TwoPausesPerRow) {
-  IntroItemRun(1, 3, 13).Expect({
-      {40, 130, 3, "(代金)＝(単価)*(冊数)", 1},
-      {MarkupEnd(40, "2冊…90*2") + 50, 230, 3, "180円", 5},
-      {MarkupEnd(40, "△冊…") + 50, 330, 3, "(90*△)円", 9},
-      {40, 380, 0, "x冊…", 10},
-      {40, 430, 5, "　＜文字式＞", 12},
-      {40, 580, 3, "　　aやxを使って式に表す。", 12},
-      {680, 80, 7, "問1 をしなさい。", 13},
-  });
+  ItemRun(kIntro, 1, 3, 13)
+      .Expect({
+          {40, 130, 3, "(代金)＝(単価)*(冊数)", 1},
+          {MarkupEnd(40, "2冊…90*2") + 50, 230, 3, "180円", 5},
+          {MarkupEnd(40, "△冊…") + 50, 330, 3, "(90*△)円", 9},
+          {40, 380, 0, "x冊…", 10},
+          {40, 430, 5, "　＜文字式＞", 12},
+          {40, 580, 3, "　　aやxを使って式に表す。", 12},
+          {680, 80, 7, "問1 をしなさい。", 13},
+      });
 }
 
 TEST(LetterUse, ExercisesAnswersLineByLine) {
-  IntroItemRun(1, 4, 18).Expect({
-      {40, 30, 3, "教科書P65　問1解答", 0},
-      {110, 80, 0, "(代金)＝(単価)*(個数)", 0},
-      {110, 180, 5, "(60*x)円", 1},
-      {40, 230, 3, "(2)", 2},
-      {110, 580, 5, "(t+3)℃", 9},
-      {600, 30, 3, "教科書P65　問2 をしなさい。", 10},
-      {670, 230, 0, "長さは正の数で、小数でもよい", 14},
-      {600, 380, 7, "小数もふくめた数の代わりは", 16},
-      {670, 430, 5, "a,(4)x,t", 16},
-      {600, 490, 3, "教科書P65　問3 をしなさい。", 17},
-      {600, 540, 0, "負の数もふくめた数の代わり…", 18},
-  });
+  ItemRun(kIntro, 1, 4, 18)
+      .Expect({
+          {40, 30, 3, "教科書P65　問1解答", 0},
+          {110, 80, 0, "(代金)＝(単価)*(個数)", 0},
+          {110, 180, 5, "(60*x)円", 1},
+          {40, 230, 3, "(2)", 2},
+          {110, 580, 5, "(t+3)℃", 9},
+          {600, 30, 3, "教科書P65　問2 をしなさい。", 10},
+          {670, 230, 0, "長さは正の数で、小数でもよい", 14},
+          {600, 380, 7, "小数もふくめた数の代わりは", 16},
+          {670, 430, 5, "a,(4)x,t", 16},
+          {600, 490, 3, "教科書P65　問3 をしなさい。", 17},
+          {600, 540, 0, "負の数もふくめた数の代わり…", 18},
+      });
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace {
 using test::DrillKeys;
 using test::DrillRun;
 using test::DrillScript;
+using test::kIntro;
 using test::MarkupEnd;
 using test::Pick;
 
@@ -33,7 +34,7 @@ TEST(CircleExample8, CircumferencesWithThreePointOneFour) {
   std::vector<float> picks;
   for (int i = 1; i <= 6; ++i) picks.push_back(Pick(i, 1, 6));
   picks.push_back(Pick(4, 1, 9));
-  const test::IntroItemRun item(3, 5, 10, DrillKeys(6) + " " + DrillKeys(1) + "  ", picks);
+  const test::ItemRun item(kIntro, 3, 5, 10, DrillKeys(6) + " " + DrillKeys(1) + "  ", picks);
   int screen = 0;
   for (const auto& [diameter, answer] : kCircumferences) {
     const std::string d = std::to_string(diameter);
@@ -66,7 +67,7 @@ TEST(CircleExample8, OnlyOneEndsADrill) {
   DrillScript s;
   s.Keys("3\r5\r").Pass(1, "0").Pass(1, "-3").Pass(1, "1/2").Pass(1, "2/2");
   s.Keys(" ").Pass(1, "1").Keys("  8\r6\r");
-  const DrillRun run(s);
+  const DrillRun run(kIntro, s);
   run.ExpectPasses(5);
   EXPECT_TRUE(test::DrewMarkup(run.rest, 640, 30, 7, "教科書P70 問11 をしなさい。"));
 }
@@ -109,7 +110,7 @@ TEST(CircleExample8, LastPickCouplesTheSpeedAndRadiusDrills) {
   s.Pass(1, "1").Keys("  5\r").Pass(1, "1").Keys(" ").Pass(1, "1").Keys("  8\r6\r");
   float radius = 0;
   const DrillRun run(
-      s,
+      kIntro, s,
       [&](int pass, const Machine& m, const std::vector<DrawCall>&) {
         if (pass == 5) radius = m.coef[1];
       },
@@ -128,7 +129,7 @@ TEST(CircleExample8, ThousandPassesOfEachDrill) {
   for (const char* clock : {"06:06:06", "09:09:09", "12:34:56", "16:00:01"}) {
     float lastPick = 0;
     DrillRun run(
-        Example8(kPasses, kPasses),
+        kIntro, Example8(kPasses, kPasses),
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
           const test::Screen screen(log);
           const int given = static_cast<int>(m.coef[1]);
@@ -168,7 +169,7 @@ TEST(CircleExercise12, DiameterAndCircumferenceOfALetterRadius) {
   std::map<std::string, int> seen;
   const float x2 = MarkupEnd(40, "直径…"), x3 = MarkupEnd(40, "円周…");
   const DrillRun run(
-      s,
+      kIntro, s,
       [&](int, const Machine& m, const std::vector<DrawCall>& log) {
         const test::Screen screen(log);
         const std::string l = m.letterText[1];

@@ -11,6 +11,7 @@ namespace {
 
 using test::DrillRun;
 using test::DrillScript;
+using test::kIntro;
 using test::MarkupEnd;
 using test::Pick;
 using test::Str;
@@ -33,10 +34,10 @@ DrillScript RatioScript(int passes) {
 
 TEST(RatioItem, FixedQuestionThenTheTwoDrills) {
   // n = 25, d = 3, p = 8, w = 6 in both drills; the letter of the second is "a".
-  const DrillRun run =
-      test::ScriptedDrill(RatioScript(1), {Pick(25, 1, 69), Pick(3, 1, 9), Pick(8, 1, 92),
-                                           Pick(6, 1, 9), Pick(25, 1, 69), Pick(3, 1, 9),
-                                           Pick(8, 1, 92), Pick(6, 1, 9), Pick(3, 1, 4)});
+  const DrillRun run = test::ScriptedDrill(
+      kIntro, RatioScript(1),
+      {Pick(25, 1, 69), Pick(3, 1, 9), Pick(8, 1, 92), Pick(6, 1, 9), Pick(25, 1, 69),
+       Pick(3, 1, 9), Pick(8, 1, 92), Pick(6, 1, 9), Pick(3, 1, 4)});
   ASSERT_EQ(run.passes.size(), 2u);
   EXPECT_FALSE(run.device.KeysLeft());
 
@@ -79,7 +80,7 @@ TEST(RatioItem, FixedQuestionThenTheTwoDrills) {
 
 // The first drill's questions show this pass's ratios, never those an earlier item left.
 TEST(RatioItem, FirstDrillQuestionsShowTheirOwnRatios) {
-  const DrillRun run(RatioScript(1), {}, "12:00:00", [](Machine& m) {
+  const DrillRun run(kIntro, RatioScript(1), {}, "12:00:00", [](Machine& m) {
     m.coef[11] = 7;
     m.random.Script({Pick(50, 1, 69), Pick(9, 1, 9), Pick(92, 1, 92), Pick(1, 1, 9)});
   });
@@ -98,7 +99,7 @@ TEST(RatioItem, ThousandPassesOfEachDrill) {
   int letters[4] = {};
   for (const char* clock : {"07:01:02", "09:30:45", "11:11:11", "14:20:33"}) {
     DrillRun run(
-        RatioScript(kPasses),
+        kIntro, RatioScript(kPasses),
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
           const test::Screen screen(log);
           const bool yen = pass < kPasses;

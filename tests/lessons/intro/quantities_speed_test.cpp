@@ -11,14 +11,16 @@ namespace orvelle {
 namespace {
 
 using test::DrillKeys;
+using test::kIntro;
 using test::MarkupEnd;
 using test::Pick;
 using test::Str;
 
 TEST(SpeedItem, FourDrillsSideBySide) {
   // Speeds 70, 80, 90, 60 and times 35, 31, 30, 33; the letter of 問④ is "a".
-  const test::IntroItemRun item(
-      3, 4, 9, DrillKeys(1) + " " + DrillKeys(1) + " " + DrillKeys(1) + " " + DrillKeys(1) + "  ",
+  const test::ItemRun item(
+      kIntro, 3, 4, 9,
+      DrillKeys(1) + " " + DrillKeys(1) + " " + DrillKeys(1) + " " + DrillKeys(1) + "  ",
       {Pick(7, 6, 5), Pick(35, 30, 10), Pick(8, 6, 5), Pick(31, 30, 10), Pick(9, 6, 5),
        Pick(30, 30, 10), Pick(6, 6, 5), Pick(33, 30, 10), Pick(2, 2, 4)});
   const float fraction = MarkupEnd(700, "ﾀ2700/30ﾀ=");
@@ -86,7 +88,7 @@ TEST(SpeedItem, ThousandPassesOfEachDrill) {
     float lastPick = 0;
     int fifties = 0;
     test::DrillRun run(
-        s,
+        kIntro, s,
         [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
           const test::Screen screen(log);
           const float v = m.coef[1], t = m.coef[2];

@@ -22,6 +22,7 @@ namespace {
 
 using intro::FlashColumns;
 using test::Bench;
+using test::kIntro;
 using test::MarkupEnd;
 
 // A random value that makes INT(r × n + 1) give `pick` (1..n).
@@ -207,7 +208,7 @@ std::vector<Shown> RunDrills(int item, std::vector<const Layout*> drills, int pa
   s.Keys("9\r6\r");
   std::vector<Shown> shown;
   const test::DrillRun run(
-      s,
+      kIntro, s,
       [&](int k, const Machine& m, const std::vector<DrawCall>& log) {
         shown.push_back(CheckPass(log, m, *drills[static_cast<size_t>(k / passes)]));
         if (lastPicks) lastPicks->push_back(m.lastRulePick);
@@ -305,7 +306,7 @@ TEST(FlashDrill, ARepeatedPickShowsProblemThreeAcrossDrills) {
   std::vector<float> shown, last;
   std::vector<std::string> questions;
   const test::DrillRun run(
-      s,
+      kIntro, s,
       [&](int k, const Machine& m, const std::vector<DrawCall>& log) {
         questions.push_back(CheckPass(log, m, *layouts[k]).question);
         shown.push_back(m.exerciseNo);

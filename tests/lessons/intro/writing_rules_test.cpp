@@ -16,7 +16,8 @@ namespace orvelle {
 namespace {
 
 using test::DrillKeys;
-using test::IntroItemRun;
+using test::ItemRun;
+using test::kIntro;
 using test::MarkupEnd;
 using test::Seen;
 
@@ -50,7 +51,7 @@ void AddExercises(std::vector<Seen>& seen, float x, float y, float dy, int scree
 }
 
 TEST(WritingRules, StampsExampleStepByStep) {
-  const IntroItemRun item(2, 2, 8);
+  const ItemRun item(kIntro, 2, 2, 8);
   const float x1 = MarkupEnd(76, "(1)") + 10, x2 = MarkupEnd(76, "(2)") + 10;
   const float eq = MarkupEnd(x2, "(a*3+b*2)g");
   item.Expect({
@@ -71,7 +72,7 @@ TEST(WritingRules, StampsExampleStepByStep) {
 }
 
 TEST(WritingRules, Exercise2AnswersOneKeyBeforeEach) {
-  const IntroItemRun item(2, 4, 6);
+  const ItemRun item(kIntro, 2, 4, 6);
   std::vector<Seen> seen = {{40, 30, 3, "問2 解答", 0}};
   // Row by row, 60 apart, 90 around a fraction.
   AddExercises(seen, 40, 90, 60, 0,
@@ -86,7 +87,7 @@ TEST(WritingRules, Exercise2AnswersOneKeyBeforeEach) {
 }
 
 TEST(WritingRules, Exercise6ThenTheWholeSummaryAtOnce) {
-  const IntroItemRun item(2, 7, 6);
+  const ItemRun item(kIntro, 2, 7, 6);
   std::vector<Seen> seen = {
       {40, 30, 3, "教科書P68問6　解答", 0},
       {40, 105, 3, "(1)", 0},
@@ -130,7 +131,7 @@ TEST(WritingRules, Exercise6ThenTheWholeSummaryAtOnce) {
 // --- the texts around the drills, one problem in each drill ---
 
 TEST(WritingRules, ProductsRuleAndExample1AfterTheDrill) {
-  const IntroItemRun item(2, 1, 7, DrillKeys(1) + Spaces(6));
+  const ItemRun item(kIntro, 2, 1, 7, DrillKeys(1) + Spaces(6));
   item.Expect({
       {120, 190, 5, "<積の表し方>", 3},
       {80, 250, 3, "①*は省いて書く", 4},
@@ -145,7 +146,7 @@ TEST(WritingRules, ProductsRuleAndExample1AfterTheDrill) {
 
 TEST(WritingRules, Rule2DrillsFollowEachOtherWithTheirRules) {
   // Q1 with three problems still puts Q2 below its rule at the same place.
-  IntroItemRun(2, 3, 6, DrillKeys(3) + DrillKeys(1) + DrillKeys(1) + " ")
+  ItemRun(kIntro, 2, 3, 6, DrillKeys(3) + DrillKeys(1) + DrillKeys(1) + " ")
       .Expect({
           {80, 190, 5, "アルファベット順に書く", 9},
           {MarkupEnd(80, "アルファベット順に書く"), 190, 3, "(例外もある)", 9},
@@ -159,7 +160,7 @@ TEST(WritingRules, Rule2DrillsFollowEachOtherWithTheirRules) {
 }
 
 TEST(WritingRules, Rule3DrillsWithExercises3And4) {
-  const IntroItemRun item(2, 5, 16, DrillKeys(1) + Spaces(8) + DrillKeys(1) + Spaces(6));
+  const ItemRun item(kIntro, 2, 5, 16, DrillKeys(1) + Spaces(8) + DrillKeys(1) + Spaces(6));
   std::vector<Seen> seen = {
       {134, 190, 5, "1は書かない", 3},
       {MarkupEnd(134, "1は書かない"), 190, 3, "(0.1は書く)", 3},
@@ -185,7 +186,7 @@ TEST(WritingRules, Rule3DrillsWithExercises3And4) {
 }
 
 TEST(WritingRules, Rule4DrillsWithExercise5) {
-  const IntroItemRun item(2, 6, 9, DrillKeys(1) + DrillKeys(1) + Spaces(7));
+  const ItemRun item(kIntro, 2, 6, 9, DrillKeys(1) + DrillKeys(1) + Spaces(7));
   // Ending Q1 leads straight into Q2: its heading is on the screen of Q1's rule.
   std::vector<Seen> seen = {
       {134, 200, 5, "分数の形で書く", 3},
@@ -204,7 +205,7 @@ TEST(WritingRules, Rule4DrillsWithExercise5) {
 }
 
 TEST(WritingRules, SymbolWritingDrillWithExercise7InPairs) {
-  const IntroItemRun item(2, 8, 9, DrillKeys(1) + Spaces(8));
+  const ItemRun item(kIntro, 2, 8, 9, DrillKeys(1) + Spaces(8));
   const struct {
     float y;
     Exercise left, right;
