@@ -328,19 +328,19 @@ void Canvas::Clear() {
 }
 
 void Canvas::Draw(const DrawCall& c) {
-  if (c.op == "line") {
+  if (c.op == Op::kLine) {
     Line(c.x1, c.y1, c.x2, c.y2, c.color, c.width);
-  } else if (c.op == "box") {
+  } else if (c.op == Op::kBox) {
     Box(c.x1, c.y1, c.x2, c.y2, c.color, c.fill, c.width);
-  } else if (c.op == "circle") {
+  } else if (c.op == Op::kCircle) {
     Circle(c.x1, c.y1, c.r, c.color, c.start, c.end, c.filled, c.fill, c.width);
-  } else if (c.op == "polyline") {
+  } else if (c.op == Op::kPolyline) {
     Polyline(c.points, c.color, c.width);
-  } else if (c.op == "polygon") {
+  } else if (c.op == Op::kPolygon) {
     Polygon(c.points, c.color, c.fill, c.width);
-  } else if (c.op == "text") {
+  } else if (c.op == Op::kText) {
     Text(c.x1, c.y1, c.scaleX, c.scaleY, c.color, c.s, c.font);
-  } else if (c.op == "clear") {
+  } else if (c.op == Op::kClear) {
     Clear();
   }
 }

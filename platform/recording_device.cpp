@@ -34,39 +34,48 @@ std::string Json(const std::string& s) {
 
 }  // namespace
 
+const char* OpName(Op op) {
+  // In the order of the enumeration.
+  static constexpr const char* kNames[] = {
+      "mapmode", "maximize", "font",    "fontsize", "bold", "italic", "width", "line", "box",
+      "circle",  "polyline", "polygon", "text",     "clear", "key",   "pause", "clock"};
+  return kNames[static_cast<int>(op)];
+}
+
 std::string DrawCall::ToString() const {
+  const std::string name = OpName(op);
   const std::string w = " width=" + std::to_string(width);
-  if (op == "line") {
+  if (op == Op::kLine) {
     return "line x1=" + Num(x1) + " y1=" + Num(y1) + " x2=" + Num(x2) + " y2=" + Num(y2) +
            " color=" + std::to_string(color) + w;
   }
-  if (op == "box") {
+  if (op == Op::kBox) {
     return "box x1=" + Num(x1) + " y1=" + Num(y1) + " x2=" + Num(x2) + " y2=" + Num(y2) +
            " border=" + std::to_string(color) + " fill=" + std::to_string(fill) + w;
   }
-  if (op == "circle") {
+  if (op == Op::kCircle) {
     return "circle x=" + Num(x1) + " y=" + Num(y1) + " r=" + Num(r) + " color=" +
            std::to_string(color) + " start=" + Num(start) + " end=" + Num(end) +
            " filled=" + std::to_string(filled ? 1 : 0) + " fill=" + std::to_string(fill) + w;
   }
-  if (op == "polyline" || op == "polygon") {
+  if (op == Op::kPolyline || op == Op::kPolygon) {
     std::string pts;
     for (const auto& p : points) pts += (pts.empty() ? "" : ";") + Num(p.x) + "," + Num(p.y);
-    std::string line = op + " points=" + pts + " color=" + std::to_string(color);
-    if (op == "polygon") line += " fill=" + std::to_string(fill);
+    std::string line = name + " points=" + pts + " color=" + std::to_string(color);
+    if (op == Op::kPolygon) line += " fill=" + std::to_string(fill);
     return line + w;
   }
-  if (op == "text") {
+  if (op == Op::kText) {
     return "text x=" + Num(x1) + " y=" + Num(y1) + " sx=" + std::to_string(scaleX) +
            " sy=" + std::to_string(scaleY) + " color=" + std::to_string(color) +
            " font=" + Json(font.name) + " size=" + Num(font.size) +
            " bold=" + std::to_string(font.bold ? 1 : 0) +
            " italic=" + std::to_string(font.italic ? 1 : 0) + " s=" + Json(s);
   }
-  if (op == "font" || op == "key" || op == "clock") return op + " s=" + Json(s);
-  if (op == "fontsize") return "fontsize size=" + Num(font.size);
-  if (op == "clear" || op == "maximize") return op;
-  return op + " value=" + std::to_string(value);
+  if (op == Op::kFont || op == Op::kKey || op == Op::kClock) return name + " s=" + Json(s);
+  if (op == Op::kFontSize) return "fontsize size=" + Num(font.size);
+  if (op == Op::kClear || op == Op::kMaximize) return name;
+  return name + " value=" + std::to_string(value);
 }
 
 void RecordingDevice::SetKeys(const std::string& keys) { SetKeyList(SplitChars(keys)); }
@@ -76,7 +85,7 @@ void RecordingDevice::SetKeyList(std::vector<std::string> keys) {
   nextKey_ = 0;
 }
 
-std::vector<DrawCall> RecordingDevice::Calls(const std::string& op) const {
+std::vector<DrawCall> RecordingDevice::Calls(Op op) const {
   std::vector<DrawCall> out;
   for (const auto& c : log_) {
     if (c.op == op) out.push_back(c);
@@ -91,62 +100,62 @@ void RecordingDevice::Record(DrawCall call) {
   if (onDraw_) onDraw_(log_.back());
 }
 
-void RecordingDevice::SetMapMode(int mode) { Record({.op = "mapmode", .value = mode}); }
-void RecordingDevice::MaximizeWindow() { Record({.op = "maximize"}); }
+void RecordingDevice::SetMapMode(int mode) { Record({.op = Op::kMapMode, .value = mode}); }
+void RecordingDevice::MaximizeWindow() { Record({.op = Op::kMaximize}); }
 
 void RecordingDevice::Line(float x1, float y1, float x2, float y2, int color) {
-  Record({.op = "line", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
+  Record({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
 }
 
 void RecordingDevice::Box(float x1, float y1, float x2, float y2, int border, int fill) {
-  Record({.op = "box", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
+  Record({.op = Op::kBox, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
 }
 
 void RecordingDevice::Circle(float x, float y, float r, int color, float start, float end,
                              bool filled, int fill) {
-  Record({.op = "circle", .x1 = x, .y1 = y, .r = r, .start = start, .end = end,
+  Record({.op = Op::kCircle, .x1 = x, .y1 = y, .r = r, .start = start, .end = end,
           .filled = filled, .color = color, .fill = fill});
 }
 
 void RecordingDevice::Polyline(const std::vector<Point>& points, int color) {
-  Record({.op = "polyline", .color = color, .points = points});
+  Record({.op = Op::kPolyline, .color = color, .points = points});
 }
 
 void RecordingDevice::Polygon(const std::vector<Point>& points, int color, int fill) {
-  Record({.op = "polygon", .color = color, .fill = fill, .points = points});
+  Record({.op = Op::kPolygon, .color = color, .fill = fill, .points = points});
 }
 
 void RecordingDevice::Text(float x, float y, int scaleX, int scaleY, int color,
                            const std::string& s) {
-  Record({.op = "text", .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY,
+  Record({.op = Op::kText, .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY,
           .s = s});
 }
 
-void RecordingDevice::Clear() { Record({.op = "clear"}); }
+void RecordingDevice::Clear() { Record({.op = Op::kClear}); }
 
 void RecordingDevice::SetFontName(const std::string& name) {
   Device::SetFontName(name);
-  Record({.op = "font", .s = name});
+  Record({.op = Op::kFont, .s = name});
 }
 
 void RecordingDevice::SetFontSize(float size) {
   Device::SetFontSize(size);
-  Record({.op = "fontsize"});
+  Record({.op = Op::kFontSize});
 }
 
 void RecordingDevice::SetFontBold(bool on) {
   Device::SetFontBold(on);
-  Record({.op = "bold", .value = on ? 1 : 0});
+  Record({.op = Op::kBold, .value = on ? 1 : 0});
 }
 
 void RecordingDevice::SetFontItalic(bool on) {
   Device::SetFontItalic(on);
-  Record({.op = "italic", .value = on ? 1 : 0});
+  Record({.op = Op::kItalic, .value = on ? 1 : 0});
 }
 
 void RecordingDevice::SetDrawWidth(int width) {
   Device::SetDrawWidth(width);
-  Record({.op = "width", .value = width});
+  Record({.op = Op::kWidth, .value = width});
 }
 
 std::string RecordingDevice::PollKey() {
@@ -155,15 +164,15 @@ std::string RecordingDevice::PollKey() {
   const std::string key = keys_[nextKey_++];
   if (!key.empty()) {
     ++keysRead_;
-    Record({.op = "key", .s = key});
+    Record({.op = Op::kKey, .s = key});
   }
   return key;
 }
 
-void RecordingDevice::Pause(int ms) { Record({.op = "pause", .value = ms}); }
+void RecordingDevice::Pause(int ms) { Record({.op = Op::kPause, .value = ms}); }
 
 std::string RecordingDevice::Clock() {
-  Record({.op = "clock", .s = clock_});
+  Record({.op = Op::kClock, .s = clock_});
   return clock_;
 }
 

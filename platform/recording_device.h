@@ -10,9 +10,32 @@
 
 namespace orvelle {
 
+// What a logged call did: a device call, or a key read.
+enum class Op {
+  kMapMode,
+  kMaximize,
+  kFont,
+  kFontSize,
+  kBold,
+  kItalic,
+  kWidth,
+  kLine,
+  kBox,
+  kCircle,
+  kPolyline,
+  kPolygon,
+  kText,
+  kClear,
+  kKey,
+  kPause,
+  kClock,
+};
+
+// The operation's name in the review log: "mapmode", "text", "key", ...
+const char* OpName(Op op);
+
 struct DrawCall {
-  std::string op;  // mapmode, maximize, font, fontsize, bold, italic, width, line, box, circle,
-                   // polyline, polygon, text, clear, key, pause, clock
+  Op op = Op::kClear;
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line, box; text and circle use x1, y1
   float r = 0, start = 0, end = 0;       // circle
   bool filled = false;                   // circle
@@ -44,8 +67,8 @@ class RecordingDevice : public Device {
   void OnDraw(std::function<void(const DrawCall&)> hook) { onDraw_ = std::move(hook); }
 
   const std::vector<DrawCall>& log() const { return log_; }
-  std::vector<DrawCall> Calls(const std::string& op) const;
-  std::vector<DrawCall> Texts() const { return Calls("text"); }
+  std::vector<DrawCall> Calls(Op op) const;
+  std::vector<DrawCall> Texts() const { return Calls(Op::kText); }
   void ClearLog() { log_.clear(); }
   bool KeysLeft() const { return nextKey_ < keys_.size(); }
   int keysRead() const { return keysRead_; }

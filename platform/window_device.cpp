@@ -34,8 +34,8 @@ volatile std::sig_atomic_t gTerminated = 0;
 void OnTerminate(int) { gTerminated = 1; }
 
 bool CoversScreen(const DrawCall& c) {
-  return c.op == "clear" ||
-         (c.op == "box" && c.color == c.fill && std::min(c.x1, c.x2) <= 0 &&
+  return c.op == Op::kClear ||
+         (c.op == Op::kBox && c.color == c.fill && std::min(c.x1, c.x2) <= 0 &&
           std::min(c.y1, c.y2) <= 0 && std::max(c.x1, c.x2) >= Canvas::kScreenWidth &&
           std::max(c.y1, c.y2) >= Canvas::kScreenHeight);
 }
@@ -43,11 +43,11 @@ bool CoversScreen(const DrawCall& c) {
 // The same shape at the same place: the later call covers the earlier one.
 bool SameShape(const DrawCall& a, const DrawCall& b) {
   if (a.op != b.op || a.width != b.width) return false;
-  if (a.op == "circle") {
+  if (a.op == Op::kCircle) {
     return a.x1 == b.x1 && a.y1 == b.y1 && a.r == b.r && a.start == b.start && a.end == b.end &&
            a.filled == b.filled;
   }
-  if (a.op == "box" || a.op == "line") {
+  if (a.op == Op::kBox || a.op == Op::kLine) {
     return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
   }
   return false;
@@ -55,8 +55,8 @@ bool SameShape(const DrawCall& a, const DrawCall& b) {
 
 // A shape in the background colour that wipes out the same shape drawn before it.
 bool IsErase(const DrawCall& c) {
-  return c.color == 15 && (c.op == "line" || (c.op == "box" && c.fill == 15) ||
-                           (c.op == "circle" && (!c.filled || c.fill == 15)));
+  return c.color == 15 && (c.op == Op::kLine || (c.op == Op::kBox && c.fill == 15) ||
+                           (c.op == Op::kCircle && (!c.filled || c.fill == 15)));
 }
 
 bool SameCall(const DrawCall& a, const DrawCall& b) {
@@ -259,7 +259,7 @@ void WindowDevice::Keep(DrawCall call) {
 
 void WindowDevice::Draw(DrawCall call) {
   call.width = width_;
-  if (call.op == "text") call.font = font_;
+  if (call.op == Op::kText) call.font = font_;
   // The number field's cursor is erased and drawn again on every pass of its key loop. Once a
   // shape has been erased and drawn, erasing and drawing it once more leaves every pixel as it
   // was (the erase covers all the shape touched), so such a pair is not drawn at all: the erase
@@ -293,16 +293,16 @@ void WindowDevice::MaximizeWindow() {
 }
 
 void WindowDevice::Line(float x1, float y1, float x2, float y2, int color) {
-  Draw({.op = "line", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
+  Draw({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
 }
 
 void WindowDevice::Box(float x1, float y1, float x2, float y2, int border, int fill) {
-  Draw({.op = "box", .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
+  Draw({.op = Op::kBox, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
 }
 
 void WindowDevice::Circle(float x, float y, float r, int color, float start, float end, bool filled,
                           int fill) {
-  Draw({.op = "circle",
+  Draw({.op = Op::kCircle,
         .x1 = x,
         .y1 = y,
         .r = r,
@@ -314,19 +314,19 @@ void WindowDevice::Circle(float x, float y, float r, int color, float start, flo
 }
 
 void WindowDevice::Polyline(const std::vector<Point>& points, int color) {
-  Draw({.op = "polyline", .color = color, .points = points});
+  Draw({.op = Op::kPolyline, .color = color, .points = points});
 }
 
 void WindowDevice::Polygon(const std::vector<Point>& points, int color, int fill) {
-  Draw({.op = "polygon", .color = color, .fill = fill, .points = points});
+  Draw({.op = Op::kPolygon, .color = color, .fill = fill, .points = points});
 }
 
 void WindowDevice::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) {
   Draw(
-      {.op = "text", .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY, .s = s});
+      {.op = Op::kText, .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY, .s = s});
 }
 
-void WindowDevice::Clear() { Draw({.op = "clear"}); }
+void WindowDevice::Clear() { Draw({.op = Op::kClear}); }
 
 void WindowDevice::Present() {
   if (heldErase_) DrawNow(*std::exchange(heldErase_, std::nullopt));

@@ -69,7 +69,7 @@ int RunWindow(bool cursor, bool untilClosed, bool firstFrame) {
       const std::string key = d.PollKey();
       if (cursor) Dot(d, 15);
       if (key.empty()) continue;
-      std::printf("%s\n", DrawCall{.op = "key", .s = key}.ToString().c_str());
+      std::printf("%s\n", DrawCall{.op = Op::kKey, .s = key}.ToString().c_str());
       std::fflush(stdout);
       if (key == "\x1b") break;
       keys += key;

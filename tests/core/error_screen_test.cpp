@@ -34,16 +34,16 @@ void ExpectErrorScreen(const ProgramRun& run, int line, int code) {
   const auto& log = run.device.log();
   size_t first = 0;
   for (size_t i = 0; i < log.size(); ++i) {
-    if (log[i].op == "clear") first = i;
+    if (log[i].op == Op::kClear) first = i;
   }
   std::vector<std::string> after;
   for (size_t i = first; i < log.size(); ++i) {
     const DrawCall& c = log[i];
-    if (c.op == "text") {
+    if (c.op == Op::kText) {
       after.push_back(test::Pt(c.x1, c.y1) + " " + std::to_string(c.scaleX) + "x" +
                       std::to_string(c.scaleY) + " c" + std::to_string(c.color) + " " + c.s);
-    } else if (c.op != "key") {
-      after.push_back(c.op);
+    } else if (c.op != Op::kKey) {
+      after.push_back(OpName(c.op));
     }
   }
   EXPECT_EQ(after, (std::vector<std::string>{

@@ -20,7 +20,7 @@ void Enter(Bench& b) {
 // How often the typed characters were cleared (the 192-wide box of the field).
 int Clears(const Bench& b) {
   int n = 0;
-  for (const auto& box : b.Calls("box")) {
+  for (const auto& box : b.Calls(Op::kBox)) {
     n += test::BoxSig(box) == "1056,640-1248,670 b15 f15 w3";
   }
   return n;

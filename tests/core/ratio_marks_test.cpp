@@ -65,7 +65,7 @@ TEST(DrawRatioTicks, MarkCountsAndDegenerateInput) {
   for (const auto& c : counts) {
     Ticks t;
     t.Draw(0, 0, 100, 0, 1, 1, 8, c.count);
-    EXPECT_EQ(t.Calls("line").size(), c.lines) << c.count;
+    EXPECT_EQ(t.Calls(Op::kLine).size(), c.lines) << c.count;
     EXPECT_EQ(t.m.markCount, c.countAfter) << c.count;
   }
   // No segment, or m + n = 0: nothing drawn, the count still clamped.

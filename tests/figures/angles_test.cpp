@@ -204,7 +204,7 @@ TEST(DrawAngleMark, NoRadiusOrNoSweepDrawsNoArcButTheLabel) {
     Mark k;
     k.Set(300, 300, 400, 300, c.bx, c.by);
     k.Draw(c.radius, c.count, "A");
-    EXPECT_EQ(k.Calls("circle").size(), c.arcs) << c.radius;
+    EXPECT_EQ(k.Calls(Op::kCircle).size(), c.arcs) << c.radius;
     EXPECT_FALSE(test::VisibleTexts(k.device).empty());
     EXPECT_EQ(k.m.figureLabel, "");
   }

@@ -69,19 +69,19 @@ TEST(DrawArrowSegment, HeadsAtBothEndsOnce) {
   for (float reverse : {-1.0f, 0.0f}) {
     Arrow a;
     a.Draw(100, 100, 200, 100, reverse, 2);
-    const auto lines = a.Calls("line");
+    const auto lines = a.Calls(Op::kLine);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0].x2 + lines[3].x2, 300);  // one tip at each end
     EXPECT_EQ(a.m.arrowBothEnds, 0);
     EXPECT_EQ(a.m.arrowReverse, 0);
     a.Draw(100, 100, 200, 100, 0);  // the next call: one head at C
-    EXPECT_EQ(a.Calls("line").size(), 3u);
-    EXPECT_EQ(a.Calls("line")[1].x2, 200);
+    EXPECT_EQ(a.Calls(Op::kLine).size(), 3u);
+    EXPECT_EQ(a.Calls(Op::kLine)[1].x2, 200);
   }
   Arrow other;
   other.Draw(0, 0, 10, 10, 0, 1);
   EXPECT_EQ(other.m.arrowBothEnds, 1);  // only 2 asks for two heads, and only 2 is cleared
-  EXPECT_EQ(other.Calls("line").size(), 3u);
+  EXPECT_EQ(other.Calls(Op::kLine).size(), 3u);
 }
 
 TEST(DrawArrowSegment, EqualEndsDrawNoHead) {

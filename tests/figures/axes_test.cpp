@@ -80,7 +80,7 @@ TEST(DrawAxes, LabelSizeColourZeroAndHiddenNumbers) {
 
   Plane bare(0);  // colour 0: only the two axes, "x", "0" and "y"
   bare.Axes();
-  EXPECT_EQ(bare.Calls("line").size(), 2u);
+  EXPECT_EQ(bare.Calls(Op::kLine).size(), 2u);
   EXPECT_EQ(Texts(bare.device),
             (Strings{"1019.2,241 3x2 Times New Roman 20.8bi c0 x", "814,280 2x1 ゴシック 26b c0 0",
                      "840,167 2x1 ゴシック 26b c0 y"}));
@@ -88,7 +88,7 @@ TEST(DrawAxes, LabelSizeColourZeroAndHiddenNumbers) {
   Plane hidden;  // the full grid without numbers, for one call
   hidden.m.hideAxisNumbers = -1;
   hidden.Axes();
-  EXPECT_EQ(hidden.Calls("line").size(), 42u);
+  EXPECT_EQ(hidden.Calls(Op::kLine).size(), 42u);
   EXPECT_EQ(Texts(hidden.device), Texts(bare.device));
   EXPECT_EQ(hidden.m.hideAxisNumbers, 0);
 }
@@ -190,7 +190,7 @@ struct Graph : Plane {
     device.ClearLog();
     PlotGraph(m);
   }
-  std::vector<DrawCall> Dots() const { return device.Calls("circle"); }
+  std::vector<DrawCall> Dots() const { return device.Calls(Op::kCircle); }
 };
 
 TEST(PlotGraph, StraightLineAsDots) {
@@ -245,7 +245,7 @@ TEST(PlotGraph, EquationsOfLines) {
 
   g.m.plotLabelDX = 5;
   g.Plot(4, 0, 0, 6);  // 0x + 0y = 6: no graph, no label, the one-shots still cleared
-  EXPECT_TRUE(g.Calls("line").empty());
+  EXPECT_TRUE(g.Calls(Op::kLine).empty());
   EXPECT_TRUE(test::VisibleTexts(g.device).empty());
   EXPECT_EQ(g.m.graphC, 6);
   EXPECT_EQ(g.m.plotLabelDX, 0);

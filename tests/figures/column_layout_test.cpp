@@ -31,7 +31,7 @@ struct Column : test::Bench {
   }
   // The rule under the rows (3 wide, at y + 2 x 50) as "x1-x2 cN".
   std::string Rule() const {
-    for (const auto& l : device.Calls("line")) {
+    for (const auto& l : device.Calls(Op::kLine)) {
       if (l.y1 == 300 && l.y2 == 300 && l.width == 3) {
         return test::Fmt(l.x1) + "-" + test::Fmt(l.x2) + " c" + std::to_string(l.color);
       }

@@ -31,7 +31,7 @@ struct Arc : test::Bench {
     device.ClearLog();
     DrawDottedArcLabel(m);
   }
-  std::vector<DrawCall> Dots() const { return device.Calls("circle"); }
+  std::vector<DrawCall> Dots() const { return device.Calls(Op::kCircle); }
   std::string Dot(size_t i) const {
     return i < Dots().size() ? Pt(Dots()[i].x1, Dots()[i].y1) : "none";
   }

@@ -35,7 +35,7 @@ TEST(DrawGrid, BackgroundColourOnlyGivesTheBasePoint) {
   b.m.fillColor = 7;
   b.m.loopIndex = 42;
   b.Draw(600, 30, 11, 4, 50, 15, 5);  // one of the applications lessons' calls
-  EXPECT_TRUE(b.Calls("line").empty());
+  EXPECT_TRUE(b.Calls(Op::kLine).empty());
   EXPECT_EQ(Pt(b.m.gridBaseX, b.m.gridBaseY), "600,230");
   EXPECT_EQ(Pt(b.m.gridRightX, b.m.gridTopY), "1150,30");
   EXPECT_EQ(Pt(b.m.fillColor, b.m.loopIndex), "7,42");
@@ -61,7 +61,7 @@ TEST(DrawGrid, EveryFifthLineIsThickAndAnyWidthComesBack) {
   for (int width : {1, 7, 12}) {
     Grid b;
     b.Draw(0, 0, 10, 1, 10, 2, width);
-    const auto lines = b.Calls("line");
+    const auto lines = b.Calls(Op::kLine);
     ASSERT_EQ(lines.size(), 13u);
     for (int i = 0; i <= 10; ++i) {
       const bool thick = i % 5 == 0;
@@ -86,7 +86,7 @@ struct Sticks : test::Bench {
   // The colour a pupil sees on each stick: the last one drawn over it, keyed by its position.
   std::map<std::string, int> Visible() const {
     std::map<std::string, int> seen;
-    for (const auto& c : device.Calls("line")) {
+    for (const auto& c : device.Calls(Op::kLine)) {
       seen[test::LineSig(c).substr(0, test::LineSig(c).find(' '))] = c.color;
     }
     return seen;
@@ -147,10 +147,10 @@ TEST(DrawMatchSquares, TwoSquaresOneSquareAndNoHighlight) {
 
   Sticks one;
   one.Draw(1, 3);
-  for (const auto& c : one.Calls("line")) EXPECT_EQ(c.color, 3);
+  for (const auto& c : one.Calls(Op::kLine)) EXPECT_EQ(c.color, 3);
   Sticks plain;
   plain.Draw(3, 0);
-  for (const auto& c : plain.Calls("line")) EXPECT_EQ(c.color, 0);
+  for (const auto& c : plain.Calls(Op::kLine)) EXPECT_EQ(c.color, 0);
   EXPECT_EQ(plain.m.lineColor, 0);
 }
 
@@ -167,7 +167,7 @@ TEST(DrawMatchSquares, CountsOutsideOneToNineDrawNothing) {
   }
   Sticks nine;  // the last bottom corner just below the label points
   nine.Draw(9, 3);
-  EXPECT_EQ(nine.Calls("line").size(), 36u);
+  EXPECT_EQ(nine.Calls(Op::kLine).size(), 36u);
   EXPECT_EQ(Pt(nine.m.figX[19], nine.m.figX[29]), "1000,931");
 }
 

@@ -88,14 +88,14 @@ TEST(DrawRightAngleLegs, NoCellSizeNoLengthsAndZeroLengthsNoHeads) {
   Legs l;
   l.m.amountLetter = "old";
   l.Draw(100, 300, 300, 100, 0, "yy");
-  EXPECT_EQ(l.Calls("line").size(), 6u);
+  EXPECT_EQ(l.Calls(Op::kLine).size(), 6u);
   EXPECT_EQ(l.m.amountLetter, "old");
   EXPECT_TRUE(test::VisibleTexts(l.device).empty());
   EXPECT_TRUE(test::AllFinite(l.device));
   EXPECT_EQ(l.device.GetDrawWidth(), 4);
   l.Draw(100, 300, 100, 300, 100, "yy");
   EXPECT_TRUE(test::AllFinite(l.device));
-  EXPECT_EQ(l.Calls("line").size(), 2u);
+  EXPECT_EQ(l.Calls(Op::kLine).size(), 2u);
   EXPECT_EQ(l.m.amountLetter + " " + l.m.legLabelY, "0 0");
 }
 

@@ -62,7 +62,7 @@ TEST(DrawEqualMarks, StrokesAcrossTheSegmentFromItsMiddle) {
   }
   Marks point;  // a point has no direction for a stroke, but the marks are counted
   point.Equal(40, 40, 0, 0, 6, 3, 40, 40);
-  EXPECT_TRUE(point.Calls("line").empty());
+  EXPECT_TRUE(point.Calls(Op::kLine).empty());
   EXPECT_EQ(test::Pt(point.m.markGap, point.m.loopIndex), "32,4");
 }
 

@@ -91,7 +91,7 @@ TEST(DrawPolygonFigure, NoLabelKeepsTheLabelInputs) {
   p.Set(kTriangle);
   p.m.swapRays = 3;
   p.Draw("", 20);
-  EXPECT_EQ(p.Calls("line").size(), 3u);
+  EXPECT_EQ(p.Calls(Op::kLine).size(), 3u);
   EXPECT_TRUE(p.Labels().empty());
   EXPECT_EQ(p.m.markRadius, 20);
   EXPECT_EQ(p.m.swapRays, 3);
@@ -101,7 +101,7 @@ TEST(DrawPolygonFigure, QuadrilateralLabelsUseTheNextTwoVertices) {
   Polygon p;
   p.Set({{100, 300}, {300, 300}, {300, 100}, {100, 100}});
   p.Draw("P");
-  EXPECT_EQ(p.Calls("line").size(), 4u);
+  EXPECT_EQ(p.Calls(Op::kLine).size(), 4u);
   EXPECT_EQ(p.Labels().size(), 4u);
   // The last label, vertex 4, was placed for the rays towards vertices 1 and 2.
   EXPECT_EQ(test::Pt(p.m.vertexX, p.m.vertexY) + " " + test::Pt(p.m.pointAX, p.m.pointAY) + " " +

@@ -204,7 +204,7 @@ TEST(MeasureMarkedText, NestedMeasuringGivesBackEachCallersValues) {
   s.m.drawY = 6;
   std::vector<float> partStarts;
   s.device.OnDraw([&](const DrawCall& c) {
-    if (c.op == "line" && c.y1 == 1825) partStarts.push_back(c.x1);
+    if (c.op == Op::kLine && c.y1 == 1825) partStarts.push_back(c.x1);
   });
   EXPECT_EQ(s.Measure("ab-ﾀ1/3ﾀ"), 113);
   EXPECT_EQ(partStarts, (std::vector<float>{81}));  // the bar starts where the fraction does

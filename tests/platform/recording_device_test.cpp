@@ -39,8 +39,8 @@ TEST(RecordingDevice, KeysComeFromTheScriptThenTheRunEnds) {
   } catch (const ProgramEnd&) {
   }
   EXPECT_EQ(keys, (std::vector<std::string>{"2", "\r", "\b", "\f", "\\", " ", "é"}));
-  EXPECT_EQ(d.Calls("key").back().ToString(), "key s=\"é\"");
-  EXPECT_EQ(d.Calls("key")[1].ToString(), "key s=\"\\u000d\"");
+  EXPECT_EQ(d.Calls(Op::kKey).back().ToString(), "key s=\"é\"");
+  EXPECT_EQ(d.Calls(Op::kKey)[1].ToString(), "key s=\"\\u000d\"");
   EXPECT_THROW(d.WaitForClose(), ProgramEnd);
 }
 

@@ -145,7 +145,7 @@ TEST(OrvelleStorm, RandomKeysNeverReachTheErrorScreen) {
         const auto& log = device.log();
         for (; scanned < log.size(); ++scanned) {
           const DrawCall& c = log[scanned];
-          if (c.op == "text" && c.x1 == 48 && c.y1 == 666 && c.color == 0) subMenus.insert(c.s);
+          if (c.op == Op::kText && c.x1 == 48 && c.y1 == 666 && c.color == 0) subMenus.insert(c.s);
         }
         error |= test::ShowedErrorScreen(log);
       };

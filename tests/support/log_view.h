@@ -67,24 +67,24 @@ inline std::string CircleSig(const DrawCall& c) {
 // keep what a pupil sees.
 inline bool OnScreen(const DrawCall& c) { return (c.points.empty() ? c.y1 : c.points[0].y) < 1500; }
 
-inline Strings Sigs(const RecordingDevice& d, const std::string& op) {
+inline Strings Sigs(const RecordingDevice& d, Op op) {
   Strings out;
   for (const auto& c : d.log()) {
     if (c.op != op || !OnScreen(c)) continue;
-    if (op == "text") out.push_back(TextSig(c));
-    if (op == "line") out.push_back(LineSig(c));
-    if (op == "box") out.push_back(BoxSig(c));
-    if (op == "circle") out.push_back(CircleSig(c));
-    if (op == "polyline" || op == "polygon") out.push_back(PolySig(c));
+    if (op == Op::kText) out.push_back(TextSig(c));
+    if (op == Op::kLine) out.push_back(LineSig(c));
+    if (op == Op::kBox) out.push_back(BoxSig(c));
+    if (op == Op::kCircle) out.push_back(CircleSig(c));
+    if (op == Op::kPolyline || op == Op::kPolygon) out.push_back(PolySig(c));
   }
   return out;
 }
 
-inline Strings Texts(const RecordingDevice& d) { return Sigs(d, "text"); }
-inline Strings Lines(const RecordingDevice& d) { return Sigs(d, "line"); }
-inline Strings Polys(const RecordingDevice& d) { return Sigs(d, "polyline"); }
-inline Strings Boxes(const RecordingDevice& d) { return Sigs(d, "box"); }
-inline Strings Circles(const RecordingDevice& d) { return Sigs(d, "circle"); }
+inline Strings Texts(const RecordingDevice& d) { return Sigs(d, Op::kText); }
+inline Strings Lines(const RecordingDevice& d) { return Sigs(d, Op::kLine); }
+inline Strings Polys(const RecordingDevice& d) { return Sigs(d, Op::kPolyline); }
+inline Strings Boxes(const RecordingDevice& d) { return Sigs(d, Op::kBox); }
+inline Strings Circles(const RecordingDevice& d) { return Sigs(d, Op::kCircle); }
 
 // The texts a pupil sees, as calls.
 inline std::vector<DrawCall> VisibleTexts(const RecordingDevice& d) {

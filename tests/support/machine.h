@@ -24,7 +24,7 @@ struct Bench {
   }
 
   std::vector<DrawCall> Texts() const { return device.Texts(); }
-  std::vector<DrawCall> Calls(const std::string& op) const { return device.Calls(op); }
+  std::vector<DrawCall> Calls(Op op) const { return device.Calls(op); }
 };
 
 // A whole program run on the recording device until its key script is used up.

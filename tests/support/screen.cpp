@@ -16,9 +16,9 @@ namespace orvelle::test {
 namespace {
 
 bool IsDrawing(const DrawCall& c) {
-  static const std::vector<std::string> kOps = {"text",     "line",    "box",  "circle",
-                                                "polyline", "polygon", "clear"};
-  return std::find(kOps.begin(), kOps.end(), c.op) != kOps.end();
+  static constexpr Op kOps[] = {Op::kText,     Op::kLine,    Op::kBox,  Op::kCircle,
+                                Op::kPolyline, Op::kPolygon, Op::kClear};
+  return std::find(std::begin(kOps), std::end(kOps), c.op) != std::end(kOps);
 }
 
 // Equal as the review log writes numbers (7 significant digits).
@@ -27,14 +27,14 @@ bool Near(float a, float b) { return std::abs(a - b) <= 1e-6f * std::max(1.0f, s
 // Whether two drawing calls are the same in every field their review-log line shows.
 bool Same(const DrawCall& a, const DrawCall& b) {
   if (a.op != b.op || a.color != b.color) return false;
-  if (a.op == "text") {
+  if (a.op == Op::kText) {
     return a.s == b.s && Near(a.x1, b.x1) && Near(a.y1, b.y1) && a.scaleX == b.scaleX &&
            a.scaleY == b.scaleY && a.font.name == b.font.name && Near(a.font.size, b.font.size) &&
            a.font.bold == b.font.bold && a.font.italic == b.font.italic;
   }
-  if (a.op == "clear") return true;
+  if (a.op == Op::kClear) return true;
   if (a.width != b.width || a.fill != b.fill) return false;
-  if (a.op == "polyline" || a.op == "polygon") {
+  if (a.op == Op::kPolyline || a.op == Op::kPolygon) {
     if (a.points.size() != b.points.size()) return false;
     for (size_t i = 0; i < a.points.size(); ++i) {
       if (!Near(a.points[i].x, b.points[i].x) || !Near(a.points[i].y, b.points[i].y)) return false;
@@ -102,7 +102,7 @@ int Screen::Count(float x, float y, int color, const std::string& text) const {
 bool HasBox(const std::vector<DrawCall>& log, float x1, float y1, float x2, float y2, int border,
             int fill) {
   return std::any_of(log.begin(), log.end(), [&](const DrawCall& c) {
-    return c.op == "box" && c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2 &&
+    return c.op == Op::kBox && c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2 &&
            c.color == border && c.fill == fill;
   });
 }
@@ -110,7 +110,7 @@ bool HasBox(const std::vector<DrawCall>& log, float x1, float y1, float x2, floa
 bool HasLine(const std::vector<DrawCall>& log, float x1, float y1, float x2, float y2, int color,
              int width) {
   return std::any_of(log.begin(), log.end(), [&](const DrawCall& c) {
-    return c.op == "line" && c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2 &&
+    return c.op == Op::kLine && c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2 &&
            c.color == color && c.width == width;
   });
 }
@@ -125,7 +125,7 @@ int SubMenuLines(const std::vector<DrawCall>& log, const std::string& line) {
   const auto texts = [](const std::vector<DrawCall>& calls) {
     std::vector<DrawCall> out;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
-                 [](const DrawCall& c) { return c.op == "text"; });
+                 [](const DrawCall& c) { return c.op == Op::kText; });
     return out;
   };
   // Characters, places and colours, whatever face was in force.
@@ -137,7 +137,7 @@ int SubMenuLines(const std::vector<DrawCall>& log, const std::string& line) {
 std::vector<std::vector<DrawCall>> SplitAtKeys(const std::vector<DrawCall>& log) {
   std::vector<std::vector<DrawCall>> parts(1);
   for (const auto& c : log) {
-    if (c.op == "key") {
+    if (c.op == Op::kKey) {
       parts.emplace_back();
     } else {
       parts.back().push_back(c);
@@ -149,14 +149,14 @@ std::vector<std::vector<DrawCall>> SplitAtKeys(const std::vector<DrawCall>& log)
 int KeyWaits(const std::vector<DrawCall>& log) {
   int n = 0;
   for (const auto& c : log) {
-    if (c.op == "text" && c.s == "何" && c.x1 == 128 && c.y1 == 666 && c.color == 9) ++n;
+    if (c.op == Op::kText && c.s == "何" && c.x1 == 128 && c.y1 == 666 && c.color == 9) ++n;
   }
   return n;
 }
 
 bool ShowedErrorScreen(const std::vector<DrawCall>& log) {
   return std::any_of(log.begin(), log.end(), [](const DrawCall& c) {
-    return c.op == "text" && c.s.find("エラーが発生しました。") != std::string::npos;
+    return c.op == Op::kText && c.s.find("エラーが発生しました。") != std::string::npos;
   });
 }
 

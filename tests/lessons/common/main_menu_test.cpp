@@ -19,7 +19,7 @@ using test::ProgramRun;
 int MenusDrawn(const RecordingDevice& d) {
   int n = 0;
   for (const auto& c : d.log()) {
-    if (c.op == "box" && c.x1 == 22 && c.y1 == 10 && c.x2 == 1342 && c.y2 == 610 && c.color == 15 &&
+    if (c.op == Op::kBox && c.x1 == 22 && c.y1 == 10 && c.x2 == 1342 && c.y2 == 610 && c.color == 15 &&
         c.fill == 10) {
       ++n;
     }
@@ -43,7 +43,7 @@ TEST(MainMenu, DrawsTitleItemsAndPromptThenEndsOnTheLastItem) {
     return c.s == "番" && c.x1 == 816 && c.y1 == 648 && c.color == 0;
   }));
   // Nothing is drawn after the last item is chosen but the erased prompt line.
-  EXPECT_EQ(log.back().op, "box");
+  EXPECT_EQ(log.back().op, Op::kBox);
   EXPECT_EQ(run.m.entryX, 1056);
   EXPECT_EQ(run.m.entryY, 648);
 }

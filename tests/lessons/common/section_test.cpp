@@ -47,7 +47,7 @@ TEST(RunSubMenu, RunsTheChosenItemsAndReturnsOnTheLast) {
   // The line is drawn and the strip cleared once for every number read.
   EXPECT_EQ(test::SubMenuLines(b.device.log(), "①例　②問　③例２　④終了"), 6);
   int clears = 0;
-  for (const auto& box : b.Calls("box")) {
+  for (const auto& box : b.Calls(Op::kBox)) {
     clears += box.x1 == 0 && box.y1 == 657 && box.x2 == 992 && box.y2 == 720;
   }
   EXPECT_EQ(clears, 6);
@@ -82,7 +82,7 @@ TEST(RunDrill, PassesUntilThePromptGivesOne) {
   EXPECT_EQ(seen, (PassList{{7, 3}, {7, 2}, {7, 0}}));  // exerciseNo is left alone
   EXPECT_EQ(b.m.enteredValue, 1);
   int prompts = 0;
-  for (const auto& box : b.Calls("box")) {
+  for (const auto& box : b.Calls(Op::kBox)) {
     if (box.x1 == 96 && box.y1 == 639 && box.fill == 12) ++prompts;
   }
   EXPECT_EQ(prompts, 3);

@@ -39,7 +39,7 @@ TEST(LetterUse, P62QuestionCountsSticksFourWays) {
   item.Expect(seen);
   int circles = 0;
   for (const auto& c : item.screens[2]) {
-    circles += c.op == "circle" && c.r == 25 && c.y1 == 370 && c.width == 3 && !c.filled;
+    circles += c.op == Op::kCircle && c.r == 25 && c.y1 == 370 && c.width == 3 && !c.filled;
   }
   EXPECT_EQ(circles, 5);
   bool dots = false;

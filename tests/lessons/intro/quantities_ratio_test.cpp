@@ -20,7 +20,7 @@ using test::Str;
 std::vector<DrawCall> Boxes(const std::vector<DrawCall>& log, float width, float height) {
   std::vector<DrawCall> out;
   for (const auto& c : log) {
-    if (c.op == "box" && c.x2 - c.x1 == width && c.y2 - c.y1 == height) out.push_back(c);
+    if (c.op == Op::kBox && c.x2 - c.x1 == width && c.y2 - c.y1 == height) out.push_back(c);
   }
   return out;
 }
@@ -75,7 +75,7 @@ TEST(RatioItem, FixedQuestionThenTheTwoDrills) {
                     {40, 520, 0, "⑩"}});
   EXPECT_TRUE(test::HasBox(run.passes[1], 0, 440, 1760, 590, 15, 15));
   EXPECT_EQ(test::KeyWaits(run.passes[1]), 2 + 4);
-  EXPECT_EQ(run.device.Calls("width").back().value, 5);  // the item leaves width 5
+  EXPECT_EQ(run.device.Calls(Op::kWidth).back().value, 5);  // the item leaves width 5
 }
 
 // The first drill's questions show this pass's ratios, never those an earlier item left.

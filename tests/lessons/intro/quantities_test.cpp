@@ -86,7 +86,7 @@ TEST(QuantitiesSection, Example10RectangleAndSquare) {
   // of the pointer, from y 300 to 450. Both border 0, fill 9.
   const auto& first = item.screens[0];
   const auto rect = std::find_if(first.begin(), first.end(),
-                                 [](const DrawCall& c) { return c.op == "box" && c.fill == 9; });
+                                 [](const DrawCall& c) { return c.op == Op::kBox && c.fill == 9; });
   ASSERT_NE(rect, first.end());
   EXPECT_TRUE(test::HasBox({rect, rect + 1}, 840, 50, 1080, 200, 0, 9));
   EXPECT_EQ(rect->width, 5);
@@ -95,8 +95,8 @@ TEST(QuantitiesSection, Example10RectangleAndSquare) {
   // Four dotted arcs (each a half turn in 5-degree steps), labelled outside the figures.
   int dots = 0, labels = 0;
   for (const auto& c : log) {
-    dots += c.op == "circle" && c.r == 0.5f && c.color == 3;
-    if (c.op == "text" && c.s == "m" && c.color == 0 && c.y1 < 900) {  // not off-screen measuring
+    dots += c.op == Op::kCircle && c.r == 0.5f && c.color == 3;
+    if (c.op == Op::kText && c.s == "m" && c.color == 0 && c.y1 < 900) {  // not off-screen measuring
       ++labels;
       const bool leftOfRect = c.x1 < 840 && c.y1 > 50 && c.y1 < 200;
       const bool belowRect = c.y1 > 200 && c.y1 < 300 && c.x1 > 840 && c.x1 < 1080;
@@ -112,7 +112,7 @@ TEST(QuantitiesSection, Example10RectangleAndSquare) {
   for (size_t k = 1; k <= 11; ++k)
     shown.insert(shown.end(), item.screens[k].begin(), item.screens[k].end());
   for (const auto& c : shown) {
-    EXPECT_FALSE(c.op == "box" && c.fill == 15 && c.x1 < 1080 && c.x2 > 840 && c.y1 < 200 &&
+    EXPECT_FALSE(c.op == Op::kBox && c.fill == 15 && c.x1 < 1080 && c.x2 > 840 && c.y1 < 200 &&
                  c.y2 > 50)
         << c.ToString();
   }

@@ -116,7 +116,7 @@ Shown CheckPass(const std::vector<DrawCall>& pass, const Machine& m, const Layou
   EXPECT_TRUE(test::DrewMarkup(after, answerX, at.qy, 5, p.answer)) << p.answer;
   // Until the key the box stays empty.
   const auto erase = std::find_if(before.rbegin(), before.rend(), [&](const DrawCall& c) {
-    return c.op == "box" && c.x1 == at.erase.x1 && c.y1 == at.erase.y1 && c.fill == 15;
+    return c.op == Op::kBox && c.x1 == at.erase.x1 && c.y1 == at.erase.y1 && c.fill == 15;
   });
   EXPECT_FALSE(test::DrewMarkup({erase.base(), before.end()}, answerX, at.qy, 5, p.answer));
   EXPECT_TRUE(left >= at.erase.x1 && left + width <= at.erase.x2) << question;
