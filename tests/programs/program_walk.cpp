@@ -1,0 +1,105 @@
+#include "program_walk.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/startup.h"
+#include "platform/recording_device.h"
+
+namespace orvelle::test {
+
+void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
+                const std::vector<std::string>& clocks) {
+  DrillScript s;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const WalkItem& item = items[i];
+    if (i == 0 || items[i - 1].section != item.section) {
+      s.Keys(std::to_string(item.section) + "\r");
+    }
+    s.Keys(std::to_string(item.choice) + "\r" + item.keys);
+    s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
+    if (i + 1 == items.size() || items[i + 1].section != item.section) {
+      s.Keys(std::to_string(program.SubMenuEnd(item.section)) + "\r");
+    }
+  }
+  s.Keys(std::to_string(program.menuEnd) + "\rX");
+
+  for (const std::string& clock : clocks) {
+    SCOPED_TRACE(clock);
+    DrillRun run(
+        program, s,
+        [&](int k, const Machine&, const std::vector<DrawCall>& log) {
+          const WalkItem& item = items[static_cast<size_t>(k)];
+          SCOPED_TRACE("section " + std::to_string(item.section) + " item " +
+                       std::to_string(item.choice));
+          EXPECT_EQ(KeyWaits(log), item.keyWaits);
+          EXPECT_FALSE(ShowedErrorScreen(log));
+        },
+        clock);
+    EXPECT_EQ(run.checks, static_cast<int>(items.size()));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_FALSE(ShowedErrorScreen(run.rest));
+    // The program ended by its menu: only the key after its last item is left unread.
+    EXPECT_TRUE(run.device.KeysLeft());
+    EXPECT_EQ(run.device.keysRead(), static_cast<int>(s.keys.size()) - 1);
+  }
+}
+
+std::vector<std::string> StormKeys(unsigned seed, int count) {
+  static const std::string kKinds[] = {
+      "0123456789", "-./", "\r", "\r", "\b", "abcdefghijklmnopqrstuvwxyzQWERTS", " ", " "};
+  std::mt19937 gen(seed);
+  std::vector<std::string> keys;
+  for (int i = 0; i < count; ++i) {
+    const std::string& kind = kKinds[gen() % 8];
+    keys.push_back(kind.substr(gen() % kind.size(), 1));
+  }
+  return keys;
+}
+
+std::set<std::string> ExpectStorm(const TestProgram& program, int count,
+                                  const std::vector<std::pair<unsigned, std::string>>& seeds) {
+  std::set<std::string> subMenus;
+  for (const auto& [seed, clock] : seeds) {
+    SCOPED_TRACE(seed);
+    const std::vector<std::string> keys = StormKeys(seed, count);
+    size_t used = 0;
+    while (used < keys.size()) {
+      RecordingDevice device;
+      Machine m{device};
+      device.SetClock(clock);
+      device.SetKeyList({keys.begin() + static_cast<long>(used), keys.end()});
+      bool error = false;
+      size_t scanned = 0;
+      auto look = [&] {
+        const auto& log = device.log();
+        for (; scanned < log.size(); ++scanned) {
+          const DrawCall& c = log[scanned];
+          if (c.op == Op::kText && c.x1 == 48 && c.y1 == 666 && c.color == 0) subMenus.insert(c.s);
+        }
+        error |= ShowedErrorScreen(log);
+      };
+      device.OnKeyWait([&] {
+        if (device.log().size() > 20000) {
+          look();
+          device.ClearLog();
+          scanned = 0;
+        }
+      });
+      const int status = StartProgram(m, program.title, program.menu);
+      device.OnKeyWait(nullptr);
+      look();
+      EXPECT_FALSE(error) << "after " << used + static_cast<size_t>(device.keysRead()) << " keys";
+      if (error) return subMenus;
+      EXPECT_EQ(status, 0);
+      EXPECT_GT(device.keysRead(), 0);
+      if (device.keysRead() == 0) return subMenus;
+      used += static_cast<size_t>(device.keysRead());
+    }
+    EXPECT_EQ(used, keys.size());
+  }
+  return subMenus;
+}
+
+}  // namespace orvelle::test
