@@ -130,7 +130,7 @@ void GenerateLinearPair(Machine& m, PairForm form) {
   m.letterText[5] = "b";
   m.coin = RandomPick(m, 4, 2);
   m.letterText[1] = m.letterText[ToInt(m.coin)];
-  m.letterText[2] = m.coef[5] == 0 ? "" : m.letterText[1];
+  m.letterText[2] = m.coef[5] == 0 ? "" : m.letterText[1];  // the result's; never "" here
 
   if (form == PairForm::kColumnSubtraction) {
     m.signText[1] = m.coef[7] > 0 ? "-" : "+";

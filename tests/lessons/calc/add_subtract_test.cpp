@@ -176,9 +176,10 @@ TEST(AddSubtractDrills, WorkedItemsPrintTheTextbooksExamples) {
       random.insert(random.end(), {Pick(r.a, 1, 9), Pick(r.b, 2, 9), Pick(r.c, 1, 9),
                                    Pick(r.d, 2, 9), Pick(r.coin, 0, 2), Pick(r.letter, 2, 4)});
     }
-    const auto script = DrillScript().Keys("2\r" + Str(drill.item) + "\r");
+    const int passes = static_cast<int>(rows.size());
     const test::DrillRun run = test::ScriptedDrill(
-        kCalc, DrillScript(script).Passes(static_cast<int>(rows.size()), drill.keyWaits), random);
+        kCalc, DrillScript().Keys("2\r" + Str(drill.item) + "\r").Passes(passes, drill.keyWaits),
+        random);
     ASSERT_EQ(run.passes.size(), rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
       const Printed& r = rows[i];
