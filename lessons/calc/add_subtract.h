@@ -1,11 +1,54 @@
 // Section 2 "1次式の加減": adding and subtracting linear expressions, and column calculation.
 #pragma once
 
+#include <span>
+
 #include "core/shared.h"
 
 namespace orvelle::calc {
 
 // The section: its aims once, then its sub-menu until "⑦終了".
 void ShowCalcSection2Menu(Machine& m);
+void ShowSection2Goals(Machine& m);
+
+// The items of the sub-menu.
+void ShowWorkedAddition(Machine& m);        // ① 例４: random (aL+b)+(cL+d), line by line
+void ShowExercise4And5Answers(Machine& m);  // ② worked answers of P76 問4 and 問5
+void ShowWorkedSubtraction(Machine& m);     // ③ 例５: random (aL+b)-(cL+d), signs changed
+void ShowExercise6And7Answers(Machine& m);  // ④ worked answers of P76 問6 and 問7
+void ShowColumnAddition(Machine& m);        // ⑤ 縦計算+: the sum written in columns
+void ShowColumnSubtraction(Machine& m);     // ⑥ 縦計算-: the difference written in columns
+
+// A worked answer of the textbook: the label ("": none) and the problem, the working lines (""
+// past the last) one under the other, the result right after the last line.
+struct TextbookWorking {
+  const char* label;
+  const char* problem;
+  const char* lines[3];
+  const char* result;
+  int rightColumnAt;  // the working line that opens the page's right column (0: none)
+};
+// What items ② and ④ work, problem by problem: 問4 (1) to (6) and 問5; 問6 (1) to (6) and 問7.
+std::span<const TextbookWorking> Exercise4And5Working();
+std::span<const TextbookWorking> Exercise6And7Working();
+
+// How an item shows the random pair: which second expression it writes, and in which order the
+// texts get their plus signs and lose their unit coefficients.
+enum class PairForm { kAddition, kSubtraction, kColumnAddition, kColumnSubtraction };
+
+// A random pair (aL + b) and (cL + d): coef(1) = a, 1..9 (10 when it ties with |c|, which keeps
+// a + c off 0); coef(2) = b and coef(4) = d, 2..10; coef(3) = c, ±1..9; coef(5) = a + c and
+// coef(6) = b + d. The second expression as the item writes it in coef(7), coef(8) (the form's
+// own: -c, -d when subtracted). Their texts in coefText: unit coefficients written as "" and
+// "-", constants and the addition's c with their "+", coefText(13) = c as it opens a bracket.
+// letterText(1) = the letter, x, y, a or b; letterText(2) = the result's letter. The column
+// subtraction's changed signs in signText(1), signText(2).
+void GenerateLinearPair(Machine& m, PairForm form);
+
+// The random items' page: cleared, the heading at (40, 30), exerciseNo = 1.
+void StartRandomExamples(Machine& m, const char* heading);
+// An example of such a page: a new pair, the cursor at (100, 90) under marginX 40, and
+// everything from y 90 down cleared (the heading stays).
+void StartRandomExample(Machine& m, PairForm form);
 
 }  // namespace orvelle::calc
