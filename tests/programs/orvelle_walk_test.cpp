@@ -95,6 +95,11 @@ TEST(OrvelleWalk, EverySectionAndItemFromStartToEnd) {
                        std::to_string(item.choice));
           EXPECT_EQ(KeyWaits(log), item.keyWaits);
           EXPECT_FALSE(test::ShowedErrorScreen(log));
+          // Each key is logged with the line of Orvelle's lessons that waited for it.
+          for (const DrawCall& c : log) {
+            if (c.op != Op::kKey) continue;
+            EXPECT_EQ(c.site.rfind("lessons/intro/", 0), 0u) << c.ToString();
+          }
         },
         clock);
     EXPECT_EQ(run.checks, static_cast<int>(items.size()));
