@@ -15,23 +15,15 @@ constexpr float kFractionLineHeight = 50;
 // How far the upper line of a two-line box moves down when there is no lower line.
 constexpr float kSingleLineShift = 25;
 
-// Measures `text` as it will be drawn; the measuring may clear tallParens, which the drawing
+// Measures strArg as it will be drawn; the measuring may clear tallParens, which the drawing
 // must see as the caller set it.
-void MeasureMarkup(Machine& m, const std::string& text) {
+void MeasureForDrawing(Machine& m) {
   m.savedTallParens = m.tallParens;
-  m.strArg = text;
   MeasureMarkedText(m);
   m.tallParens = m.savedTallParens;
 }
 
-void DrawMarkupAt(Machine& m, float x, float y, const std::string& text) {
-  m.drawX = x;
-  m.drawY = y;
-  m.drawText = text;
-  DrawMarkupText(m);
-}
-
-constexpr BoxedTextKind kMarkupBox = {MeasureMarkup, DrawMarkupAt};
+constexpr BoxedTextKind kMarkupBox = {MeasureForDrawing, DrawMarkupText};
 
 float LineHeightFor(Machine& m, const std::string& text) {
   m.lettersPos = static_cast<float>(CharFind(text, "ﾀ"));
@@ -48,7 +40,8 @@ void DrawBoxedLines(Machine& m, const BoxedTextKind& kind, float boxDrop,
   const float y0 = m.originY;
   bool boxDrawn = false;
   for (const BoxedLine& line : lines) {
-    kind.measure(m, line.text);
+    m.strArg = line.text;
+    kind.measure(m);
     m.textOffsetX = (m.boxWidth - m.textWidth) / 2;
     if (m.textOffsetX < 0) m.textOffsetX = 0;
     const float offset = m.textOffsetX;
@@ -58,7 +51,10 @@ void DrawBoxedLines(Machine& m, const BoxedTextKind& kind, float boxDrop,
                    ToInt(m.fillColor));
       boxDrawn = true;
     }
-    kind.draw(m, x0 + offset, line.y, line.text);
+    m.drawX = x0 + offset;
+    m.drawY = line.y;
+    m.drawText = line.text;
+    kind.draw(m);
   }
   m.drawX = x0 + m.boxWidth;
   m.drawY = y0;

@@ -9,10 +9,10 @@
 namespace orvelle {
 
 // How a kind of boxed text (these mark-up texts, the labels of figures) measures a line
-// (textWidth = its width) and draws it with its top-left at (x, y).
+// (textWidth = the width of strArg) and draws one (drawText at drawX, drawY).
 struct BoxedTextKind {
-  void (*measure)(Machine& m, const std::string& text);
-  void (*draw)(Machine& m, float x, float y, const std::string& text);
+  void (*measure)(Machine& m);
+  void (*draw)(Machine& m);
 };
 
 // A line of a boxed text: the text and the y of its top.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/measure.h"
 #include "core/text_boxes.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -56,19 +57,7 @@ void DrawLabelGlyph(Machine& m) {
   }
 }
 
-void MeasureLabel(Machine& m, const std::string& text) {
-  m.strArg = text;
-  MeasureLabelText(m);
-}
-
-void DrawLabelAt(Machine& m, float x, float y, const std::string& text) {
-  m.drawX = x;
-  m.drawY = y;
-  m.drawText = text;
-  DrawLabelText(m);
-}
-
-constexpr BoxedTextKind kLabelBox = {MeasureLabel, DrawLabelAt};
+constexpr BoxedTextKind kLabelBox = {MeasureLabelText, DrawLabelText};
 
 }  // namespace
 
@@ -98,16 +87,8 @@ void DrawLabelText(Machine& m) {
 }
 
 void MeasureLabelText(Machine& m) {
-  const float x = m.drawX;
-  const float y = m.drawY;
   const std::string text = m.strArg;
-  m.drawX = 0;
-  m.drawY = 1800;
-  m.drawText = text;
-  DrawLabelText(m);
-  m.textWidth = m.drawX;
-  m.drawX = x;
-  m.drawY = y;
+  MeasureByDrawing(m, DrawLabelText);
   m.drawText = text;
 }
 
