@@ -12,13 +12,6 @@ namespace {
 
 const std::string kMark = "ﾀ";  // opens and closes a stacked fraction
 
-// The text of a number as fraction texts hold it: its digits, "-" in front when negative.
-std::string NumberText(Machine& m, float value) {
-  m.strArg = NumberToText(value);
-  RemoveSpaces(m);
-  return m.strArg;
-}
-
 std::string Fraction(const std::string& num, const std::string& den) {
   return kMark + num + "/" + den + kMark;
 }
@@ -75,10 +68,10 @@ void BuildFraction(Machine& m) {
   m.fracNum = r;
   m.fracDen = s;
 
-  const std::string numText = NumberText(m, n);
-  const std::string denText = NumberText(m, d);
-  const std::string resultDen = NumberText(m, s);
-  std::string resultNum = NumberText(m, r);  // its magnitude: the sign stands in front
+  const std::string numText = BareNumberText(m, n);
+  const std::string denText = BareNumberText(m, d);
+  const std::string resultDen = BareNumberText(m, s);
+  std::string resultNum = BareNumberText(m, r);  // its magnitude: the sign stands in front
   if (CharLeft(resultNum, 1) == "-") resultNum = CharMid(resultNum, 2);
   const std::string given = Fraction(numText, denText);
   const bool negative = m.fracSign == -1;
@@ -146,10 +139,10 @@ void AddFractions(Machine& m) {
   }
   m.addSumNum = m.addScaledNum1 + m.addScaledNum2;
 
-  const std::string a = NumberText(m, std::fabs(m.addScaledNum1));
-  const std::string b = NumberText(m, std::fabs(m.addScaledNum2));
-  const std::string t = NumberText(m, std::fabs(m.addSumNum));
-  const std::string den = NumberText(m, m.fracDen);
+  const std::string a = BareNumberText(m, std::fabs(m.addScaledNum1));
+  const std::string b = BareNumberText(m, std::fabs(m.addScaledNum2));
+  const std::string t = BareNumberText(m, std::fabs(m.addSumNum));
+  const std::string den = BareNumberText(m, m.fracDen);
   // A zero numerator or sum is written like a positive one.
   const bool firstNegative = m.addNum1 < 0;
   const bool secondNegative = m.addNum2 < 0;

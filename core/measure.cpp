@@ -8,20 +8,22 @@
 
 namespace orvelle {
 
-void MeasureMarkedText(Machine& m) {
+void MeasureByDrawing(Machine& m, void (*draw)(Machine&)) {
   // Kept per call: a fraction in the text measures its parts through here again.
   const float x = m.drawX;
   const float y = m.drawY;
-  const std::string text = m.strArg;
-
   m.drawX = 0;
   m.drawY = 1800;
   m.drawText = m.strArg;
-  DrawMarkupText(m);
+  draw(m);
   m.textWidth = m.drawX;
-
   m.drawX = x;
   m.drawY = y;
+}
+
+void MeasureMarkedText(Machine& m) {
+  const std::string text = m.strArg;
+  MeasureByDrawing(m, DrawMarkupText);
   m.strArg = text;
 }
 

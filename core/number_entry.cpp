@@ -2,6 +2,7 @@
 
 #include "core/plain_text.h"
 #include "platform/number.h"
+#include "platform/palette.h"
 #include "platform/text.h"
 
 namespace orvelle {
@@ -9,7 +10,6 @@ namespace {
 
 constexpr int kMaxChars = 10;    // once this many stand in the field, the next key clears it
 constexpr int kCursorColor = 5;  // the cursor dot and the echoed characters
-constexpr int kBackground = 15;
 
 // The keys that clear the field (Backspace, and code 12) and the one that ends the entry.
 constexpr const char* kBackspace = "\x08";
@@ -22,7 +22,8 @@ void DrawCursor(Machine& m, int color) {
 
 // Empties the field and puts the cursor back on its first cell.
 void ClearField(Machine& m) {
-  m.device.Box(m.entryX, m.entryY - 8, m.entryX + 192, m.entryY + 22, kBackground, kBackground);
+  m.device.Box(m.entryX, m.entryY - 8, m.entryX + 192, m.entryY + 22, kBackgroundColor,
+               kBackgroundColor);
   m.entryText.clear();
   m.cursorX = m.entryX;
   m.cursorY = m.entryY;
@@ -42,7 +43,7 @@ bool HasZeroDivisor(const std::string& text) {
 
 }  // namespace
 
-void InputNumberField(Machine& m) {
+void InputNumberField(Machine& m, std::source_location where) {
   m.cursorX = m.entryX;
   m.cursorY = m.entryY;
   m.entryText.clear();
@@ -51,18 +52,19 @@ void InputNumberField(Machine& m) {
   m.drawY = m.cursorY;
   m.drawText = "入力";
   DrawText(m);
-  NumberKeyLoop(m);
-  m.device.Box(m.entryX - 48, m.entryY - 8, m.entryX + 192, m.entryY + 22, kBackground,
-               kBackground);
+  NumberKeyLoop(m, where);
+  m.device.Box(m.entryX - 48, m.entryY - 8, m.entryX + 192, m.entryY + 22, kBackgroundColor,
+               kBackgroundColor);
 }
 
-void NumberKeyLoop(Machine& m) {
+void NumberKeyLoop(Machine& m, std::source_location where) {
+  const KeySite site(m.device, where);
   while (true) {
     // Drawn before and erased after every empty poll: that is the blinking.
     DrawCursor(m, kCursorColor);
     m.keyText = m.device.PollKey();
     if (m.keyText.empty()) {
-      DrawCursor(m, kBackground);
+      DrawCursor(m, kBackgroundColor);
       continue;
     }
     if (m.keyText == kBackspace || m.keyText == kFormFeed || CharLen(m.entryText) >= kMaxChars) {
@@ -75,11 +77,11 @@ void NumberKeyLoop(Machine& m) {
         ClearField(m);
         continue;
       }
-      DrawCursor(m, kBackground);
+      DrawCursor(m, kBackgroundColor);
       return;
     }
     if (IsNumberKey(m.keyText)) {
-      DrawCursor(m, kBackground);
+      DrawCursor(m, kBackgroundColor);
       m.drawColor = kCursorColor;
       m.strArg = m.keyText;
       m.drawX = m.cursorX;

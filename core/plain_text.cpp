@@ -39,6 +39,12 @@ void RemoveSpaces(Machine& m) {
   std::erase(m.strArg, ' ');
 }
 
+std::string BareNumberText(Machine& m, float value) {
+  m.strArg = NumberToText(value);
+  RemoveSpaces(m);
+  return m.strArg;
+}
+
 void DrawChars(Machine& m) {
   RemoveSpaces(m);
   m.strLength = static_cast<float>(CharLen(m.strArg));

@@ -1,28 +1,18 @@
 #include "core/screen.h"
 
 #include "core/plain_text.h"
-#include "platform/number.h"
+#include "platform/palette.h"
 
 namespace orvelle {
-namespace {
 
-constexpr int kBackground = 15;
-
-// The text of a number as the lessons write it: no blank anywhere.
-std::string BareNumberText(Machine& m, float value) {
-  m.strArg = NumberToText(value);
-  RemoveSpaces(m);
-  return m.strArg;
+void ClearLessonArea(Machine& m) {
+  m.device.Box(0, 54, 1440, 900, kBackgroundColor, kBackgroundColor);
 }
-
-}  // namespace
-
-void ClearLessonArea(Machine& m) { m.device.Box(0, 54, 1440, 900, kBackground, kBackground); }
 
 void ClearRightOfEntry(Machine& m) {
   m.drawX = m.entryX + 80;
   m.drawY = m.entryY - 72;
-  m.device.Box(m.drawX, m.drawY, m.drawX + 1440, m.drawY + 90, kBackground, kBackground);
+  m.device.Box(m.drawX, m.drawY, m.drawX + 1440, m.drawY + 90, kBackgroundColor, kBackgroundColor);
 }
 
 void NumbersToStrings(Machine& m) {

@@ -37,7 +37,7 @@ int StartProgram(Machine& m, const std::string& title, MainMenu mainMenu) {
     try {
       m.device.SetMapMode(1);
       m.device.MaximizeWindow();
-      m.device.SetFontName("ｺﾞｼｯｸ");
+      m.device.SetFontName(kStartFont);
       m.device.SetFontSize(16);
       m.device.SetDrawWidth(3);
       SeedRandomFromClock(m);
@@ -66,9 +66,9 @@ void ErrorHandler(Machine& m, const RuntimeError& error) {
     m.strArg = NumberToText(m.clockSeed);
     m.errorCode = static_cast<float>(error.code);
     m.glyph = NumberToText(m.errorCode);
-    m.device.Text(288, 432, 1, 1, 13,
-                  m.strArg + "," + m.glyph +
-                      "エラーが発生しました。マウスで×をクリックして下さい。");
+    m.device.Text(
+        288, 432, 1, 1, 13,
+        m.strArg + "," + m.glyph + "エラーが発生しました。マウスで×をクリックして下さい。");
   } catch (const RuntimeError&) {
     // Nothing more can be reported than what is already on the screen.
   }

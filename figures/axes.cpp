@@ -14,12 +14,6 @@ namespace {
 // Every fifth grid line, counted from the origin, carries a thick line and a number.
 bool IsFifth(float index) { return std::fmod(std::round(static_cast<double>(index)), 5.0) == 0; }
 
-std::string NumberText(Machine& m, float value) {
-  m.strArg = NumberToText(value);
-  RemoveSpaces(m);
-  return m.strArg;
-}
-
 void DrawScaledText(Machine& m, int scaleX, int scaleY) {
   if (m.drawText.empty() || !figure::Finite(m.drawX, m.drawY)) return;
   m.device.Text(m.drawX, m.drawY, scaleX, scaleY, figure::Colour(m.drawColor), m.drawText);
@@ -32,8 +26,8 @@ void SplitTickValue(Machine& m, float v) {
   const float whole = std::floor(tenths / 10);
   m.workValue = v < 0 ? -whole : whole;
   m.tenthsDigit = tenths - 10 * whole;
-  m.intPartText = (v < 0 ? "-" : "") + NumberText(m, whole);
-  m.tenthsText = NumberText(m, m.tenthsDigit);
+  m.intPartText = (v < 0 ? "-" : "") + BareNumberText(m, whole);
+  m.tenthsText = BareNumberText(m, m.tenthsDigit);
 }
 
 }  // namespace
@@ -76,7 +70,7 @@ void DrawAxes(Machine& m) {
       m.device.SetDrawWidth(3);
       const float x = m.gridBaseX + m.cellSize * i;
       figure::DrawLine(m, x, m.gridTopY, x, m.gridBottomY, 1);
-      const std::string label = NumberText(m, i);
+      const std::string label = BareNumberText(m, i);
       m.drawText = (i == 0 || m.hideAxisNumbers == -1) ? "" : label;
       m.drawColor = 0;
       m.drawX = x - fs * static_cast<float>(CharLen(m.drawText)) / 2;
@@ -88,7 +82,7 @@ void DrawAxes(Machine& m) {
       m.device.SetDrawWidth(3);
       const float y = m.gridBaseY - m.cellSize * j;
       figure::DrawLine(m, m.gridLeftX, y, m.gridRightX, y, 1);
-      const std::string label = NumberText(m, j);
+      const std::string label = BareNumberText(m, j);
       m.drawText = (j == 0 || m.hideAxisNumbers == -1) ? "" : label;
       m.drawColor = 0;
       m.drawX = m.gridBaseX - fs * static_cast<float>(CharLen(m.drawText));
@@ -102,7 +96,7 @@ void DrawAxes(Machine& m) {
   figure::DrawLine(m, m.gridLeftX, m.gridBaseY, m.gridRightX, m.gridBaseY, 0);
 
   m.device.SetFontBold(true);
-  m.device.SetFontName("Times New Roman");
+  m.device.SetFontName(kLetterFont);
   m.device.SetFontSize(fs * 0.8f);
   m.device.SetFontItalic(true);
   m.drawColor = 0;
@@ -110,7 +104,7 @@ void DrawAxes(Machine& m) {
   m.drawX = m.gridRightX - 0.8f * fs;
   m.drawY = m.gridBaseY - 1.5f * fs;
   DrawScaledText(m, 3, 2);
-  m.device.SetFontName("ゴシック");
+  m.device.SetFontName(kGothicFont);
   m.device.SetFontSize(fs);
   m.device.SetFontItalic(false);
   m.drawText = "0";

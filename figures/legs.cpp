@@ -8,16 +8,6 @@
 
 namespace orvelle {
 
-namespace {
-
-std::string LengthText(Machine& m, float cells) {
-  m.strArg = NumberToText(cells);
-  RemoveSpaces(m);
-  return m.strArg;
-}
-
-}  // namespace
-
 void LabelHorizontalLeg(Machine& m) {
   m.drawColor = 7;
   m.drawX = (m.legStartX + m.legEndX) / 2 - 14;
@@ -54,8 +44,8 @@ void DrawRightAngleLegs(Machine& m) {
   leg(x1, y1, x2, y1, 7);
   leg(x2, y1, x2, y2, 3);
   if (m.cellSize == 0) return;  // no unit to count the lengths in
-  m.amountLetter = LengthText(m, (x2 - x1) / m.cellSize);
-  std::string vertical = LengthText(m, (y1 - y2) / m.cellSize);
+  m.amountLetter = BareNumberText(m, (x2 - x1) / m.cellSize);
+  std::string vertical = BareNumberText(m, (y1 - y2) / m.cellSize);
   // The vertical length always has a digit before its point: ".5" reads "0.5", "-.5" "-0.5".
   if (CharLeft(vertical, 1) == ".") {
     vertical = "0" + vertical;

@@ -50,9 +50,7 @@ void AngleDegreesText(Machine& m) {
   m.bisectorAngle = m.rayAngleB - m.rayAngleA;
   m.rayAngleDeg = m.bisectorAngle * 180 / m.piValue;
   // Tenths rounded half away from zero.
-  m.strArg = NumberToText(std::round(10 * m.rayAngleDeg) / 10);
-  RemoveSpaces(m);
-  m.angleText = m.strArg;
+  m.angleText = BareNumberText(m, std::round(10 * m.rayAngleDeg) / 10);
 }
 
 }  // namespace orvelle

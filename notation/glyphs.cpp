@@ -10,7 +10,6 @@
 namespace orvelle {
 namespace {
 
-constexpr const char* kBaseFont = "ゴシック";
 constexpr float kBaseSize = 16;
 
 // The radical signs and the two parallelograms, as offsets from the pen.
@@ -54,147 +53,173 @@ class GlyphPen {
     m_.device.Line(m_.radicalBarX, m_.drawY - above, m_.glyphPenX, m_.drawY - above, color_);
   }
   void Advance(float by) { m_.glyphPenX += by; }
+  // The glyph as text, then the pen moved on by `advance`.
+  void Put(float dx, float dy, int h, int v, float advance) {
+    Text(dx, dy, h, v);
+    Advance(advance);
+  }
 
  private:
   Machine& m_;
   int color_;
 };
 
-// Draws m.glyph by the first row of the case table that applies. Returns false for the marks and
-// line shapes that take no overbar (they look after radicalBarX themselves).
-bool DrawOneGlyph(Machine& m, GlyphPen& pen) {
-  Device& d = m.device;
-  const std::string& g = m.glyph;
-  const bool inFraction = m.inFraction == 1;
+// A row of a glyph table: the case it covers, and how the glyph is drawn in that case.
+struct GlyphCase {
+  bool (*applies)(const Machine& m);
+  void (*draw)(Machine& m, GlyphPen& pen);
+};
 
-  if (g == "^") {
-    m.superscriptNext = 1;
-    return false;
-  }
-  if (g == "\\") {
-    m.raisedNext = 1;
-    return false;
-  }
-  if (g == "ﾝ") {
-    m.radicalMode = 0;
-    return false;
-  }
-  if (g == "√") {
-    // The sign ends where its overbar begins: inside a fraction at its last point, outside it
-    // 4 units before, so that the bar overlaps the sign's top.
-    d.SetDrawWidth(3);
-    pen.Shape(inFraction ? kSmallRadical : kRadical);
-    pen.Advance(inFraction ? 26 : 28);
-    m.radicalMode = inFraction ? 11 : 1;
-    m.radicalBarX = m.glyphPenX;
-    return false;
-  }
-  if (g == "&" || g == "＃") {
-    d.SetDrawWidth(5);
-    pen.Shape(g == "&" ? kAmpersandShape : kHashShape);
-    pen.Advance(36);
-    d.SetDrawWidth(3);
-    m.radicalBarX = m.glyphPenX;
-    return false;
-  }
+bool InFraction(const Machine& m) { return m.inFraction == 1; }
 
-  m.glyphBytes = static_cast<float>(CharBytes(g));
+// The glyph put by the pen at font size `size`.
+void SizedText(Machine& m, GlyphPen& pen, float size, float dx, float dy, int h, int v,
+               float advance) {
+  m.device.SetFontSize(size);
+  pen.Put(dx, dy, h, v, advance);
+  m.device.SetFontSize(kBaseSize);
+}
 
-  if (g == ".") {
-    pen.Text(-3, 14, 3, 2);
-    pen.Advance(8);
-  } else if (g == "'" || g == "°") {
-    pen.Text(0, 0, 3, 3);
-    pen.Advance(12);
-  } else if (g == "(" && m.tallParens == 1) {
-    pen.Text(-4, -6, 3, 4);
-    pen.Advance(27);
-  } else if (g == ")" && m.tallParens == 1) {
-    pen.Text(6, -6, 3, 4);
-    pen.Advance(27);
-    m.tallParens = 0;
-  } else if (g == "=") {
-    d.SetFontSize(14);
-    pen.Text(4, 0, 3, 3);
-    pen.Advance(32);
-    d.SetFontSize(kBaseSize);
-  } else if (m.raisedNext == 1) {
-    d.SetFontSize(8);
-    pen.Text(0, -10, 6, 3);
-    pen.Advance(24);
-    m.raisedNext = 0;
-    d.SetFontSize(kBaseSize);
-  } else if (m.superscriptNext == 1 && inFraction) {
-    d.SetFontSize(8);
-    pen.Text(0, -4, 6, 3);
-    pen.Advance(24);
-    m.superscriptNext = 0;
-    d.SetFontSize(kBaseSize);
-  } else if (m.superscriptNext == 1) {
-    pen.Text(0, 0, 3, 2);
-    pen.Advance(24);
-    m.superscriptNext = 0;
-  } else if (g == "a" || g == "x" || g == "c") {
-    // The letters of algebra, in a serif italic.
-    d.SetFontName("Times New Roman");
-    d.SetFontSize(8);
-    d.SetFontItalic(true);
-    if (inFraction) {
-      pen.Text(4, -16, 12, 5);
-      pen.Advance(32);
-    } else {
-      pen.Text(4, -22, 10, 7);
-      pen.Advance(27);
+// The marks and line shapes. They take no overbar: they look after radicalBarX themselves.
+const GlyphCase kMarks[] = {
+    {[](const Machine& m) { return m.glyph == "^"; },
+     [](Machine& m, GlyphPen&) { m.superscriptNext = 1; }},
+    {[](const Machine& m) { return m.glyph == "\\"; },
+     [](Machine& m, GlyphPen&) { m.raisedNext = 1; }},
+    {[](const Machine& m) { return m.glyph == "ﾝ"; },
+     [](Machine& m, GlyphPen&) { m.radicalMode = 0; }},
+    {[](const Machine& m) { return m.glyph == "√"; },
+     [](Machine& m, GlyphPen& pen) {
+       // The sign ends where its overbar begins: inside a fraction at its last point, outside
+       // it 4 units before, so that the bar overlaps the sign's top.
+       m.device.SetDrawWidth(3);
+       pen.Shape(InFraction(m) ? kSmallRadical : kRadical);
+       pen.Advance(InFraction(m) ? 26 : 28);
+       m.radicalMode = InFraction(m) ? 11 : 1;
+       m.radicalBarX = m.glyphPenX;
+     }},
+    {[](const Machine& m) { return m.glyph == "&" || m.glyph == "＃"; },
+     [](Machine& m, GlyphPen& pen) {
+       m.device.SetDrawWidth(5);
+       pen.Shape(m.glyph == "&" ? kAmpersandShape : kHashShape);
+       pen.Advance(36);
+       m.device.SetDrawWidth(3);
+       m.radicalBarX = m.glyphPenX;
+     }},
+};
+
+// Every other glyph; the last row takes what no row before it took.
+const GlyphCase kGlyphs[] = {
+    {[](const Machine& m) { return m.glyph == "."; },
+     [](Machine&, GlyphPen& pen) { pen.Put(-3, 14, 3, 2, 8); }},
+    {[](const Machine& m) { return m.glyph == "'" || m.glyph == "°"; },
+     [](Machine&, GlyphPen& pen) { pen.Put(0, 0, 3, 3, 12); }},
+    {[](const Machine& m) { return m.glyph == "(" && m.tallParens == 1; },
+     [](Machine&, GlyphPen& pen) { pen.Put(-4, -6, 3, 4, 27); }},
+    {[](const Machine& m) { return m.glyph == ")" && m.tallParens == 1; },
+     [](Machine& m, GlyphPen& pen) {
+       pen.Put(6, -6, 3, 4, 27);
+       m.tallParens = 0;
+     }},
+    {[](const Machine& m) { return m.glyph == "="; },
+     [](Machine& m, GlyphPen& pen) { SizedText(m, pen, 14, 4, 0, 3, 3, 32); }},
+    {[](const Machine& m) { return m.raisedNext == 1; },
+     [](Machine& m, GlyphPen& pen) {
+       SizedText(m, pen, 8, 0, -10, 6, 3, 24);
+       m.raisedNext = 0;
+     }},
+    {[](const Machine& m) { return m.superscriptNext == 1 && InFraction(m); },
+     [](Machine& m, GlyphPen& pen) {
+       SizedText(m, pen, 8, 0, -4, 6, 3, 24);
+       m.superscriptNext = 0;
+     }},
+    {[](const Machine& m) { return m.superscriptNext == 1; },
+     [](Machine& m, GlyphPen& pen) {
+       pen.Put(0, 0, 3, 2, 24);
+       m.superscriptNext = 0;
+     }},
+    {[](const Machine& m) { return m.glyph == "a" || m.glyph == "x" || m.glyph == "c"; },
+     [](Machine& m, GlyphPen& pen) {
+       // The letters of algebra, in a serif italic.
+       Device& d = m.device;
+       d.SetFontName(kLetterFont);
+       d.SetFontSize(8);
+       d.SetFontItalic(true);
+       if (InFraction(m)) {
+         pen.Put(4, -16, 12, 5, 32);
+       } else {
+         pen.Put(4, -22, 10, 7, 27);
+       }
+       d.SetFontName(kGothicFont);
+       d.SetFontSize(kBaseSize);
+       d.SetFontItalic(false);
+     }},
+    {[](const Machine& m) { return m.glyph == "l"; },
+     [](Machine& m, GlyphPen& pen) {
+       // The script ell. The glyphs after it in the same run stay bold like every other glyph.
+       Device& d = m.device;
+       d.SetFontName(kEllFont);
+       d.SetFontSize(16);
+       d.SetFontBold(true);
+       pen.Put(0, 0, 6, 3, 32);
+       d.SetFontName(kGothicFont);
+       d.SetFontSize(kBaseSize);
+     }},
+    {[](const Machine& m) { return (m.glyph == "-" || m.glyph == "+") && InFraction(m); },
+     [](Machine& m, GlyphPen& pen) {
+       m.device.SetDrawWidth(5);
+       pen.Stroke(6, 14, 20, 0);
+       if (m.glyph == "+") pen.Stroke(16, 4, 0, 20);
+       pen.Advance(32);
+       m.device.SetDrawWidth(3);
+     }},
+    {[](const Machine& m) { return m.glyph == "-"; },
+     [](Machine& m, GlyphPen& pen) {
+       m.device.SetDrawWidth(5);
+       pen.Stroke(4, 20, 19, 0);
+       pen.Advance(27);
+       m.device.SetDrawWidth(3);
+     }},
+    {[](const Machine& m) { return m.glyph == "+"; },
+     [](Machine& m, GlyphPen& pen) {
+       m.device.SetDrawWidth(5);
+       pen.Stroke(4, 22, 19, 0);
+       pen.Stroke(13, 10, 0, 24);
+       pen.Advance(27);
+       m.device.SetDrawWidth(3);
+     }},
+    {[](const Machine& m) {
+       return (m.glyph == "×" || m.glyph == "÷" || m.glyph == "±") && !InFraction(m);
+     },
+     [](Machine&, GlyphPen& pen) { pen.Put(-4, 0, 2, 3, 27); }},
+    {[](const Machine& m) { return m.glyph == " "; },
+     [](Machine&, GlyphPen& pen) { pen.Advance(27); }},
+    {[](const Machine& m) { return m.glyphBytes == 2 && InFraction(m); },
+     [](Machine& m, GlyphPen& pen) { SizedText(m, pen, 11, 0, 0, 3, 3, 38); }},
+    {[](const Machine& m) { return m.glyphBytes == 2; },
+     [](Machine&, GlyphPen& pen) { pen.Put(0, 0, 2, 3, 34); }},
+    {InFraction, [](Machine&, GlyphPen& pen) { pen.Put(0, 0, 4, 2, 32); }},
+    {[](const Machine&) { return true; }, [](Machine&, GlyphPen& pen) { pen.Put(0, 0, 3, 3, 27); }},
+};
+
+// Draws by the first row of `table` that applies; false when none does.
+template <size_t N>
+bool DrawByFirstCase(const GlyphCase (&table)[N], Machine& m, GlyphPen& pen) {
+  for (const GlyphCase& row : table) {
+    if (row.applies(m)) {
+      row.draw(m, pen);
+      return true;
     }
-    d.SetFontName(kBaseFont);
-    d.SetFontSize(kBaseSize);
-    d.SetFontItalic(false);
-  } else if (g == "l") {
-    // The script ell. The glyphs after it in the same run stay bold like every other glyph.
-    d.SetFontName("MT Extra");
-    d.SetFontSize(16);
-    d.SetFontBold(true);
-    pen.Text(0, 0, 6, 3);
-    pen.Advance(32);
-    d.SetFontName(kBaseFont);
-    d.SetFontSize(kBaseSize);
-  } else if ((g == "-" || g == "+") && inFraction) {
-    d.SetDrawWidth(5);
-    pen.Stroke(6, 14, 20, 0);
-    if (g == "+") pen.Stroke(16, 4, 0, 20);
-    pen.Advance(32);
-    d.SetDrawWidth(3);
-  } else if (g == "-") {
-    d.SetDrawWidth(5);
-    pen.Stroke(4, 20, 19, 0);
-    pen.Advance(27);
-    d.SetDrawWidth(3);
-  } else if (g == "+") {
-    d.SetDrawWidth(5);
-    pen.Stroke(4, 22, 19, 0);
-    pen.Stroke(13, 10, 0, 24);
-    pen.Advance(27);
-    d.SetDrawWidth(3);
-  } else if ((g == "×" || g == "÷" || g == "±") && !inFraction) {
-    pen.Text(-4, 0, 2, 3);
-    pen.Advance(27);
-  } else if (g == " ") {
-    pen.Advance(27);
-  } else if (m.glyphBytes == 2 && inFraction) {
-    d.SetFontSize(11);
-    pen.Text(0, 0, 3, 3);
-    pen.Advance(38);
-    d.SetFontSize(kBaseSize);
-  } else if (m.glyphBytes == 2) {
-    pen.Text(0, 0, 2, 3);
-    pen.Advance(34);
-  } else if (inFraction) {
-    pen.Text(0, 0, 4, 2);
-    pen.Advance(32);
-  } else {
-    pen.Text(0, 0, 3, 3);
-    pen.Advance(27);
   }
+  return false;
+}
+
+// Draws m.glyph by the first row of the glyph tables that applies. Returns false for the marks
+// and line shapes, which take no overbar.
+bool DrawOneGlyph(Machine& m, GlyphPen& pen) {
+  if (DrawByFirstCase(kMarks, m, pen)) return false;
+  m.glyphBytes = static_cast<float>(CharBytes(m.glyph));
+  DrawByFirstCase(kGlyphs, m, pen);
   return true;
 }
 
@@ -207,7 +232,7 @@ void DrawGlyphs(Machine& m) {
   m.savedDrawWidth = static_cast<float>(d.GetDrawWidth());
   m.glyphRun = m.strArg;
   m.glyphRunLength = static_cast<float>(CharLen(m.glyphRun));
-  d.SetFontName(kBaseFont);
+  d.SetFontName(kGothicFont);
   d.SetFontSize(kBaseSize);
   d.SetFontBold(true);
 

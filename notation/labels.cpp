@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/measure.h"
+#include "core/text_boxes.h"
 #include "platform/number.h"
 #include "platform/text.h"
 
@@ -38,12 +40,12 @@ void DrawLabelGlyph(Machine& m) {
     d.Text(x, y, 2, 2, color, g);
     m.glyphPenX += 30;
   } else if (g == "a" || g == "x" || g == "c") {
-    d.SetFontName("Times New Roman");
+    d.SetFontName(kLetterFont);
     d.SetFontSize(8);
     d.SetFontItalic(true);
     d.Text(x + 4, y - 12, 7, 4, color, g);
     m.glyphPenX += 20;
-    d.SetFontName("ゴシック");
+    d.SetFontName(kGothicFont);
     d.SetFontItalic(false);
   } else if (g == "y") {
     // Its tail would reach into the line below.
@@ -55,10 +57,7 @@ void DrawLabelGlyph(Machine& m) {
   }
 }
 
-float LabelOffset(Machine& m) {
-  const float offset = (m.boxWidth - m.textWidth) / 2;
-  return offset < 0 ? 0 : offset;
-}
+constexpr BoxedTextKind kLabelBox = {MeasureLabelText, DrawLabelText};
 
 }  // namespace
 
@@ -88,65 +87,22 @@ void DrawLabelText(Machine& m) {
 }
 
 void MeasureLabelText(Machine& m) {
-  const float x = m.drawX;
-  const float y = m.drawY;
   const std::string text = m.strArg;
-  m.drawX = 0;
-  m.drawY = 1800;
-  m.drawText = text;
-  DrawLabelText(m);
-  m.textWidth = m.drawX;
-  m.drawX = x;
-  m.drawY = y;
+  MeasureByDrawing(m, DrawLabelText);
   m.drawText = text;
 }
 
 void DrawLabelInBox(Machine& m) {
-  m.originX = m.drawX;
-  m.originY = m.drawY;
-  const float x0 = m.originX;
-  const float y0 = m.originY;
-
-  MeasureLabelText(m);
-  m.textOffsetX = LabelOffset(m);
-  const float textY = y0 + IntPart((m.boxHeight - kLabelHeight) / 2);
-  m.device.Box(x0, y0, x0 + m.boxWidth, y0 + m.boxHeight, ToInt(m.lineColor), ToInt(m.fillColor));
-  m.drawX = x0 + m.textOffsetX;
-  m.drawY = textY;
-  DrawLabelText(m);  // the text measuring left in drawText
-
-  m.drawX = x0 + m.boxWidth;
-  m.drawY = y0;
+  const float textY = m.drawY + IntPart((m.boxHeight - kLabelHeight) / 2);
+  DrawBoxedLines(m, kLabelBox, 0, {{m.strArg, textY}});
 }
 
 void DrawTwoLineLabelBox(Machine& m) {
-  m.originX = m.drawX;
-  m.originY = m.drawY;
-  const float x0 = m.originX;
-  const float y0 = m.originY;
-  const std::string top = m.columnTopText;
   const std::string second = m.columnSecondText;
-
-  m.strArg = top;
-  MeasureLabelText(m);
-  m.textOffsetX = LabelOffset(m);
-  const float baseY = y0 + IntPart((m.boxHeight / 2 - kLabelHeight) / 2);
-  m.device.Box(x0, y0, x0 + m.boxWidth, y0 + m.boxHeight, ToInt(m.lineColor), ToInt(m.fillColor));
-  m.drawX = x0 + m.textOffsetX;
-  m.drawY = second.empty() ? baseY + kSingleLabelShift : baseY;
-  m.drawText = top;
-  DrawLabelText(m);
-
-  m.strArg = second;
-  MeasureLabelText(m);
-  m.textOffsetX = LabelOffset(m);
-  m.drawX = x0 + m.textOffsetX;
-  m.drawY = baseY + kLabelLinePitch;
-  m.drawText = second;
-  DrawLabelText(m);
-
-  m.drawX = x0 + m.boxWidth;
-  m.drawY = y0;
+  const float baseY = m.drawY + IntPart((m.boxHeight / 2 - kLabelHeight) / 2);
+  DrawBoxedLines(m, kLabelBox, 0,
+                 {{m.columnTopText, second.empty() ? baseY + kSingleLabelShift : baseY},
+                  {second, baseY + kLabelLinePitch}});
 }
 
 }  // namespace orvelle

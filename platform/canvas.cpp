@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/fonts.h"
+#include "platform/palette.h"
 #include "platform/recording_device.h"
 #include "platform/text.h"
 
@@ -21,7 +22,6 @@ constexpr double kBoldPen = 0.045;
 // pixel an antialiased edge of the shape they cover touched is covered whole (its far corner lies
 // up to 1.42 pixels beyond the edge).
 constexpr double kEraseWidening = 3;
-constexpr int kBackground = 15;
 // Coordinates, sizes and factors are kept within what the rasteriser's fixed-point numbers hold;
 // a call with a coordinate that is no number at all draws nothing.
 constexpr float kFar = 100000;
@@ -70,7 +70,7 @@ Canvas::Canvas(double scale)
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
       cr_(nullptr) {
   Context();
-  SetColor(kBackground);
+  SetColor(kBackgroundColor);
   cairo_paint(cr_);
   damage_ = {0, 0, width_, height_};
 }
@@ -150,7 +150,7 @@ double Canvas::Pen(int width, bool erasing) {
 void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) {
   if (!Finite({x1, y1, x2, y2})) return;
   x1 = Tame(x1), y1 = Tame(y1), x2 = Tame(x2), y2 = Tame(y2);
-  const double pen = Pen(width, color == kBackground);
+  const double pen = Pen(width, color == kBackgroundColor);
   double ax = x1 * scale_, ay = y1 * scale_, bx = x2 * scale_, by = y2 * scale_;
   if (ax == bx) ax = bx = Snap(ax);
   if (ay == by) ay = by = Snap(ay);
@@ -188,7 +188,7 @@ void Canvas::Circle(float x, float y, float r, int color, float start, float end
   x = Tame(x), y = Tame(y), r = Tame(r);
   const bool whole = start == 0 && end == 0;
   if (r <= 0 || (!whole && start == end)) return;
-  const double pen = Pen(width, color == kBackground && (!filled || fill == kBackground));
+  const double pen = Pen(width, color == kBackgroundColor && (!filled || fill == kBackgroundColor));
   const double cx = x * scale_, cy = y * scale_, radius = r * scale_;
   const double outer = radius + pen / 2, inner = radius - pen / 2;
   Damage(cx - outer, cy - outer, cx + outer, cy + outer);
@@ -226,7 +226,7 @@ void Canvas::Circle(float x, float y, float r, int color, float start, float end
 
 void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
   if (points.empty() || !Finite(points)) return;
-  const double pen = Pen(width, color == kBackground);
+  const double pen = Pen(width, color == kBackgroundColor);
   cairo_new_path(cr_);
   for (const Point& p : points) cairo_line_to(cr_, Tame(p.x) * scale_, Tame(p.y) * scale_);
   DamagePath(pen / 2);
@@ -236,7 +236,7 @@ void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
 
 void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int width) {
   if (points.empty() || !Finite(points)) return;
-  const double pen = Pen(width, color == kBackground && fill == kBackground);
+  const double pen = Pen(width, color == kBackgroundColor && fill == kBackgroundColor);
   cairo_new_path(cr_);
   for (const Point& p : points) cairo_line_to(cr_, Tame(p.x) * scale_, Tame(p.y) * scale_);
   cairo_close_path(cr_);
@@ -255,7 +255,7 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
       std::min(kMaxCell, static_cast<double>(font.size) * std::clamp(scaleX, 1, kMaxFactor));
   const double cellH = std::min(kMaxCell, static_cast<double>(font.size) * down);
   const Face& face = FindFace(font.name, font.bold, font.italic);
-  const Face& gothic = FindFace("ゴシック", font.bold, font.italic);
+  const Face& gothic = FindFace(kGothicFont, font.bold, font.italic);
 
   struct Placed {
     const Face* face;
@@ -322,7 +322,7 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
 }
 
 void Canvas::Clear() {
-  SetColor(kBackground);
+  SetColor(kBackgroundColor);
   cairo_paint(cr_);
   damage_ = {0, 0, width_, height_};
 }

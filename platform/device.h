@@ -3,6 +3,7 @@
 // palette numbers 0..15.
 #pragma once
 
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@ struct Point {
   float x = 0;
   float y = 0;
 };
+
+// The font names the programs select; fonts.conf gives the face behind each.
+inline constexpr const char* kGothicFont = "ゴシック";  // every text of the lessons and menus
+inline constexpr const char* kStartFont = "ｺﾞｼｯｸ";      // start-up's name for the same face
+inline constexpr const char* kLetterFont = "Times New Roman";  // the italic letters a, x and c
+inline constexpr const char* kEllFont = "MT Extra";            // the script ell
 
 struct FontState {
   std::string name;
@@ -64,9 +71,30 @@ class Device {
   // Keeps the window alive, drawing nothing more, until it is closed; then throws ProgramEnd.
   [[noreturn]] virtual void WaitForClose() = 0;
 
+  // The line of the program whose wait reads the next keys (line 0: none said); set by KeySite.
+  const std::source_location& keySite() const { return keySite_; }
+  void SetKeySite(const std::source_location& site) { keySite_ = site; }
+
  protected:
   FontState font_;
   int width_ = 1;
+  std::source_location keySite_;
+};
+
+// For its lifetime, the keys the device reads are asked for at `site`; the site before comes back
+// afterwards. A routine that waits for a key holds one with the line that asked for the wait.
+class KeySite {
+ public:
+  KeySite(Device& d, const std::source_location& site) : device_(d), before_(d.keySite()) {
+    d.SetKeySite(site);
+  }
+  ~KeySite() { device_.SetKeySite(before_); }
+  KeySite(const KeySite&) = delete;
+  KeySite& operator=(const KeySite&) = delete;
+
+ private:
+  Device& device_;
+  std::source_location before_;
 };
 
 }  // namespace orvelle

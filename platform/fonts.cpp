@@ -8,6 +8,8 @@
 #include <memory>
 #include <tuple>
 
+#include "platform/device.h"
+
 namespace orvelle {
 namespace {
 
@@ -21,13 +23,13 @@ namespace {
 // above at 7 × 4 beside digits 2 × 2 of size 15 (baseline 26.4 below).
 CellFit FitFor(const std::string& name) {
   CellFit fit;
-  if (name == "Times New Roman") {
+  if (name == kLetterFont) {
     fit.emAcross = 0.625;
     fit.emDown = 0.89;
     fit.cellAdvance = false;
     fit.baseline = (22 + 42.24) / (8 * 7);
     fit.baselineByDown = {{5, (16 + 28.16) / (8 * 5)}, {4, (12 + 26.4) / (8 * 4)}};
-  } else if (name == "MT Extra") {
+  } else if (name == kEllFont) {
     fit.emAcross = 0.6;
     fit.emDown = 1.0;
     fit.cellAdvance = false;
@@ -129,7 +131,7 @@ std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
   auto face = std::make_unique<Face>();
   face->requested = name;
   face->fit = FitFor(name);
-  face->ellForL = name == "MT Extra";
+  face->ellForL = name == kEllFont;
   Match m = MatchFont(name, bold, italic);
   face->wanted = m.wanted;
   if (!m.font) {

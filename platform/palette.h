@@ -11,6 +11,9 @@ struct Rgb {
   uint8_t b = 0;
 };
 
+// The background: the screen's colour, and what erases.
+constexpr int kBackgroundColor = 15;
+
 // Palette numbers 0..15 (15 is the background). Any other number wraps into that range.
 Rgb PaletteColor(int index);
 

@@ -32,13 +32,19 @@ std::string Json(const std::string& s) {
   return out + "\"";
 }
 
+// Where a wait was asked for, as "file:line". The build gives file names from the source root.
+std::string SiteText(const std::source_location& site) {
+  if (site.line() == 0) return "";
+  return std::string(site.file_name()) + ":" + std::to_string(site.line());
+}
+
 }  // namespace
 
 const char* OpName(Op op) {
   // In the order of the enumeration.
   static constexpr const char* kNames[] = {
-      "mapmode", "maximize", "font",    "fontsize", "bold", "italic", "width", "line", "box",
-      "circle",  "polyline", "polygon", "text",     "clear", "key",   "pause", "clock"};
+      "mapmode", "maximize", "font",    "fontsize", "bold",  "italic", "width", "line", "box",
+      "circle",  "polyline", "polygon", "text",     "clear", "key",    "pause", "clock"};
   return kNames[static_cast<int>(op)];
 }
 
@@ -54,8 +60,8 @@ std::string DrawCall::ToString() const {
            " border=" + std::to_string(color) + " fill=" + std::to_string(fill) + w;
   }
   if (op == Op::kCircle) {
-    return "circle x=" + Num(x1) + " y=" + Num(y1) + " r=" + Num(r) + " color=" +
-           std::to_string(color) + " start=" + Num(start) + " end=" + Num(end) +
+    return "circle x=" + Num(x1) + " y=" + Num(y1) + " r=" + Num(r) +
+           " color=" + std::to_string(color) + " start=" + Num(start) + " end=" + Num(end) +
            " filled=" + std::to_string(filled ? 1 : 0) + " fill=" + std::to_string(fill) + w;
   }
   if (op == Op::kPolyline || op == Op::kPolygon) {
@@ -72,6 +78,7 @@ std::string DrawCall::ToString() const {
            " bold=" + std::to_string(font.bold ? 1 : 0) +
            " italic=" + std::to_string(font.italic ? 1 : 0) + " s=" + Json(s);
   }
+  if (op == Op::kKey && !site.empty()) return name + " s=" + Json(s) + " at=" + site;
   if (op == Op::kFont || op == Op::kKey || op == Op::kClock) return name + " s=" + Json(s);
   if (op == Op::kFontSize) return "fontsize size=" + Num(font.size);
   if (op == Op::kClear || op == Op::kMaximize) return name;
@@ -113,8 +120,15 @@ void RecordingDevice::Box(float x1, float y1, float x2, float y2, int border, in
 
 void RecordingDevice::Circle(float x, float y, float r, int color, float start, float end,
                              bool filled, int fill) {
-  Record({.op = Op::kCircle, .x1 = x, .y1 = y, .r = r, .start = start, .end = end,
-          .filled = filled, .color = color, .fill = fill});
+  Record({.op = Op::kCircle,
+          .x1 = x,
+          .y1 = y,
+          .r = r,
+          .start = start,
+          .end = end,
+          .filled = filled,
+          .color = color,
+          .fill = fill});
 }
 
 void RecordingDevice::Polyline(const std::vector<Point>& points, int color) {
@@ -127,7 +141,12 @@ void RecordingDevice::Polygon(const std::vector<Point>& points, int color, int f
 
 void RecordingDevice::Text(float x, float y, int scaleX, int scaleY, int color,
                            const std::string& s) {
-  Record({.op = Op::kText, .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY,
+  Record({.op = Op::kText,
+          .x1 = x,
+          .y1 = y,
+          .color = color,
+          .scaleX = scaleX,
+          .scaleY = scaleY,
           .s = s});
 }
 
@@ -164,7 +183,7 @@ std::string RecordingDevice::PollKey() {
   const std::string key = keys_[nextKey_++];
   if (!key.empty()) {
     ++keysRead_;
-    Record({.op = Op::kKey, .s = key});
+    Record({.op = Op::kKey, .s = key, .site = SiteText(keySite())});
   }
   return key;
 }
@@ -186,8 +205,11 @@ std::string DecodeKeyScript(const std::string& script) {
   for (size_t i = 0; i < script.size(); ++i) {
     if (script[i] == '\\' && i + 1 < script.size()) {
       const char next = script[i + 1];
-      const char* decoded = next == 'r' ? "\r" : next == 'b' ? "\b" : next == 'f' ? "\f"
-                            : next == '\\' ? "\\" : nullptr;
+      const char* decoded = next == 'r'    ? "\r"
+                            : next == 'b'  ? "\b"
+                            : next == 'f'  ? "\f"
+                            : next == '\\' ? "\\"
+                                           : nullptr;
       if (decoded) {
         keys += decoded;
         ++i;

@@ -43,12 +43,14 @@ struct DrawCall {
   int fill = 0;
   int width = 0;  // line width in force
   int scaleX = 1, scaleY = 1;
-  int value = 0;  // mapmode, width, bold, italic, pause
-  std::string s;  // text, key, font name, clock
-  FontState font;  // font in force (text)
+  int value = 0;     // mapmode, width, bold, italic, pause
+  std::string s;     // text, key, font name, clock
+  std::string site;  // key: "file:line" of the wait that read it, from the source root; or ""
+  FontState font;    // font in force (text)
   std::vector<Point> points;
 
-  std::string ToString() const;  // one line of the review log
+  // One line of the review log; a key read by a wait that said its line ends " at=file:line".
+  std::string ToString() const;
 };
 
 class RecordingDevice : public Device {

@@ -7,8 +7,6 @@
 namespace orvelle::tools {
 namespace {
 
-constexpr const char* kGothic = "ゴシック";
-
 void Font(Device& d, const char* name, float size, bool bold, bool italic = false) {
   d.SetFontName(name);
   d.SetFontSize(size);
@@ -18,7 +16,7 @@ void Font(Device& d, const char* name, float size, bool bold, bool italic = fals
 
 // Plain text as the menus and prompts draw it: one cell of 16 per character, bold.
 void Plain(Device& d, float x, float y, int color, const std::string& s, bool bold = true) {
-  Font(d, kGothic, 16, bold);
+  Font(d, kGothicFont, 16, bold);
   d.Text(x, y, 1, 1, color, s);
 }
 
@@ -33,7 +31,7 @@ float Glyphs(Device& d, float x, float y, int color, const std::string& run, boo
       exponent = true;
       continue;
     }
-    Font(d, kGothic, 16, true);
+    Font(d, kGothicFont, 16, true);
     if (exponent) {
       exponent = false;
       if (inFraction) {
@@ -44,7 +42,7 @@ float Glyphs(Device& d, float x, float y, int color, const std::string& run, boo
       }
       pen += 24;
     } else if (ch == "a" || ch == "x" || ch == "c") {
-      Font(d, "Times New Roman", 8, true, true);
+      Font(d, kLetterFont, 8, true, true);
       if (inFraction) {
         d.Text(pen + 4, y - 16, 12, 5, color, ch);
       } else {
@@ -52,7 +50,7 @@ float Glyphs(Device& d, float x, float y, int color, const std::string& run, boo
       }
       pen += inFraction ? 32 : 27;
     } else if (ch == "l") {
-      Font(d, "MT Extra", 16, true);
+      Font(d, kEllFont, 16, true);
       d.Text(pen, y, 6, 3, color, ch);
       pen += 32;
     } else if (ch == "+" || ch == "-") {
@@ -92,7 +90,7 @@ float Glyphs(Device& d, float x, float y, int color, const std::string& run, boo
       pen += 27;
     }
   }
-  Font(d, kGothic, 16, false);
+  Font(d, kGothicFont, 16, false);
   return pen;
 }
 

@@ -6,11 +6,12 @@
 #include "core/prompts.h"
 #include "core/screen.h"
 #include "notation/markup.h"
+#include "platform/palette.h"
 
 namespace orvelle {
 namespace {
 
-void FillWindow(Machine& m) { m.device.Box(0, 0, 1760, 1800, 15, 15); }
+void FillWindow(Machine& m) { m.device.Box(0, 0, 1760, 1800, kBackgroundColor, kBackgroundColor); }
 
 void DrawMenu(Machine& m, const std::vector<MainMenuItem>& items) {
   ClearLessonArea(m);
@@ -32,7 +33,7 @@ void DrawMenu(Machine& m, const std::vector<MainMenuItem>& items) {
 
 }  // namespace
 
-void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> list) {
+void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> list, std::source_location where) {
   const std::vector<MainMenuItem> items(list);
   const int last = static_cast<int>(items.size());
   m.entryX = 1056;
@@ -44,7 +45,7 @@ void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> list) {
     m.drawY = m.entryY;
     m.drawText = "番号を入力して下さい。";
     DrawText(m);
-    PromptAndReadNumber(m);
+    PromptAndReadNumber(m, where);
     EraseEntryLine(m);
     if (m.enteredValue == static_cast<float>(last)) return;
     const int item = MenuItemOf(m.enteredValue, last);

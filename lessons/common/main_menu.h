@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <source_location>
 #include <string>
 
 #include "core/shared.h"
@@ -17,7 +18,9 @@ struct MainMenuItem {
 
 // Runs the program's main menu with `items` (the last one is "終了") until the pupil chooses the
 // last item; then returns, and the program ends. A section returns when its sub-menu's
-// "終了" is chosen, and the menu is drawn again.
-void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> items);
+// "終了" is chosen, and the menu is drawn again. The keys of the menu's number are logged with
+// the line of the call.
+void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> items,
+                 std::source_location where = std::source_location::current());
 
 }  // namespace orvelle

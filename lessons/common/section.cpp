@@ -15,13 +15,14 @@ constexpr float kAfterMenuChoice = 10;
 // The number that ends a drill at the next-step prompt.
 constexpr float kEndOfDrill = 1;
 
-void RunPasses(Machine& m, const LessonRoutine& pass, int rows, bool counted) {
+void RunPasses(Machine& m, const LessonRoutine& pass, int rows, bool counted,
+               const std::source_location& where) {
   m.enteredValue = 3;
   if (counted) m.exerciseNo = 1;
   while (m.enteredValue != kEndOfDrill) {
     if (rows > 0 && m.exerciseNo > static_cast<float>(rows)) m.exerciseNo = 1;
     pass(m);
-    NextStepPrompt(m);
+    NextStepPrompt(m, where);
     if (counted) m.exerciseNo += 1;
   }
 }
@@ -34,12 +35,13 @@ int MenuItemOf(float choice, int itemCount) {
   return ToInt(choice);
 }
 
-void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items) {
+void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items,
+                std::source_location where) {
   const std::vector<LessonRoutine> steps(items);
   const int last = static_cast<int>(steps.size()) + 1;  // "終了"
   while (true) {
     m.drawText = line;
-    PromptBottomAndReadNumber(m);
+    PromptBottomAndReadNumber(m, where);
     m.menuChoice = m.enteredValue;
     m.enteredValue = kAfterMenuChoice;
     ClearBottomStrip(m);
@@ -51,17 +53,21 @@ void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<Lesso
 }
 
 void RunSection(Machine& m, const LessonRoutine& goals, const std::string& line,
-                std::initializer_list<LessonRoutine> items) {
+                std::initializer_list<LessonRoutine> items, std::source_location where) {
   goals(m);
-  RunSubMenu(m, line, items);
+  RunSubMenu(m, line, items, where);
 }
 
-void RunDrill(Machine& m, const LessonRoutine& pass) { RunPasses(m, pass, 0, false); }
+void RunDrill(Machine& m, const LessonRoutine& pass, std::source_location where) {
+  RunPasses(m, pass, 0, false, where);
+}
 
-void RunCountedDrill(Machine& m, const LessonRoutine& pass) { RunPasses(m, pass, 0, true); }
+void RunCountedDrill(Machine& m, const LessonRoutine& pass, std::source_location where) {
+  RunPasses(m, pass, 0, true, where);
+}
 
-void RunTableDrill(Machine& m, int rows, const LessonRoutine& pass) {
-  RunPasses(m, pass, rows, true);
+void RunTableDrill(Machine& m, int rows, const LessonRoutine& pass, std::source_location where) {
+  RunPasses(m, pass, rows, true, where);
 }
 
 }  // namespace orvelle

@@ -22,10 +22,14 @@
 //
 // A main menu reads its number with its own prompt and goes by MenuItemOf(m.enteredValue, N):
 // 0 draws the menu again, N (its last item) ends the program.
+//
+// The keys read by a sub-menu or by a drill's next-step prompt are logged with the line of the
+// call that started it (RunSection, RunSubMenu, RunDrill, ...).
 #pragma once
 
 #include <functional>
 #include <initializer_list>
+#include <source_location>
 #include <string>
 
 #include "core/shared.h"
@@ -44,22 +48,27 @@ int MenuItemOf(float choice, int itemCount);
 // (menuChoice = the number, enteredValue = 10), clears the strip, and runs the chosen item; a
 // choice out of range reads again, with the screen as it was. Returns when the last item, the
 // one after `items`, is chosen. An empty LessonRoutine is an item that does nothing.
-void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items);
+void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items,
+                std::source_location where = std::source_location::current());
 
 // A section: its aims drawn once by `goals`, then its sub-menu as RunSubMenu runs it.
 void RunSection(Machine& m, const LessonRoutine& goals, const std::string& line,
-                std::initializer_list<LessonRoutine> items);
+                std::initializer_list<LessonRoutine> items,
+                std::source_location where = std::source_location::current());
 
 // A drill of random problems: enteredValue = 3; then pass and NextStepPrompt, again and again,
 // until the prompt gives exactly 1. exerciseNo is left alone.
-void RunDrill(Machine& m, const LessonRoutine& pass);
+void RunDrill(Machine& m, const LessonRoutine& pass,
+              std::source_location where = std::source_location::current());
 
 // A drill that numbers its problems: exerciseNo = 1 before the first pass and one more after
 // every prompt, the last one too.
-void RunCountedDrill(Machine& m, const LessonRoutine& pass);
+void RunCountedDrill(Machine& m, const LessonRoutine& pass,
+                     std::source_location where = std::source_location::current());
 
 // A drill through the rows 1..rows of a table: as RunCountedDrill, and a pass that finds
 // exerciseNo past the last row starts again at row 1.
-void RunTableDrill(Machine& m, int rows, const LessonRoutine& pass);
+void RunTableDrill(Machine& m, int rows, const LessonRoutine& pass,
+                   std::source_location where = std::source_location::current());
 
 }  // namespace orvelle

@@ -3,12 +3,15 @@
 #include "core/prompts.h"
 #include "core/text_boxes.h"
 #include "notation/markup.h"
+#include "platform/palette.h"
 
 namespace orvelle {
 namespace {
 
-void SetBox(Machine& m, float x, float y, const BoxStyle& box, float color,
-            const std::string& text) {
+// The box routine `draw` with the box's inputs set; with `follow`, afterX and lineY then stand
+// where it leaves drawX and drawY.
+void Boxed(Machine& m, void (*draw)(Machine&), bool follow, float x, float y, const BoxStyle& box,
+           float color, const std::string& text) {
   m.drawX = x;
   m.drawY = y;
   m.boxWidth = box.width;
@@ -17,11 +20,11 @@ void SetBox(Machine& m, float x, float y, const BoxStyle& box, float color,
   m.fillColor = box.fill;
   m.drawColor = color;
   m.strArg = text;
-}
-
-void FollowBox(Machine& m) {
-  m.afterX = m.drawX;
-  m.lineY = m.drawY;
+  draw(m);
+  if (follow) {
+    m.afterX = m.drawX;
+    m.lineY = m.drawY;
+  }
 }
 
 }  // namespace
@@ -40,39 +43,37 @@ void TextStep(Machine& m, float x, float y, float color, const std::string& text
   m.lineY = m.drawY;
 }
 
-void Key(Machine& m) { WaitAnyKey(m); }
+void Key(Machine& m, std::source_location where) { WaitAnyKey(m, where); }
 
-void ClearPage(Machine& m, float width, float height) { m.device.Box(0, 0, width, height, 15, 15); }
+void ClearPage(Machine& m, float width, float height) {
+  m.device.Box(0, 0, width, height, kBackgroundColor, kBackgroundColor);
+}
 
 void BoxKept(Machine& m, float x, float y, const BoxStyle& box, float color,
              const std::string& text) {
-  SetBox(m, x, y, box, color, text);
-  DrawTextInBox(m);
+  Boxed(m, DrawTextInBox, false, x, y, box, color, text);
 }
 
 void BoxStep(Machine& m, float x, float y, const BoxStyle& box, float color,
              const std::string& text) {
-  BoxKept(m, x, y, box, color, text);
-  FollowBox(m);
+  Boxed(m, DrawTextInBox, true, x, y, box, color, text);
 }
 
 void BoxAroundKept(Machine& m, float x, float y, const BoxStyle& box, float color,
                    const std::string& text) {
-  SetBox(m, x, y, box, color, text);
-  DrawBoxAroundText(m);
+  Boxed(m, DrawBoxAroundText, false, x, y, box, color, text);
 }
 
 void BoxAroundStep(Machine& m, float x, float y, const BoxStyle& box, float color,
                    const std::string& text) {
-  BoxAroundKept(m, x, y, box, color, text);
-  FollowBox(m);
+  Boxed(m, DrawBoxAroundText, true, x, y, box, color, text);
 }
 
-void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows) {
+void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows, std::source_location where) {
   for (const WorkedAnswer& row : rows) {
     TextStep(m, m.marginX, m.lineY + row.step, 3, row.label);
     TextStep(m, m.indentX + 27, m.lineY, 0, row.question);
-    Key(m);
+    Key(m, where);
     TextStep(m, m.afterX, m.lineY, 5, row.answer);
   }
 }

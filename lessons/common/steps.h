@@ -7,6 +7,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <source_location>
 #include <span>
 #include <string>
 
@@ -21,8 +22,8 @@ void TextStep(Machine& m, float x, float y, float color, const std::string& text
 // The same with the layout cursor kept: labels and numbers inside figures, right-hand texts.
 void TextKept(Machine& m, float x, float y, float color, const std::string& text);
 
-// A pause: the key-wait bar until any key.
-void Key(Machine& m);
+// A pause: the key-wait bar until any key. The key is logged with the step's line.
+void Key(Machine& m, std::source_location where = std::source_location::current());
 
 // A new page: a filled box from (0, 0), width × height, in the background colour.
 void ClearPage(Machine& m, float width, float height);
@@ -58,8 +59,10 @@ struct WorkedAnswer {
 };
 
 // Worked answers one under the other: the label in 3 at marginX, `step` below the line, the
-// question in 0 at indentX + 27, a key, the answer in 5 right after the question.
-void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows);
+// question in 0 at indentX + 27, a key, the answer in 5 right after the question. The keys are
+// logged with the line of the call.
+void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows,
+                   std::source_location where = std::source_location::current());
 
 // A section's aims under the menu's place: "<めあて>" in 3 at (44, 240), then each line in 0,
 // 65 below the one before, at x 44 + lineIndent. indentX is 44 and lineY the last line's y.

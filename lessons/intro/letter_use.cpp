@@ -92,9 +92,7 @@ void ShowP62Question(Machine& m) {
   Key(m);
   Row(m, 80, m.lineY + 70, 5, 0);
   for (int i = 1; i <= 5; ++i) {
-    m.strArg = NumberToText(static_cast<float>(i));
-    RemoveSpaces(m);
-    SquareLabel(m, i, 0, m.strArg);
+    SquareLabel(m, i, 0, BareNumberText(m, static_cast<float>(i)));
     m.device.SetDrawWidth(3);
     m.device.Circle(m.figX[20 + i] + 14, m.figY[20 + i] + 22, 25, 0, 0, 0, false, 0);
   }

@@ -7,6 +7,7 @@
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
+#include "platform/palette.h"
 #include "platform/text.h"
 
 namespace orvelle::intro {
@@ -21,7 +22,6 @@ constexpr float kBoxBorder = 3;
 constexpr float kQuestionColor = 0;
 constexpr float kBoxFill = 13;
 constexpr float kAnswerColor = 5;
-constexpr int kBackground = 15;
 
 void WriteTable(Machine& m, const FlashDrill& drill) {
   int n = 1;
@@ -99,7 +99,7 @@ void Pass(Machine& m, const FlashDrill& drill) {
   m.figY[11] = hy + drill.erase.dy;
   m.figX[12] = drill.erase.right;
   m.figY[12] = m.figY[11] + drill.erase.height;
-  m.device.Box(m.figX[11], m.figY[11], m.figX[12], m.figY[12], kBackground, kBackground);
+  m.device.Box(m.figX[11], m.figY[11], m.figX[12], m.figY[12], kBackgroundColor, kBackgroundColor);
 
   TextStep(m, drill.question.x, hy + drill.question.dy, kQuestionColor, Question(m, drill) + "=");
   m.figX[1] = m.afterX + 10;

@@ -19,6 +19,9 @@ for program in orvelle calc apply; do
     fail "$program: the log does not begin with start-up: $(head -3 "$log")"
   grep -q '^clock s="10:20:30"$' "$log" || fail "$program: the clock was not read"
   keys=$(grep -c '^key s=' "$log" || true)
+  # Every key names the line of the program's lessons that waited for it (here its main menu).
+  unsited=$(grep '^key s=' "$log" | grep -Evc " at=lessons/(intro|calc|apply)/main_menu\.cpp:[0-9]+$" || true)
+  [ "$unsited" -eq 0 ] || fail "$program: keys without their lesson line: $(grep '^key' "$log")"
   pngs=$(find "$out" -name 'screen-*.png' | wc -l)
   # One screen per key read, and one more when the script ran out before the program ended.
   [ "$pngs" -ge "$keys" ] && [ "$pngs" -le $((keys + 1)) ] ||

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <source_location>
+
 #include "platform/error.h"
 
 namespace orvelle {
@@ -42,6 +44,29 @@ TEST(RecordingDevice, KeysComeFromTheScriptThenTheRunEnds) {
   EXPECT_EQ(d.Calls(Op::kKey).back().ToString(), "key s=\"é\"");
   EXPECT_EQ(d.Calls(Op::kKey)[1].ToString(), "key s=\"\\u000d\"");
   EXPECT_THROW(d.WaitForClose(), ProgramEnd);
+}
+
+TEST(RecordingDevice, AKeyReadUnderAKeySiteCarriesItsLine) {
+  RecordingDevice d("abc");
+  const auto outer = std::source_location::current();
+  {
+    const KeySite site(d, outer);
+    d.PollKey();
+    {
+      const auto inner = std::source_location::current();
+      const KeySite nested(d, inner);
+      d.PollKey();
+      EXPECT_EQ(d.log().back().site,
+                "tests/platform/recording_device_test.cpp:" + std::to_string(inner.line()));
+    }
+  }
+  d.PollKey();  // no site: the line is as it always was
+  const auto keys = d.Calls(Op::kKey);
+  ASSERT_EQ(keys.size(), 3u);
+  EXPECT_EQ(keys[0].ToString(), "key s=\"a\" at=tests/platform/recording_device_test.cpp:" +
+                                    std::to_string(outer.line()));
+  EXPECT_EQ(keys[2].ToString(), "key s=\"c\"");
+  EXPECT_EQ(d.keySite().line(), 0u);
 }
 
 }  // namespace
