@@ -26,6 +26,69 @@ void PickLetter(Machine& m) {
   m.letterText[2] = m.letterText[1];
 }
 
+// The example of ④: coef(1..3), the texts of the line (coefText 11..13), of the second box
+// (coefText 22) and the letter.
+void PickLikeTerms(Machine& m) {
+  m.coef[1] = RandomPick(m, 5, 1);
+  m.coef[2] = RandomPick(m, 5, 1);
+  if (m.coef[2] == m.coef[1]) m.coef[2] += 1;  // never the first's size: the sum is never 0
+  m.coin = RandomPick(m, 2, 0);
+  if (m.coin == 0) m.coef[2] = -m.coef[2];
+  // The first two examples are fixed; their draws are made all the same.
+  if (m.exerciseNo == 1) {
+    m.coef[1] = 3;
+    m.coef[2] = 6;
+  } else if (m.exerciseNo == 2) {
+    m.coef[1] = 3;
+    m.coef[2] = -6;
+  }
+  m.coef[3] = m.coef[1] + m.coef[2];
+  NumbersToStrings(m);
+
+  // 11..13: the coefficients as the line writes them (first term, second with its sign, sum);
+  // 22: the second as its box writes it. A coefficient 1 is not written, -1 is "-".
+  for (int k = 1; k <= 3; ++k) m.coefText[10 + k] = m.coefText[k];
+  if (m.coef[2] > 0) m.coefText[12] = "+" + m.coefText[2];
+  for (int k = 1; k <= 3; ++k) {
+    if (m.coef[k] == 1) {
+      m.coefText[10 + k] = "";
+    } else if (m.coef[k] == -1) {
+      m.coefText[10 + k] = "-";
+    }
+  }
+  if (m.coef[2] == 1) {
+    m.coefText[22] = "";
+    m.coefText[12] = "+";
+  } else if (m.coef[2] == -1) {
+    m.coefText[22] = "-";
+  } else {
+    m.coefText[22] = m.coefText[2];
+  }
+  PickLetter(m);
+}
+
+// The example of ⑤: coef(1..6) and their texts as the lines write them, and the letter.
+void PickCollectLikeTerms(Machine& m) {
+  for (int k = 1; k <= 4; ++k) m.coef[k] = RandomPick(m, 9, 2);
+  if (m.coef[1] == m.coef[3]) m.coef[1] += 1;  // the letter terms never cancel
+  m.coef[3] = -m.coef[3];
+  m.coef[5] = m.coef[1] + m.coef[3];
+  m.coef[6] = m.coef[2] + m.coef[4];
+  NumbersToStrings(m);
+  for (int k = 2; k <= 6; ++k) {
+    if (m.coef[k] > 0) m.coefText[k] = "+" + m.coefText[k];
+  }
+  if (m.coef[5] > 0) m.coefText[5] = CharMid(m.coefText[5], 2);  // the result starts unsigned
+  for (int k = 1; k <= 5; ++k) {
+    if (m.coef[k] == 1) {
+      m.coefText[k] = "";
+    } else if (m.coef[k] == -1) {
+      m.coefText[k] = "-";
+    }
+  }
+  PickLetter(m);
+}
+
 // Erases the example block from (figX(31), figY(31) + below), 2000 × 1800.
 void EraseBlock(Machine& m, float below) {
   const float x = m.figX[31], y = m.figY[31] + below;
@@ -117,66 +180,6 @@ void CollectedAnswers(Machine& m, std::span<const Collected> rows) {
 }
 
 }  // namespace
-
-void PickLikeTerms(Machine& m) {
-  m.coef[1] = RandomPick(m, 5, 1);
-  m.coef[2] = RandomPick(m, 5, 1);
-  if (m.coef[2] == m.coef[1]) m.coef[2] += 1;  // never the first's size: the sum is never 0
-  m.coin = RandomPick(m, 2, 0);
-  if (m.coin == 0) m.coef[2] = -m.coef[2];
-  // The first two examples are fixed; their draws are made all the same.
-  if (m.exerciseNo == 1) {
-    m.coef[1] = 3;
-    m.coef[2] = 6;
-  } else if (m.exerciseNo == 2) {
-    m.coef[1] = 3;
-    m.coef[2] = -6;
-  }
-  m.coef[3] = m.coef[1] + m.coef[2];
-  NumbersToStrings(m);
-
-  // 11..13: the coefficients as the line writes them (first term, second with its sign, sum);
-  // 22: the second as its box writes it. A coefficient 1 is not written, -1 is "-".
-  for (int k = 1; k <= 3; ++k) m.coefText[10 + k] = m.coefText[k];
-  if (m.coef[2] > 0) m.coefText[12] = "+" + m.coefText[2];
-  for (int k = 1; k <= 3; ++k) {
-    if (m.coef[k] == 1) {
-      m.coefText[10 + k] = "";
-    } else if (m.coef[k] == -1) {
-      m.coefText[10 + k] = "-";
-    }
-  }
-  if (m.coef[2] == 1) {
-    m.coefText[22] = "";
-    m.coefText[12] = "+";
-  } else if (m.coef[2] == -1) {
-    m.coefText[22] = "-";
-  } else {
-    m.coefText[22] = m.coefText[2];
-  }
-  PickLetter(m);
-}
-
-void PickCollectLikeTerms(Machine& m) {
-  for (int k = 1; k <= 4; ++k) m.coef[k] = RandomPick(m, 9, 2);
-  if (m.coef[1] == m.coef[3]) m.coef[1] += 1;  // the letter terms never cancel
-  m.coef[3] = -m.coef[3];
-  m.coef[5] = m.coef[1] + m.coef[3];
-  m.coef[6] = m.coef[2] + m.coef[4];
-  NumbersToStrings(m);
-  for (int k = 2; k <= 6; ++k) {
-    if (m.coef[k] > 0) m.coefText[k] = "+" + m.coefText[k];
-  }
-  if (m.coef[5] > 0) m.coefText[5] = CharMid(m.coefText[5], 2);  // the result starts unsigned
-  for (int k = 1; k <= 5; ++k) {
-    if (m.coef[k] == 1) {
-      m.coefText[k] = "";
-    } else if (m.coef[k] == -1) {
-      m.coefText[k] = "-";
-    }
-  }
-  PickLetter(m);
-}
 
 void ShowLikeTermsExample(Machine& m) {
   ClearPage(m, 1320, 1300);

@@ -16,8 +16,4 @@ void ShowExercise1Answers(Machine& m);         // ③ terms and coefficients of 
 void ShowLikeTermsExample(Machine& m);         // ④ aL + bL with its area diagram
 void ShowCollectLikeTermsExample(Machine& m);  // ⑤ ax + b - cx + d, letter terms first
 
-// The random example of ④ and ⑤: coef, coefText and letterText as the item draws them.
-void PickLikeTerms(Machine& m);
-void PickCollectLikeTerms(Machine& m);
-
 }  // namespace orvelle::calc
