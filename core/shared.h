@@ -242,6 +242,11 @@ struct Shared {
 
   // --- Orvelle Calc ---
   // Section 1.
+  float letterPick = 0;       // the letter slot (1..5) of a coefficient question
+  float firstTermColor = 0;   // DrawLikeTermsArea: colour of the first term's labels
+  float secondTermColor = 0;  // fill of the second term's box and colour of its labels
+  float bottomBackFill = 0;   // fill of the bottom row's box drawn first
+  float bottomFrontFill = 0;  // fill of the bottom row's box drawn second
   // Section 2.
   // Section 3 and section 4.
   // Section 3, examples 8 and 9.

@@ -7,6 +7,12 @@
 #include "lessons/common/main_menu.h"
 
 namespace orvelle::calc {
+namespace {
+
+// The blank item "5　": nothing stands behind it, and the menu comes back.
+void SkipBlankMenuItem(Machine& /*m*/) {}
+
+}  // namespace
 
 void ShowMainMenu(Machine& m) {
   RunMainMenu(m, {
@@ -14,7 +20,7 @@ void ShowMainMenu(Machine& m) {
                      {"2　1次式の加減", ShowCalcSection2Menu},
                      {"3　1次式と数の乗除", ShowCalcSection3Menu},
                      {"4　P80(基本の問題)", ShowCalcSection4Menu},
-                     {"5　", {}},
+                     {"5　", SkipBlankMenuItem},
                      {"6　終了", {}},
                  });
 }

@@ -7,5 +7,13 @@ namespace orvelle::calc {
 
 // The section: its aims once, then its sub-menu until "⑥終了".
 void ShowCalcSection1Menu(Machine& m);
+void ShowSection1Goals(Machine& m);
+
+// The items of the sub-menu.
+void ShowP73Question(Machine& m);              // ① three ways to count the sticks of x squares
+void ShowTermsAndCoefficients(Machine& m);     // ② drills on the terms and the coefficients
+void ShowExercise1Answers(Machine& m);         // ③ terms and coefficients of four expressions
+void ShowLikeTermsExample(Machine& m);         // ④ aL + bL with its area diagram
+void ShowCollectLikeTermsExample(Machine& m);  // ⑤ ax + b - cx + d, letter terms first
 
 }  // namespace orvelle::calc
