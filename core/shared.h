@@ -244,6 +244,8 @@ struct Shared {
   // Section 1.
   // Section 2.
   // Section 3 and section 4.
+  float figTopY = 0;  // top of a figure beside its working (the flower bed)
+  float blockY = 0;   // y of a line from which a later line of the same block is placed
   // Section 3, examples 8 and 9.
   // Section 3, examples 10 to 12.
 
