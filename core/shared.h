@@ -249,6 +249,8 @@ struct Shared {
   float bottomFrontFill = 0;  // fill of the bottom row's box drawn second
   // Section 2.
   // Section 3 and section 4.
+  float figTopY = 0;  // top of a figure beside its working (the flower bed)
+  float blockY = 0;   // y of a line from which a later line of the same block is placed
   // Section 3, examples 8 and 9.
   // Section 3, examples 10 to 12.
 

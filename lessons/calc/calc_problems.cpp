@@ -1,9 +1,167 @@
+// Section 4 "P80(基本の問題)": its sub-menu and the three pages of worked problems.
 #include "lessons/calc/calc_problems.h"
 
+#include <span>
+#include <string>
+
 #include "lessons/common/section.h"
+#include "lessons/common/steps.h"
 
 namespace orvelle::calc {
+namespace {
 
-void ShowCalcSection4Menu(Machine& m) { RunSubMenu(m, "①　②　③　④終了", {{}, {}, {}}); }
+// Where a line of a worked problem starts: the label at the margin, a question or working line
+// at the indent, or the line goes on after the last text.
+enum At { kMargin, kIndent, kAfter };
+
+// A text of a worked problem: labels "(n)" in 3, questions and working in 0, results in 5;
+// `down` below the line before (0: on the same line).
+struct Line {
+  At at;
+  float down;
+  float color;
+  const char* text;
+};
+
+// clang-format off
+constexpr Line kProblem1[] = {
+    {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, " 5x+2x"}, {kAfter, 0, 5, "=7x"},
+    {kMargin, 60, 3, "(2)"}, {kIndent, 0, 0, " 7x-x"}, {kAfter, 0, 5, "=6x"},
+    {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " 2a-4a+5a"}, {kAfter, 0, 5, "=3a"},
+    {kMargin, 60, 3, "(4)"}, {kIndent, 0, 0, " x-6-2x+8"},
+        {kIndent, 50, 0, "=x-2x-6+8"},
+        {kIndent, 50, 5, "=-x+2"},
+};
+
+constexpr Line kProblem2[] = {
+    {kMargin, 60, 3, "(1)"}, {kIndent, 0, 0, " (6x+5)+(4x-3)"},
+        {kIndent, 50, 0, "=6x+5+4x-3"},
+        {kIndent, 50, 0, "=6x+4x+5-3"},
+        {kIndent, 50, 5, "=10x+2"},
+    {kMargin, 60, 3, "(2)"}, {kIndent, 0, 0, " (4a-3)-(3a-1)"},
+        {kIndent, 50, 0, "=(4a-3)+(-3a+1)"},
+        {kIndent, 50, 0, "=4a-3-3a+1"},
+        {kIndent, 50, 0, "=4a-3a-3+1"},
+        {kIndent, 50, 5, "=a-2"},
+};
+
+// Each question of problem 3 on one line; a division goes through the reciprocal.
+constexpr Line kProblem3[] = {
+    {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, " 2x*(-4)"}, {kAfter, 0, 5, "=-8x"},
+    {kMargin, 90, 3, "(2)"}, {kIndent, 0, 0, " 30a*ﾀ1/5ﾀ"}, {kAfter, 0, 5, "=6a"},
+    {kMargin, 80, 3, "(3)"}, {kIndent, 0, 0, " 6x/3"}, {kAfter, 0, 0, "=6x*ﾀ1/3ﾀ"},
+        {kAfter, 0, 5, "=2x"},
+    {kMargin, 80, 3, "(4)"}, {kIndent, 0, 0, " ﾀ2/5ﾀa/10"}, {kAfter, 0, 0, "=ﾀ2/5ﾀa*ﾀ1/10ﾀ"},
+        {kAfter, 0, 5, "=ﾀ1/25ﾀa"},
+};
+
+// Problem 4's first question, under problem 3.
+constexpr Line kProblem4Left[] = {
+    {kMargin, 60, 3, "(1)"}, {kIndent, 0, 0, " 5(3x+2)"},
+        {kIndent, 50, 5, "=15x+10"},
+};
+
+// The rest of problem 4, in the second column from the title's line.
+constexpr Line kProblem4Right[] = {
+    {kMargin, 0, 3, "(2)"}, {kIndent, 0, 0, " (3a-2)*(-3)"},
+        {kIndent, 50, 5, "=-9a+6"},
+    {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " (10x-25)/5"},
+        {kIndent, 70, 0, "=(10x-25)*ﾀ1/5ﾀ"},
+        {kIndent, 70, 0, "=10x*ﾀ1/5ﾀ-25*ﾀ1/5ﾀ"},
+        {kIndent, 60, 5, "=2x-5"},
+    {kMargin, 60, 3, "(4)"}, {kIndent, 0, 0, " (15x+9)/(-3)"},
+        {kIndent, 70, 0, "=(15x+9)*(-ﾀ1/3ﾀ)"},
+        {kIndent, 70, 0, "=15x*(-ﾀ1/3ﾀ)+9*(-ﾀ1/3ﾀ)"},
+        {kIndent, 60, 5, "=-5x-3"},
+};
+
+constexpr Line kProblem5Left[] = {
+    {kMargin, 70, 3, "(1)"}, {kIndent, 0, 0, " 6(2x-1)+(9x+3)"},
+        {kIndent, 50, 0, "=12x-6+9x+3"},
+        {kIndent, 50, 0, "=12x+9x-6+3"},
+        {kIndent, 50, 5, "=21x-3"},
+    {kMargin, 70, 3, "(2)"}, {kIndent, 0, 0, " 3(2x+7)-4(3x+2)"},
+        {kIndent, 50, 0, "=6x+21-12x-8"},
+        {kIndent, 50, 0, "=6x-12x+21-8"},
+        {kIndent, 50, 5, "=-6x+13"},
+};
+
+constexpr Line kProblem5Right[] = {
+    {kMargin, 70, 3, "(3)"}, {kIndent, 0, 0, " 2(a-1)-3(a+4)"},
+        {kIndent, 50, 0, "=2a-2-3a-12"},
+        {kIndent, 50, 0, "=2a-3a-2-12"},
+        {kIndent, 50, 5, "=-a-14"},
+    {kMargin, 70, 3, "(4)"}, {kIndent, 0, 0, " 5(4x-2)-2(5x-4)"},
+        {kIndent, 50, 0, "=20x-10-10x+8"},
+        {kIndent, 50, 0, "=20x-10x-10+8"},
+        {kIndent, 50, 5, "=10x-2"},
+};
+// clang-format on
+
+constexpr BoxStyle kProblemNumber = {44, 44, 4, 3};
+
+// A new page: the whole window erased, the title in a box `width` wide.
+void StartPage(Machine& m, float width) {
+  ClearPage(m, 1760, 1800);
+  m.marginX = 40;
+  m.indentX = m.marginX + 54;
+  m.lineY = 30;
+  BoxStep(m, m.marginX, m.lineY, {width, 48, 3, 13}, 0, "P80(基本の問題)");
+}
+
+// The boxed number of a problem, its top-left at (x, y).
+void ProblemNumber(Machine& m, float x, float y, const std::string& number) {
+  BoxStep(m, x, y, kProblemNumber, 13, number);
+}
+
+// A second column from the top of the page.
+void NextColumn(Machine& m, float margin) {
+  m.marginX = margin;
+  m.indentX = m.marginX + 54;
+  m.lineY = 30;
+}
+
+void DrawLines(Machine& m, std::span<const Line> lines) {
+  for (const Line& line : lines) {
+    const float x = line.at == kMargin ? m.marginX : line.at == kIndent ? m.indentX : m.afterX;
+    TextStep(m, x, m.lineY + line.down, line.color, line.text);
+  }
+}
+
+}  // namespace
+
+void ShowCalcSection4Menu(Machine& m) {
+  RunSubMenu(m, "①　②　③　④終了",
+             {ShowCalcSection4Page1, ShowCalcSection4Page2, ShowCalcSection4Page3});
+}
+
+void ShowCalcSection4Page1(Machine& m) {
+  StartPage(m, 360);
+  ProblemNumber(m, m.marginX, m.lineY + 50, "1");
+  DrawLines(m, kProblem1);
+  Key(m);
+  NextColumn(m, 640);
+  ProblemNumber(m, m.indentX, m.lineY, "2");  // level with the title
+  DrawLines(m, kProblem2);
+}
+
+void ShowCalcSection4Page2(Machine& m) {
+  StartPage(m, 396);
+  ProblemNumber(m, m.marginX, m.lineY + 50, "3");
+  DrawLines(m, kProblem3);
+  Key(m);
+  ProblemNumber(m, m.marginX, m.lineY + 60, "4");
+  DrawLines(m, kProblem4Left);
+  NextColumn(m, 640);
+  DrawLines(m, kProblem4Right);
+}
+
+void ShowCalcSection4Page3(Machine& m) {
+  StartPage(m, 396);
+  ProblemNumber(m, m.afterX + 30, m.lineY, "5");  // on the title's line
+  DrawLines(m, kProblem5Left);
+  NextColumn(m, 600);
+  DrawLines(m, kProblem5Right);
+}
 
 }  // namespace orvelle::calc
