@@ -245,6 +245,7 @@ struct Shared {
   // Section 2.
   // Section 3 and section 4.
   // Section 3, examples 8 and 9.
+  float figTopY = 0;  // y of example 8's first product; its second product goes on there
   // Section 3, examples 10 to 12.
 
   // --- Orvelle Apply ---
