@@ -37,7 +37,7 @@ void PickLetter(Machine& m) {
   m.letterText[1] = m.letterText[m.coin];
 }
 
-// Arc anchor i on the problem line, taken where its text is about to start.
+// Arc anchor i at x on the problem line.
 void Anchor(Machine& m, int i, float x) {
   m.figX[i] = x;
   m.figY[i] = m.lineY;
