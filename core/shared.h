@@ -252,6 +252,7 @@ struct Shared {
   float figTopY = 0;  // top of a figure beside its working (the flower bed)
   float blockY = 0;   // y of a line from which a later line of the same block is placed
   // Section 3, examples 8 and 9.
+  float figTopY = 0;  // y of example 8's first product; its second product goes on there
   // Section 3, examples 10 to 12.
 
   // --- Orvelle Apply ---
