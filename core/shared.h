@@ -257,6 +257,11 @@ struct Shared {
 
   // --- Orvelle Apply ---
   // Sections 1 and 2.
+  float stickGapV = 0;        // cube row: length left free at both ends of each vertical stick
+  float stickGapH = 0;        // cube row: the same for each horizontal stick
+  float stickColorBack = 0;   // cube row: colour of the back vertical sticks
+  float stickColorFront = 0;  // cube row: colour of the front vertical sticks
+  float stickColorH = 0;      // cube row: colour of the horizontal sticks
   // Section 3.
   // Chapter problems A and B.
 

@@ -5,7 +5,19 @@
 
 namespace orvelle::apply {
 
-// The section: its frame, then its sub-menu until "⑤終了".
+// The section: its aims once, then its sub-menu until "⑤終了".
 void ShowNumbersMenu(Machine& m);
+void ShowNumbersAim(Machine& m);
+
+// The items of the sub-menu.
+void ShowMultiplesItem(Machine& m);       // ① multiples of 3 are 3n
+void ShowEvenNumbersItem(Machine& m);     // ② even numbers are 2n
+void ShowOddNumbersItem(Machine& m);      // ③ odd numbers are 2n+1 and 2n-1
+void ShowConsecutiveSumItem(Machine& m);  // ④ the pupil's own pairs, then n+(n+1)=2n+1
+
+// Asks for the smaller of two consecutive numbers: coef(1) = n, coef(2) = n + 1,
+// coef(4) = their sum; coefText(1), coefText(4) their texts, coefText(2) the second one's with
+// "+" before it ("+(…)" when it is negative).
+void InputConsecutivePair(Machine& m);
 
 }  // namespace orvelle::apply

@@ -7,5 +7,14 @@ namespace orvelle::apply {
 
 // The section: its aims once, then its sub-menu until "⑦終了".
 void ShowSticksMenu(Machine& m);
+void ShowSticksAim(Machine& m);
+
+// The items of the sub-menu.
+void ShowSticksQuestion(Machine& m);     // ① P81 Q: the row of cubes and two ways to see it
+void ShowCountByCubeGroups(Machine& m);  // ② a cube of 12, then groups of 8
+void ShowCountByFaces(Machine& m);       // ③ top and bottom faces, then the upright sticks
+void ShowCountBySquares(Machine& m);     // ④ squares of 4, then the lengthwise sticks
+void CompareStickCounts(Machine& m);     // ⑤ the three expressions are all 8x+4
+void ShowTwoTierShelf(Machine& m);       // ⑥ two rows of cubes sharing a face
 
 }  // namespace orvelle::apply

@@ -1,0 +1,126 @@
+// Section 1 "棒の本数を求めよう" of Orvelle Apply: the row of cubes built of sticks, and the
+// section's items screen by screen on the recording device.
+#include "lessons/apply/sticks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../../support/lesson_run.h"
+#include "../../support/log_view.h"
+#include "../../support/machine.h"
+#include "../../support/markup_value.h"
+#include "lessons/apply/cube_sticks.h"
+
+namespace orvelle {
+namespace {
+
+using test::ItemRun;
+using test::kApply;
+using test::MarkupEnd;
+
+// The sticks a pupil can count on a screen: lines at width 7, one drawn twice counted once.
+double Sticks(const std::vector<DrawCall>& log) {
+  std::set<std::string> seen;
+  for (const auto& c : log) {
+    const std::string a = test::Pt(c.x1, c.y1), b = test::Pt(c.x2, c.y2);
+    if (c.op == Op::kLine && c.width == 7) seen.insert(a < b ? a + b : b + a);
+  }
+  return static_cast<double>(seen.size());
+}
+
+TEST(CubeRowSticks, PointsGroupedSticksAndTheTopFace) {
+  test::Bench b;
+  b.m.figX[25] = 7;
+  b.m.gridOriginX = 80;
+  b.m.gridOriginY = 90;
+  b.m.squareCount = 6;
+  apply::ComputeCubeRowPoints(b.m);
+  // Back top, front top, back bottom, front bottom; the back edges one unit right of the front.
+  const float rowX[] = {115, 80, 115, 80}, rowY[] = {90, 125, 195, 230};
+  for (int k = 1; k <= 24; ++k) {
+    const int r = (k - 1) / 6, i = (k - 1) % 6;
+    EXPECT_EQ(test::Pt(b.m.figX[k], b.m.figY[k]), test::Pt(rowX[r] + 105.0f * i, rowY[r])) << k;
+  }
+  EXPECT_EQ(b.m.gridBaseY + b.m.figX[25], 237);
+  // Grouped: each joint's four sticks in its colour; the sticks ending at it shortened on the left.
+  apply::DrawCubeRowGrouped(b.m);
+  const auto lines = b.device.Calls(Op::kLine);
+  ASSERT_EQ(lines.size(), 44u);  // 8 × 6 − 4; the frame is not drawn
+  const int color[] = {0, 0, 3, 0, 3, 0};
+  const float leftGap[] = {0, 0, 15, 15, 15, 15};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(lines[4 * i].color, color[i]) << "joint " << i + 1;
+    if (i > 0) {  // the front top stick ending at the joint
+      EXPECT_EQ(test::LineSig(lines[24 + 4 * (i - 1) + 1]),
+                test::Pt(80 + 105.0f * i, 125) + "-" +
+                    test::Pt(80 + 105.0f * (i - 1) + leftGap[i], 125) + " w7 c" +
+                    std::to_string(color[i]));
+    }
+  }
+  b.device.ClearLog();
+  apply::HighlightCubeRowTopFace(b.m);
+  EXPECT_EQ(b.device.Calls(Op::kLine).size(), 16u);  // 6 depth sticks, 5 in each top row
+  for (const auto& c : b.device.Calls(Op::kLine)) EXPECT_EQ(c.color, 3);
+}
+
+TEST(ApplySticks, EachWayShowsItsSticksAndEndsOnItsExpression) {
+  const float g = MarkupEnd(40, "<ろみすさんの考え>") + 20;  // P81 Q's grouped row, beside it
+  const struct {
+    int item, keyWaits;
+    float x1, y1, x2, y2;  // a stick the way sets apart, in 3
+    test::Seen last;
+  } ways[] = {
+      {1, 1, g + 245, 280, g + 210, 315, {40, 470, 3, "<てむささんの考え>", 1}},
+      {2, 4, 325, 260, 290, 295, {MarkupEnd(40, "求める棒の本数は "), 570, 5, "{12+8(x-1)}本", 4}},
+      {3, 5, 115, 275, 115, 350, {760, 550, 5, "=8x+4(本)", 5}},
+      {4, 4, 205, 260, 130, 260, {MarkupEnd(40, "求める棒の本数は "), 570, 5, "{4(x+1)+4x}本", 4}},
+  };
+  for (const auto& w : ways) {
+    const ItemRun item(kApply, 1, w.item, w.keyWaits);
+    item.Expect({w.last});
+    EXPECT_TRUE(test::HasLine(item.log(), w.x1, w.y1, w.x2, w.y2, 3, 7)) << w.item;
+  }
+}
+
+TEST(ApplySticks, ComparisonGoesOnWhereEachExpressionEnded) {
+  const float one = MarkupEnd(MarkupEnd(40, "(1)"), "12+8(x-1)");
+  const float three = MarkupEnd(MarkupEnd(40, "(3)"), "4(x+1)+4x");
+  ItemRun(kApply, 1, 5, 6)
+      .Expect({
+          {one, 250, 0, "=12+8x-8", 1},
+          {MarkupEnd(one, "=12+8x-8"), 250, 5, "=8x+4(本)", 2},
+          {three, 350, 0, "=4x+4+4x", 3},
+          {40, 490, 3, "②", 6},
+          {76, 370, 0, "本棚をつくるとき、必要な棒の本数を求めよう。"},  // the aims, before
+      });
+}
+
+TEST(ApplySticks, EveryCountIsTheSticksOfTheFigure) {
+  for (const char* e : {"12+8(x-1)", "=12+8x-8", "(1+3x)*2+(x+1)*2", "4(x+1)+4x", "=4x+4+4x",
+                        "(2+6x)+(2x+2)", "=6x+2x+2+2"}) {
+    EXPECT_TRUE(test::SameExpression(e, "8x+4")) << e;
+  }
+  for (const char* e : {"=16x+8-1-3x", "=16x-3x+8-1", "=13x+7"}) {
+    EXPECT_TRUE(test::SameExpression(e, "2*(8x+4)-(1+3x)")) << e;
+  }
+  // Five cubes in a row, and two tiers of them sharing a face, as drawn.
+  const auto x5 = test::LettersAt({{'x', 5}});
+  EXPECT_EQ(Sticks(ItemRun(kApply, 1, 5, 6).screens[0]), test::MarkupValue("8x+4", x5));
+  const ItemRun shelf(kApply, 1, 6, 5);
+  EXPECT_EQ(Sticks(shelf.screens[0]), test::MarkupValue("13x+7", x5));
+  shelf.Expect({{40, 585, 5, "=13x+7 (本)", 5}});
+  // The shared face in 3 one key later; one continuation mark, above the lower row's corner.
+  EXPECT_TRUE(test::HasLine(shelf.screens[1], 115, 195, 80, 230, 3, 7));
+  const auto& first = shelf.screens[0];
+  const auto mark = [](const DrawCall& c) { return c.scaleX == 5 && c.s == "…"; };
+  ASSERT_EQ(std::count_if(first.begin(), first.end(), mark), 1);
+  const auto at = std::find_if(first.begin(), first.end(), mark);
+  EXPECT_EQ(test::Pt(at->x1, at->y1), "660,165");
+}
+
+}  // namespace
+}  // namespace orvelle
