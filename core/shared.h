@@ -249,10 +249,9 @@ struct Shared {
   float bottomFrontFill = 0;  // fill of the bottom row's box drawn second
   // Section 2.
   // Section 3 and section 4.
-  float figTopY = 0;  // top of a figure beside its working (the flower bed)
+  float figTopY = 0;  // top of the flower bed beside its working; y of example 8's first product
   float blockY = 0;   // y of a line from which a later line of the same block is placed
-  // Section 3, examples 8 and 9.
-  float figTopY = 0;  // y of example 8's first product; its second product goes on there
+  // Section 3, examples 8 and 9: figTopY above.
   // Section 3, examples 10 to 12.
 
   // --- Orvelle Apply ---

@@ -35,6 +35,11 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
                        std::to_string(item.choice));
           EXPECT_EQ(KeyWaits(log), item.keyWaits);
           EXPECT_FALSE(ShowedErrorScreen(log));
+          // Each key is logged with the line of the program's lessons that waited for it.
+          for (const DrawCall& c : log) {
+            if (c.op != Op::kKey) continue;
+            EXPECT_EQ(c.site.rfind(program.lessons, 0), 0u) << c.ToString();
+          }
         },
         clock);
     EXPECT_EQ(run.checks, static_cast<int>(items.size()));

@@ -23,9 +23,10 @@ std::string DrillKeys(int passes, int spaces) {
   return keys;
 }
 
-const TestProgram kIntro{"Orvelle", intro::ShowMainMenu, 6, {5, 9, 8, 5, 4}};
-const TestProgram kCalc{"Orvelle Calc", calc::ShowMainMenu, 6, {6, 7, 9, 4}};
-const TestProgram kApply{"Orvelle Apply", apply::ShowMainMenu, 7, {7, 5, 9, 5, 4}};
+const TestProgram kIntro{"Orvelle", intro::ShowMainMenu, "lessons/intro/", 6, {5, 9, 8, 5, 4}};
+const TestProgram kCalc{"Orvelle Calc", calc::ShowMainMenu, "lessons/calc/", 6, {6, 7, 9, 4}};
+const TestProgram kApply{
+    "Orvelle Apply", apply::ShowMainMenu, "lessons/apply/", 7, {7, 5, 9, 5, 4}};
 
 void ExpectSeen(const std::vector<DrawCall>& log, const std::vector<Seen>& seen) {
   const Screen screen(log);

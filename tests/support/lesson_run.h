@@ -26,11 +26,12 @@ inline std::string Str(float v) { return std::to_string(static_cast<int>(v)); }
 // prompt but the last (another problem), "1⏎" there.
 std::string DrillKeys(int passes, int spaces = 1);
 
-// A program as its tests drive it: its title, its main menu, the number of the main menu's
-// "終了" and of each section's sub-menu "終了".
+// A program as its tests drive it: its title, its main menu and lessons, the number of the main
+// menu's "終了" and of each section's sub-menu "終了".
 struct TestProgram {
   const char* title;
   MainMenu menu;
+  const char* lessons;  // the folder of its lessons, as key sites name it
   int menuEnd;
   std::vector<int> subMenuEnds;  // sections 1, 2, ...
 
