@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Orvelle as a pupil runs it: its window under Xvfb, typed keys, the screen it shows, and the end
+# A program as a pupil runs it: its window under Xvfb, typed keys, the screen it shows, and the end
 # by the menu's last item with status 0.
+# Arguments: the program, orvelle-screens, the program's name for it (orvelle, calc, apply), the
+# window title, and the numbers of section 1's "終了" and of the main menu's "終了".
 set -euo pipefail
 program=$1
 screens=$2
+name=$3
+title=$4
+section_end=$5
+menu_end=$6
 for tool in xvfb-run xauth xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup installs it)"; exit 1; }
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export program screens work
+export program screens name title section_end menu_end work
 xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" \
   bash "$(dirname "$0")/orvelle_program_session.sh"

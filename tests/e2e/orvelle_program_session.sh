@@ -10,7 +10,7 @@ fail() {
 # The last screen orvelle-screens renders for a key script.
 expected() {
   local keys=$1 dir=$work/expected-$2
-  "$screens" --program orvelle --keys "$keys" --out "$dir" >/dev/null
+  "$screens" --program "$name" --keys "$keys" --out "$dir" >/dev/null
   ls "$dir"/screen-*.png | tail -1
 }
 
@@ -28,7 +28,7 @@ shows() {
 
 "$program" >"$work/out" 2>"$work/err" &
 pid=$!
-id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
+id=$(timeout 20 xdotool search --sync --name "^$title\$" | head -1) || true
 [ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
 xdotool windowfocus --sync "$id"
 shows "$(expected '' menu)" "the main menu"
@@ -37,11 +37,11 @@ xdotool type --delay 60 '1'
 xdotool key --delay 60 Return
 shows "$(expected '1\r' section)" "section 1's aims and sub-menu"
 
-xdotool type --delay 60 '5'
+xdotool type --delay 60 "$section_end"
 xdotool key --delay 60 Return
-shows "$(expected '1\r5\r' back)" "the main menu again"
+shows "$(expected "1\\r$section_end\\r" back)" "the main menu again"
 
-xdotool type --delay 60 '6'
+xdotool type --delay 60 "$menu_end"
 xdotool key --delay 60 Return
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "the menu's last item did not end the program"; }
