@@ -250,6 +250,8 @@ struct Shared {
   // --- Orvelle Apply ---
   // Sections 1 and 2.
   // Section 3.
+  float balanceTilt = 0;  // tilt of the balance's beam in radians; > 0 lowers the left end
+  float balanceStep = 0;  // frame counter of a tilt animation, from 0
   // Chapter problems A and B.
 
   // --- Shared arrays, each 0..bound ---
