@@ -262,6 +262,8 @@ struct Shared {
   float stickColorFront = 0;  // cube row: colour of the front vertical sticks
   float stickColorH = 0;      // cube row: colour of the horizontal sticks
   // Section 3.
+  float balanceTilt = 0;  // tilt of the balance's beam in radians; > 0 lowers the left end
+  float balanceStep = 0;  // frame counter of a tilt animation, from 0
   // Chapter problems A and B.
 
   // --- Shared arrays, each 0..bound ---

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# The part of apply_balance_close.sh that runs inside the Xvfb session.
+set -euo pipefail
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# The screens orvelle-screens renders for a key script, one per key wait.
+render() {
+  "$screens" --program apply --keys "$1" --out "$work/$2" >/dev/null
+}
+
+# How many pixels two images differ in.
+differ() {
+  local n
+  n=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+  echo "${n%%.*}"
+}
+
+# Waits until the window shows `png` but for the number field's blinking dot.
+shows() {
+  local png=$1 what=$2 n=
+  for _ in $(seq 50); do
+    import -window root "$work/shot.png"
+    n=$(differ "$work/shot.png" "$png")
+    [ "$n" -lt 120 ] 2>/dev/null && return
+    sleep 0.1
+  done
+  fail "the window does not show $what ($n pixels differ)"
+}
+
+# Item ③ up to its still balance; then every key wait of the item up to the swing back's end.
+render '3\r3\r' still
+render '3\r3\r   ' item
+still=$(ls "$work"/still/screen-*.png | tail -1)
+waits=$(ls "$work"/item/screen-*.png | tail -4)
+
+# A run: the program at ③'s still balance, three keys typed at once (they start the sinking run
+# and end the two key waits that follow it at once, so 9 frames and then 17 run on), a look at
+# the moving beam, then the end by `how` (close or term).
+run() {
+  local how=$1 pid id start ms status=0
+  "$program" >"$work/$how.out" 2>"$work/$how.err" &
+  pid=$!
+  id=$(timeout 20 xdotool search --sync --name '^Orvelle Apply$' | head -1) || true
+  [ -n "$id" ] || fail "no window appeared: $(cat "$work/$how.err")"
+  xdotool windowfocus --sync "$id"
+  xdotool type --delay 60 '3'
+  xdotool key --delay 60 Return
+  xdotool type --delay 60 '3'
+  xdotool key --delay 60 Return
+  shows "$still" "item ③'s still balance"
+  xdotool key --delay 10 space space space
+  sleep 0.3
+  import -window root "$work/moving.png"
+  start=$(date +%s%N)
+  if [ "$how" = close ]; then
+    "$close" "$id" || fail "the window does not take the close request"
+  else
+    kill -TERM "$pid"
+  fi
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.01; done
+  ms=$((($(date +%s%N) - start) / 1000000))
+  kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "$how did not end the program"; }
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "$how ended the program with status $status: $(cat "$work/$how.err")"
+  [ "$ms" -lt 1000 ] || fail "$how took $ms ms to end the program"
+  # The window was showing a frame of the animation: no screen the item waits on.
+  for png in "$still" $waits; do
+    [ "$(differ "$work/moving.png" "$png")" -gt 1000 ] ||
+      fail "the look before $how found a key wait's screen, not a moving beam"
+  done
+  echo "ok   $how during the animation ends the program with status 0 in $ms ms"
+}
+
+run close
+run term

@@ -1,0 +1,146 @@
+// The balance of section 3 of Orvelle Apply, and the examples ② to ④ that tilt it.
+#include "lessons/apply/balance.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "../../support/lesson_run.h"
+#include "../../support/log_view.h"
+#include "../../support/machine.h"
+
+namespace orvelle::apply {
+namespace {
+
+using test::ItemRun;
+using test::kApply;
+using test::MarkupEnd;
+using test::Pt;
+
+constexpr float kStep = 3.14159f / 96;  // one frame of a tilt
+
+void Balance(test::Bench& b, float tilt) {
+  b.m.figX[0] = 880;
+  b.m.figY[0] = 450;
+  b.m.figParam[1] = 150;
+  b.m.balanceTilt = tilt;
+  DrawBalance(b.m);
+}
+
+TEST(Balance, PointsAtTheTiltsTheExamplesUse) {
+  // Relative to the pivot: beam ends; left pan, right pan (x from, x to, y); fulcrum base. At 15
+  // degrees the lower end is level with the fulcrum's base.
+  const std::pair<int, const char*> cases[] = {
+      {0, "-150,0 150,0 | -270..-30,-30 30..270,-30 | -30..30,38.82"},
+      {8,
+       "-144.89,38.82 144.89,-38.82 | -264.89..-24.89,8.82 24.89..264.89,-68.82 | -30..30,38.82"},
+      {-8,
+       "-144.89,-38.82 144.89,38.82 | -264.89..-24.89,-68.82 24.89..264.89,8.82 | -30..30,38.82"},
+  };
+  for (const auto& [steps, expected] : cases) {
+    test::Bench b;
+    Balance(b, static_cast<float>(steps) * kStep);
+    const auto& m = b.m;
+    auto x = [&](int i) { return test::Fmt(m.figX[i] - 880); };
+    auto y = [&](int i) { return test::Fmt(m.figY[i] - 450); };
+    EXPECT_EQ(Pt(m.figX[1] - 880, m.figY[1] - 450) + " " + Pt(m.figX[2] - 880, m.figY[2] - 450) +
+                  " | " + x(3) + ".." + x(4) + "," + y(3) + " " + x(5) + ".." + x(6) + "," + y(5) +
+                  " | " + x(7) + ".." + x(8) + "," + y(7),
+              expected);
+    // Erased first; the beam c4, then pans and posts c7, at width 12; the fulcrum c5 on c4 at
+    // width 3, left so.
+    int width12 = 0;
+    for (const auto& c : b.Calls(Op::kLine))
+      width12 += c.width == 12 && c.color == (width12 ? 7 : 4);
+    EXPECT_EQ(width12, 5);
+    EXPECT_EQ(test::Boxes(b.device)[0], "490,220-1260,550 b15 f15 w3");
+    EXPECT_EQ(test::Sigs(b.device, Op::kPolygon),
+              test::Strings{"910,488.82;850,488.82;880,450 w3 c5"});
+    EXPECT_EQ(b.m.device.GetDrawWidth(), 3);
+  }
+}
+
+TEST(Balance, LabelsStandOnThePansInsideTheErasedRectangle) {
+  test::Bench b;
+  Balance(b, 0);
+  b.m.columnTopText = "便せんx枚";
+  DrawWeightLabels(b.m);
+  // The left pan starts at 610 (p is not quite pi: 0.0004 off), the right one at 910, both at 420.
+  const float x = b.m.figX[3], y = b.m.figY[3];
+  const auto& log = b.device.log();
+  EXPECT_TRUE(test::HasBox(log, x, y - 50, x + 240, y, 7, 8));
+  EXPECT_TRUE(test::HasBox(log, x, y - 100, x + 240, y - 50, 7, 6));
+  EXPECT_TRUE(test::HasBox(log, 910, 320, 1030, 420, 7, 10));
+  EXPECT_TRUE(test::HasBox(log, 1060, 370, 1120, 420, 7, 10));
+  test::ExpectSeen(log, {{x + (240 - MarkupEnd(0, "便せんx枚")) / 2, y - 97, 13, "便せんx枚"},
+                         {910 + (120 - MarkupEnd(0, "20")) / 2, 348, 13, "20"}});
+  // At every tilt of the examples the labels stay inside the rectangle the next frame erases.
+  for (int step = -8; step <= 8; ++step) {
+    test::Bench t;
+    Balance(t, static_cast<float>(step) * kStep);
+    DrawWeightLabels(t.m);
+    for (const auto& c : t.Calls(Op::kBox)) {
+      EXPECT_TRUE(c.x1 >= 490 && c.x2 <= 1260 && c.y1 >= 220 && c.y2 <= 550) << step;
+    }
+  }
+}
+
+// The frames of a log: each beam's tilt in steps of p/96 (left end down: positive), and a "p"
+// for each pause of 50 ms after it.
+std::string Frames(const std::vector<DrawCall>& log) {
+  std::string frames;
+  for (const auto& c : log) {
+    if (c.op == Op::kLine && c.color == 4 && c.width == 12) {
+      const float tilt = std::atan2(c.y1 - c.y2, c.x2 - c.x1);
+      frames += " " + std::to_string(std::lround(tilt / kStep));
+    } else if (c.op == Op::kPause) {
+      frames += c.value == 50 ? "p" : "?";
+    }
+  }
+  return frames;
+}
+
+TEST(BalanceExamples, EqualitySinksAndSettlesInequalityGoesOnDown) {
+  for (int item : {2, 3}) {
+    const bool eq = item == 2;
+    const ItemRun run(kApply, 3, item, 7);
+    // The sinking run after the first key, the swing back after the third; no other pauses.
+    EXPECT_EQ(Frames(run.screens[0]), " 0");
+    EXPECT_EQ(Frames(run.screens[1]), " 0p 1p 2p 3p 4p 5p 6p 7p 8p");
+    EXPECT_EQ(Frames(run.screens[3]), eq ? " 8p 7p 6p 5p 4p 3p 2p 1p 0p"
+                                         : " 8p 7p 6p 5p 4p 3p 2p 1p 0p -1p -2p -3p -4p -5p -6p "
+                                           "-7p -8p");
+    const std::string all = Frames(run.log());
+    EXPECT_EQ(std::count(all.begin(), all.end(), 'p'), eq ? 18 : 26);
+    // The weights come onto the raised right pan, 38.8 + 30 above the pivot, before the swing.
+    test::Strings boxes;
+    for (const auto& c : run.screens[2]) boxes.push_back(c.op == Op::kBox ? test::BoxSig(c) : "");
+    EXPECT_NE(std::find(boxes.begin(), boxes.end(), "904.89,281.18-1024.89,381.18 b7 f10 w3"),
+              boxes.end());
+    run.Expect({{40, 30, 0,
+                 eq ? "例1　1枚4gの便せんx枚を、重さ5gの封筒に入れると、"
+                    : "例1-2　1枚4gの便せんy枚を、重さ5gの封筒に入れると、",
+                 0},
+                {40, 130, 7, "<解答>", 4},
+                {40, 330, 5, eq ? "4x+5=25" : "4y+5<25", 5},
+                {40, 480, 0, eq ? "4x+5=25" : "4y+5<25,25>4y+5", 6},
+                {40, 580, 5, "右辺", 7}});
+  }
+}
+
+TEST(BalanceExamples, AtMostAtLeastOnTwoStillBalances) {
+  const ItemRun item(kApply, 3, 4, 6);
+  EXPECT_EQ(Frames(item.log()), " 0 -8");
+  // The first erase runs off the left edge; the second cuts 20 off the first right pan (to 590).
+  EXPECT_TRUE(test::HasBox(item.screens[1], -70, 370, 700, 700, 15, 15));
+  EXPECT_TRUE(test::HasBox(item.screens[1], 570, 320, 1340, 650, 15, 15));
+  item.Expect({{40, 130, 7, "<解答>", 1},
+               {MarkupEnd(40, "以下は、等しいか軽いときで、"), 180, 5, "不等号≦ ", 2},
+               {MarkupEnd(40, "25g未満なら　"), 380, 3, "4a+5<25", 6}});
+}
+
+}  // namespace
+}  // namespace orvelle::apply
