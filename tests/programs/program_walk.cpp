@@ -64,7 +64,8 @@ std::vector<std::string> StormKeys(unsigned seed, int count) {
 }
 
 std::set<std::string> ExpectStorm(const TestProgram& program, int count,
-                                  const std::vector<std::pair<unsigned, std::string>>& seeds) {
+                                  const std::vector<std::pair<unsigned, std::string>>& seeds,
+                                  const std::vector<std::string>& lines) {
   std::set<std::string> subMenus;
   for (const auto& [seed, clock] : seeds) {
     SCOPED_TRACE(seed);
@@ -76,12 +77,10 @@ std::set<std::string> ExpectStorm(const TestProgram& program, int count,
       device.SetClock(clock);
       device.SetKeyList({keys.begin() + static_cast<long>(used), keys.end()});
       bool error = false;
-      size_t scanned = 0;
       auto look = [&] {
         const auto& log = device.log();
-        for (; scanned < log.size(); ++scanned) {
-          const DrawCall& c = log[scanned];
-          if (c.op == Op::kText && c.x1 == 48 && c.y1 == 666 && c.color == 0) subMenus.insert(c.s);
+        for (const std::string& line : lines) {
+          if (SubMenuLines(log, line) > 0) subMenus.insert(line);
         }
         error |= ShowedErrorScreen(log);
       };
@@ -89,7 +88,6 @@ std::set<std::string> ExpectStorm(const TestProgram& program, int count,
         if (device.log().size() > 20000) {
           look();
           device.ClearLog();
-          scanned = 0;
         }
       });
       const int status = StartProgram(m, program.title, program.menu);

@@ -35,9 +35,10 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
 std::vector<std::string> StormKeys(unsigned seed, int count);
 
 // `count` random keys from the start for each seed: never the error screen, never a hang. When
-// the program ends by its menu, it starts again on the keys that are left. Gives the sub-menu
-// lines' third characters drawn (which sections the storms went into).
+// the program ends by its menu, it starts again on the keys that are left. Gives which of the
+// sections' sub-menu `lines` were drawn (which sections the storms went into).
 std::set<std::string> ExpectStorm(const TestProgram& program, int count,
-                                  const std::vector<std::pair<unsigned, std::string>>& seeds);
+                                  const std::vector<std::pair<unsigned, std::string>>& seeds,
+                                  const std::vector<std::string>& lines);
 
 }  // namespace orvelle::test
