@@ -88,6 +88,16 @@ std::string PairText(double v) {
   return (v < 0 ? "-" : "") + fixed;
 }
 
+// n + 1 or 2n + 1 as the pupil's own working gives it: the binary form of a typed decimal is not
+// exact, so -1.000001 + 1 comes out as -.0000009999999999...; rounded at the tenth significant
+// digit of n, the last digit n itself shows. Only where n is near -1 or -1/2 does that digit lie
+// below the result's own tenth.
+double RoundAsTyped(double v, double n) {
+  if (n == 0) return v;
+  const double step = std::pow(10.0, std::floor(std::log10(std::fabs(n))) - 9);
+  return std::round(v / step) * step;
+}
+
 // One pass of the pupil's pairs, on the line under "③": the pair, one key later the sum.
 void ShowTypedPair(Machine& m) {
   m.device.Box(0, m.markY[1], 1600, m.markY[1] + 120, 15, 15);
@@ -220,8 +230,9 @@ void InputConsecutivePair(Machine& m) {
   // in double, where every number the field takes and its neighbour are exact.
   const double n = TypedNumber(m);
   m.coefText[1] = PairText(n);
-  m.coefText[2] = n + 1 < 0 ? "+(" + PairText(n + 1) + ")" : "+" + PairText(n + 1);
-  m.coefText[4] = PairText(n + (n + 1));
+  const double next = RoundAsTyped(n + 1, n);
+  m.coefText[2] = next < 0 ? "+(" + PairText(next) + ")" : "+" + PairText(next);
+  m.coefText[4] = PairText(RoundAsTyped(n + (n + 1), n));
 }
 
 void ShowConsecutiveSumItem(Machine& m) {
