@@ -23,6 +23,16 @@ void Unsigned(Machine& m, int i) {
 
 }  // namespace
 
+void KeepCoefficientPlace(Machine& m, int product) {
+  m.markX[2 * product - 1] = m.afterX;
+  m.markY[2 * product - 1] = m.lineY;
+}
+
+void KeepDenominatorPlace(Machine& m, int product) {
+  m.markX[2 * product] = m.spotX;
+  m.markY[2 * product] = m.spotY;
+}
+
 void UnsignCancelledTexts(Machine& m) {
   Unsigned(m, 12);
   Unsigned(m, 13);

@@ -8,6 +8,11 @@
 
 namespace orvelle::calc {
 
+// Keeps where a product's coefficient starts: the cursor, before the coefficient is drawn.
+void KeepCoefficientPlace(Machine& m, int product);
+// Keeps where a product's denominator stands: that of the fraction just drawn (spotX, spotY).
+void KeepDenominatorPlace(Machine& m, int product);
+
 // The texts the marks write and cross out without their signs, as they are drawn on: the
 // quotients coefText(12) and (13), then the coefficients coefText(2) and (3).
 void UnsignCancelledTexts(Machine& m);

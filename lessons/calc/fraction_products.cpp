@@ -119,10 +119,8 @@ void ShowCalcExample9Working(Machine& m) {
   m.coefText[22] = m.strArg;
   TextStep(m, m.indentX, m.lineY + 90, 0, "=");
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1] + "*");
-  m.markX[2] = m.spotX;
-  m.markY[2] = m.spotY;
-  m.markX[1] = m.afterX;
-  m.markY[1] = m.lineY;
+  KeepDenominatorPlace(m, 1);
+  KeepCoefficientPlace(m, 1);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[22]);
   Key(m);
   DistributiveArc(m, m.figX[1], m.figY[1] - 20, m.figX[3], m.figY[1], 7, 2);
@@ -136,10 +134,8 @@ void ShowCalcExample9Working(Machine& m) {
   }
   m.coefText[23] = m.strArg;
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1] + "*");
-  m.markX[4] = m.spotX;
-  m.markY[4] = m.spotY;
-  m.markX[3] = m.afterX;
-  m.markY[3] = m.lineY;
+  KeepDenominatorPlace(m, 2);
+  KeepCoefficientPlace(m, 2);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[23]);
   Key(m);
 

@@ -101,18 +101,14 @@ void ShowDivisionWorking(Machine& m) {
   Key(m);
 
   TextStep(m, m.indentX, m.lineY + 90, 0, "=");
-  m.markX[1] = m.afterX;
-  m.markY[1] = m.lineY;
+  KeepCoefficientPlace(m, 1);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[2] + "x*");
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1]);
-  m.markX[2] = m.spotX;
-  m.markY[2] = m.spotY;
-  m.markX[3] = m.afterX;
-  m.markY[3] = m.lineY;
+  KeepDenominatorPlace(m, 1);
+  KeepCoefficientPlace(m, 2);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[3] + "*");
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1]);
-  m.markX[4] = m.spotX;
-  m.markY[4] = m.spotY;
+  KeepDenominatorPlace(m, 2);
   Key(m);
 
   UnsignCancelledTexts(m);
