@@ -4,7 +4,7 @@
 
 #include "lessons/apply/balance.h"
 #include "lessons/apply/relations.h"
-#include "lessons/apply/relations_script.h"
+#include "lessons/common/page.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::apply {
@@ -66,7 +66,7 @@ constexpr AnswerLine kBalanceAnswers[] = {
     {kAfter, 0, 0, {"の右側(25)", "の右側(<は25,>は4y+5)"}},
 };
 
-constexpr ScriptLine kAtMostAtLeastAnswer[] = {
+constexpr PageText kAtMostAtLeastAnswer[] = {
     {kIndent, 50, 5, "以下"},
     {kAfter, 0, 3, "は、等しいか軽いときで、"},
     {kAfter, 0, 5, "不等号≦ "},
@@ -137,7 +137,7 @@ void ShowAnimatedExample(Machine& m, const BalanceExample& e, int answer) {
   RunTilt(m, SwingBackTilt, e.swingBackLast, DrawWeightLabels);
   Key(m);
   for (const AnswerLine& line : kBalanceAnswers) {
-    ScriptStep(m, {line.place, line.gap, line.color, line.text[answer]});
+    WriteText(m, {line.place, line.gap, line.color, line.text[answer]});
   }
 }
 
@@ -164,7 +164,7 @@ void ShowBalanceAtMostAtLeast(Machine& m) {
   m.columnTopText = kAtMostAtLeast.letters;
   DrawWeightLabels(m);
   Key(m);
-  RunScript(m, kAtMostAtLeastAnswer);
+  WriteTexts(m, kAtMostAtLeastAnswer);
 }
 
 }  // namespace orvelle::apply

@@ -6,27 +6,27 @@
 #include "figures/dotted_arc.h"
 #include "figures/grid.h"
 #include "lessons/apply/chapter_problems.h"
-#include "lessons/apply/chapter_problems_page.h"
+#include "lessons/common/page.h"
 #include "lessons/common/steps.h"
 #include "platform/palette.h"
 
 namespace orvelle::apply {
 namespace {
 
-using enum From;
+using enum Place;
 
 constexpr char kTitle[] = "P86(章の問題A)";
 
 // clang-format off
 // Problem 1: each expression with its × and ÷ written out.
-constexpr AnswerText kProblem1[] = {
+constexpr PageText kProblem1[] = {
     {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, " -7x"}, {kAfter, 0, 5, "=(-7)*x"},
     {kMargin, 60, 3, "(2)"}, {kIndent, 0, 0, " a^2b^3"}, {kAfter, 0, 5, "=a*a*b*b*b"},
     {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " ﾀx+y/3ﾀ"}, {kAfter, 0, 5, "=(x+y)/3"},
 };
 
 // Problem 2: the terms, then the coefficients under them.
-constexpr AnswerText kProblem2[] = {
+constexpr PageText kProblem2[] = {
     {kMargin, 60, 3, "(1)"}, {kIndent, 0, 0, " 2x-y"},
         {kAfter, 20, 3, "項…"}, {kAfter, 0, 5, "2x,-y"},
         {kIndent, 50, 3, "xの係数…"}, {kAfter, 0, 5, "2"},
@@ -38,7 +38,7 @@ constexpr AnswerText kProblem2[] = {
 };
 
 // Problem 3: the values at x = -3, one line of working under the other.
-constexpr AnswerText kProblem3[] = {
+constexpr PageText kProblem3[] = {
     {kMargin, 60, 3, "(1)"}, {kIndent, 0, 0, " 3x-2"},
         {kIndent, 50, 0, "=3*(-3)-2"},
         {kIndent, 50, 0, "=-9-2"},
@@ -51,7 +51,7 @@ constexpr AnswerText kProblem3[] = {
 };
 
 // Problem 4: like terms collected.
-constexpr AnswerText kProblem4[] = {
+constexpr PageText kProblem4[] = {
     {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, " 6y-7y"}, {kAfter, 0, 5, "=-y"},
     {kMargin, 60, 3, "(2)"}, {kIndent, 0, 0, " -6x+5x-x"}, {kAfter, 0, 5, "=-2x"},
     {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " (a-4)+(3a+5)"},
@@ -66,7 +66,7 @@ constexpr AnswerText kProblem4[] = {
 
 // Problem 5 (1) to (4), right of the box "5"; (1) on the title's line. Lines with a stacked
 // fraction stand 70 apart.
-constexpr AnswerText kProblem5To4[] = {
+constexpr PageText kProblem5To4[] = {
     {kMargin, 0, 3, "(1)"}, {kIndent, 0, 0, " 2x*(-ﾀ1/4ﾀ)"}, {kAfter, 0, 5, "=-ﾀ1/2ﾀx"},
     {kMargin, 60, 3, "(2)"}, {kIndent, 0, 0, " -6(2x-7)"}, {kAfter, 0, 5, "=-12x+42"},
     {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " (ﾀ5/6ﾀx-ﾀ3/4ﾀ)*12"},
@@ -79,7 +79,7 @@ constexpr AnswerText kProblem5To4[] = {
 };
 
 // Problem 5 (5) and (6), in the left column once problem 4 is erased.
-constexpr AnswerText kProblem5To6[] = {
+constexpr PageText kProblem5To6[] = {
     {kMargin, 60, 3, "(5)"}, {kIndent, 0, 0, " (-27x+36)/(-9)"},
         {kIndent, 70, 0, "=(-27x+36)*(-ﾀ1/9ﾀ)"},
         {kIndent, 70, 0, "=-27x*(-ﾀ1/9ﾀ)+36*(-ﾀ1/9ﾀ)"},
@@ -91,7 +91,7 @@ constexpr AnswerText kProblem5To6[] = {
 };
 
 // Problem 5 (7) and (8), in the right column once (1) to (4) are erased.
-constexpr AnswerText kProblem5To8[] = {
+constexpr PageText kProblem5To8[] = {
     {kMargin, 70, 3, "(7)"}, {kIndent, 0, 0, " 3(2a-4)-4(a-5)"},
         {kIndent, 50, 0, "=6a-12-4a+20"},
         {kIndent, 50, 0, "=6a-4a-12+20"},
@@ -103,7 +103,7 @@ constexpr AnswerText kProblem5To8[] = {
 };
 
 // Problem 6 (1) and (2), left of the figure.
-constexpr AnswerText kProblem6To2[] = {
+constexpr PageText kProblem6To2[] = {
     {kMargin, 70, 3, "(1)"}, {kIndent, 0, 0, " 横の長さは "},
         {kAfter, 0, 3, "(4+a)cm "}, {kAfter, 0, 0, "だから"},
         {kIndent, 50, 0, " 4*(4+a)"},
@@ -114,17 +114,17 @@ constexpr AnswerText kProblem6To2[] = {
         {kIndent, 50, 5, "答 x+y^2≧-5"},
 };
 
-constexpr AnswerText kProblem6Diameter[] = {
+constexpr PageText kProblem6Diameter[] = {
     {kIndent, 0, 0, " 2rは 2*半径 だから "}, {kAfter, 0, 3, "直径"},
 };
 
-constexpr AnswerText kProblem6Answer[] = {
+constexpr PageText kProblem6Answer[] = {
     {kIndent, 70, 0, "2πrは円周 だから πrは"}, {kAfter, 0, 3, "円周の半分 "},
     {kIndent, 50, 5, "答 半円の周の長さ"},
 };
 
 // Problem 7: each part of 1000-(3a+b) at the margin, its meaning after it.
-constexpr AnswerText kProblem7Reading[] = {
+constexpr PageText kProblem7Reading[] = {
     {kMargin, 90, 0, "3a…"}, {kAfter, 0, 3, "鉛筆3本の値段"},
     {kMargin, 90, 0, "b…"}, {kAfter, 0, 3, "ノート1冊の値段"},
     {kMargin, 90, 0, "3a+b…"}, {kAfter, 0, 3, "鉛筆3本とノート1冊を買ったときの代金"},
@@ -192,59 +192,59 @@ void DrawSemicircleFigure(Machine& m) {
 }  // namespace
 
 void ShowChapterProblemsA123(Machine& m) {
-  OpenAnswerScreen(m, kTitle);
+  OpenProblemsPage(m, kTitle, 396);
   ProblemNumber(m, m.marginX, m.lineY + 50, "1");
-  DrawAnswerTexts(m, kProblem1);
+  WriteTexts(m, kProblem1);
   Key(m);
   ProblemNumber(m, m.marginX, m.lineY + 50, "2");
-  DrawAnswerTexts(m, kProblem2);
+  WriteTexts(m, kProblem2);
   Key(m);
-  StartColumn(m, 640);
+  StartColumn(m, 640, 54, 30);
   ProblemNumber(m, m.indentX, m.lineY, "3");
-  DrawAnswerTexts(m, kProblem3);
+  WriteTexts(m, kProblem3);
 }
 
 void ShowChapterProblemsA45(Machine& m) {
-  OpenAnswerScreen(m, kTitle);
+  OpenProblemsPage(m, kTitle, 396);
   ProblemNumber(m, m.marginX, m.lineY + 50, "4");
-  DrawAnswerTexts(m, kProblem4);
+  WriteTexts(m, kProblem4);
   Key(m);
-  StartColumn(m, 640);
+  StartColumn(m, 640, 54, 30);
   ProblemNumber(m, m.marginX - 80, m.lineY, "5");  // left of the column, on the title's line
-  DrawAnswerTexts(m, kProblem5To4);
+  WriteTexts(m, kProblem5To4);
   Key(m);
   // Problem 4 goes; the title box and the box "5" end above y 80 and stay.
-  m.device.Box(0, 80, 0 + 600, 80 + 1800, kBackgroundColor, kBackgroundColor);
-  StartColumn(m, 40);
-  DrawAnswerTexts(m, kProblem5To6);
+  EraseBox(m, 0, 80, 600, 1800);
+  StartColumn(m, 40, 54, 30);
+  WriteTexts(m, kProblem5To6);
   Key(m);
   // Problem 5 (1) to (4) goes; the box "5" ends left of x 640 and stays.
-  m.device.Box(640, 0, 640 + 1200, 0 + 1800, kBackgroundColor, kBackgroundColor);
-  StartColumn(m, 640);
-  DrawAnswerTexts(m, kProblem5To8);
+  EraseBox(m, 640, 0, 1200, 1800);
+  StartColumn(m, 640, 54, 30);
+  WriteTexts(m, kProblem5To8);
 }
 
 void ShowSemicircleProblem(Machine& m) {
-  OpenAnswerScreen(m, kTitle);
+  OpenProblemsPage(m, kTitle, 396);
   ProblemNumber(m, m.afterX + 30, m.lineY, "6");
-  DrawAnswerTexts(m, kProblem6To2);
+  WriteTexts(m, kProblem6To2);
   DrawSemicircleFigure(m);
   TextStep(m, m.marginX, m.lineY + 70, 3, "(3)");
   Key(m);
-  DrawAnswerTexts(m, kProblem6Diameter);
+  WriteTexts(m, kProblem6Diameter);
   m.device.Line(m.figX[1], m.figY[1], m.figX[2], m.figY[2], 5);
   Key(m);
-  DrawAnswerTexts(m, kProblem6Answer);
+  WriteTexts(m, kProblem6Answer);
   // The half-disc's curved edge again: with the diameter, the perimeter 2r + πr.
   m.device.Circle(m.figX[0], m.figY[0], kRadius, 5, 0.5f, 1, false, 0);
 }
 
 void ShowChapterProblemA7(Machine& m) {
-  OpenAnswerScreen(m, kTitle);
+  OpenProblemsPage(m, kTitle, 396);
   ProblemNumber(m, m.afterX + 30, m.lineY, "7");
   TextStep(m, m.indentX, m.lineY + 70, 0, "1000-(3a+b)");
   Key(m);
-  DrawAnswerTexts(m, kProblem7Reading);
+  WriteTexts(m, kProblem7Reading);
 }
 
 }  // namespace orvelle::apply

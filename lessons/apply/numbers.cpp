@@ -8,6 +8,7 @@
 
 #include "core/prompts.h"
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
@@ -21,7 +22,7 @@ namespace {
 void GrowingSet(Machine& m, float color, const std::string& positives, const std::string& whole) {
   TextStep(m, m.indentX, m.lineY + 50, color, positives);
   Key(m);
-  m.device.Box(m.indentX, m.lineY - 4, m.indentX + 1320, m.lineY - 4 + 55, 15, 15);
+  EraseBox(m, m.indentX, m.lineY - 4, 1320, 55);
   TextStep(m, m.indentX, m.lineY, color, whole);
   Key(m);
 }
@@ -100,7 +101,7 @@ double RoundAsTyped(double v, double n) {
 
 // One pass of the pupil's pairs, on the line under "③": the pair, one key later the sum.
 void ShowTypedPair(Machine& m) {
-  m.device.Box(0, m.markY[1], 1600, m.markY[1] + 120, 15, 15);
+  EraseBox(m, 0, m.markY[1], 1600, 120);
   TextStep(m, m.indentX, m.markY[1], 0, "④ ");
   InputConsecutivePair(m);
   TextStep(m, m.afterX, m.markY[1], 0, m.coefText[1] + m.coefText[2] + "=");
@@ -243,9 +244,7 @@ void ShowConsecutiveSumItem(Machine& m) {
   static constexpr Sum kSums[] = {{"① 1+2=", "3"}, {"② 2+3=", "5"}, {"③ 3+4=", "7"}};
 
   ClearPage(m, 1600, 1800);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = 30;
+  StartColumn(m, 40, 27, 30);
   m.device.SetDrawWidth(5);  // left at 5 for what comes after
   TextStep(m, m.marginX, m.lineY, 3, "Q 2つの続いた整数の和はどんな数?");
   for (const Sum& s : kSums) {

@@ -3,7 +3,7 @@
 
 #include "figures/dotted_arc.h"
 #include "figures/grid.h"
-#include "lessons/apply/relations_script.h"
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
@@ -52,7 +52,7 @@ void AskPostage(Machine& m, float y, const PostageQuestion& q) {
 
 using enum Place;
 
-constexpr ScriptLine kMuseumFees[] = {
+constexpr PageText kMuseumFees[] = {
     {kMargin, 0, 0, "例3　ある美術館の入館料は、おとなa円,中学生b円です。"},
     {kMargin, 50, 0, "(1)"},
     {kIndent, 0, 3, "2a+3b<5000 "},
@@ -156,7 +156,7 @@ void DrawString(Machine& m) {
   m.device.SetDrawWidth(3);
 }
 
-constexpr ScriptLine kStringTerms1[] = {
+constexpr PageText kStringTerms1[] = {
     {kIndent, 50, 3, "2a"},
     {kAfter, 0, 0, "…切り取ったひもの長さ"},
     {kIndent, 50, 3, "5"},
@@ -166,7 +166,7 @@ constexpr ScriptLine kStringTerms1[] = {
     {kIndent, 50, 5, "答　全体の長さ"},
 };
 
-constexpr ScriptLine kStringTerms2[] = {
+constexpr PageText kStringTerms2[] = {
     {kIndent, 50, 3, "x"},
     {kAfter, 0, 0, "…全体の長さ"},
     {kIndent, 50, 3, "2a"},
@@ -193,9 +193,7 @@ void ShowRelationsAim(Machine& m) {
 
 void ShowPostageTable(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 81;
-  m.lineY = 30;
+  StartColumn(m, 40, 81, 30);
   TextStep(m, m.marginX, m.lineY, 3, "教科書P84Q　をやってみよう。");
   m.device.SetDrawWidth(5);  // the table's borders; left so for what follows
   m.coef[1] = m.afterX + 300;
@@ -213,28 +211,24 @@ void ShowPostageTable(Machine& m) {
 
 void ShowMuseumFeesExample(Machine& m) {
   ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 81;
-  m.lineY = 30;
-  RunScript(m, kMuseumFees);
+  StartColumn(m, 40, 81, 30);
+  WriteTexts(m, kMuseumFees);
 }
 
 void ShowStringCuttingAnswers(Machine& m) {
   ClearPage(m, 1760, 1300);
   DrawString(m);
-  m.marginX = 40;
-  m.indentX = 100;
-  m.lineY = 30;
+  StartColumn(m, 40, 60, 30);
   TextStep(m, m.marginX, m.lineY, 3, "教科書P85　問2の答");
   TextStep(m, m.marginX, m.lineY + 70, 3, "(1)");
   TextStep(m, m.afterX + 20, m.lineY, 0, "2a+5=x");
   Key(m);
-  RunScript(m, kStringTerms1);
+  WriteTexts(m, kStringTerms1);
   Key(m);
   TextStep(m, m.marginX, m.lineY + 70, 3, "(2)");
   TextStep(m, m.afterX + 20, m.lineY, 0, "x-2a>0");
   Key(m);
-  RunScript(m, kStringTerms2);
+  WriteTexts(m, kStringTerms2);
 }
 
 }  // namespace orvelle::apply

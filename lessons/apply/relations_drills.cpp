@@ -5,6 +5,7 @@
 
 #include "core/screen.h"
 #include "lessons/apply/relations.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -56,10 +57,8 @@ void GenerateRelationSentence(Machine& m) {
 
 void RelationSentencePass(Machine& m) {
   GenerateRelationSentence(m);
-  m.marginX = 40;
-  m.indentX = m.marginX + 108;
-  m.lineY = 30;
-  m.device.Box(0, 0, 560, 320, 15, 15);
+  StartColumn(m, 40, 108, 30);
+  EraseBox(m, 0, 0, 560, 320);
   TextStep(m, m.marginX, m.lineY, 0, "練習　次の数量の関係を等式か不等式に表しなさい。");
   TextStep(m, m.indentX, m.lineY + 70, 0, m.coefText[3]);
   Key(m);
@@ -145,10 +144,8 @@ void PriceQuestion(Machine& m, const char* heading) {
 // ① pencils against notebooks, slot A, at the top; the band of ② starts 70 below the reading.
 void PencilsAgainstNotebooks(Machine& m) {
   GeneratePrices(m);
-  m.marginX = 40;
-  m.indentX = m.marginX + 108;
-  m.lineY = 30;
-  m.device.Box(0, 0, 1600, 320, 15, 15);
+  StartColumn(m, 40, 108, 30);
+  EraseBox(m, 0, 0, 1600, 320);
   PriceQuestion(m, "練習①");
   const std::string &pencil = m.signText[1], &notebook = m.signText[2];
   TextStep(m, m.indentX, m.lineY + 60, 0,
@@ -163,9 +160,7 @@ void PencilsAgainstNotebooks(Machine& m) {
 // ② the total against an amount, slot B, in the band under ①.
 void TotalAgainstAmount(Machine& m) {
   GeneratePrices(m);
-  m.marginX = 40;
-  m.indentX = m.marginX + 108;
-  m.lineY = m.figY[1];
+  StartColumn(m, 40, 108, m.figY[1]);
   m.figX[1] = 0;
   m.figX[2] = 1600;
   m.figY[2] = m.figY[1] + 320;

@@ -6,31 +6,23 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/calc/calc_steps.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "notation/string_helpers.h"
-#include "platform/number.h"
 
 namespace orvelle::calc {
 namespace {
 
 // A unit coefficient loses its digit: 1 is written "", -1 as "-".
 void UnitCoefficients(Machine& m, int last) {
-  for (int i = 1; i <= last; ++i) {
-    if (m.coef[i] == 1) {
-      m.coefText[i] = "";
-    } else if (m.coef[i] == -1) {
-      m.coefText[i] = "-";
-    }
-  }
+  for (int i = 1; i <= last; ++i) UnitCoefficient(m, i);
 }
 
 // A term after the first carries its sign: "+" in front of a positive value.
 void PlusSigns(Machine& m, int last) {
-  for (int i = 2; i <= last; ++i) {
-    if (m.coef[i] > 0) m.coefText[i] = "+" + m.coefText[i];
-  }
+  for (int i = 2; i <= last; ++i) PlusIfPositive(m, i);
 }
 
 // coefText(to) = coefText(from) without a leading "+".
@@ -40,18 +32,26 @@ void WithoutPlus(Machine& m, int from, int to) {
   m.coefText[to] = m.strArg;
 }
 
-// (aL+b)+(cL+d) = aL+b+cL+d = aL+cL+b+d, then the sum; a key between the lines.
-void WorkedAdditionPass(Machine& m) {
-  StartRandomExample(m, PairForm::kAddition);
+// After a key, the pair as one sum aL+b+cL+d 55 below, a key, the like terms together
+// aL+cL+b+d, a key, the result.
+void ShowSumWorking(Machine& m) {
   const auto& t = m.coefText;
   const std::string& L = m.letterText[1];
-  TextStep(m, m.indentX + 27, m.lineY, 0, "(" + t[1] + L + t[2] + ")+(" + t[13] + L + t[4] + ")");
   Key(m);
   TextStep(m, m.indentX, m.lineY + 55, 0, "=" + t[1] + L + t[2] + t[3] + L + t[4]);
   Key(m);
   TextStep(m, m.indentX, m.lineY + 55, 0, "=" + t[1] + L + t[3] + L + t[2] + t[4]);
   Key(m);
   TextStep(m, m.indentX, m.lineY + 55, 5, "=" + t[5] + m.letterText[2] + t[6]);
+}
+
+// (aL+b)+(cL+d) = aL+b+cL+d = aL+cL+b+d, then the sum; a key between the lines.
+void WorkedAdditionPass(Machine& m) {
+  StartRandomExample(m, PairForm::kAddition);
+  const auto& t = m.coefText;
+  const std::string& L = m.letterText[1];
+  TextStep(m, m.indentX + 27, m.lineY, 0, "(" + t[1] + L + t[2] + ")+(" + t[13] + L + t[4] + ")");
+  ShowSumWorking(m);
 }
 
 // (aL+b)-(-cL-d): the subtraction as the addition of (cL+d), the operator and the changed terms
@@ -70,12 +70,7 @@ void WorkedSubtractionPass(Machine& m) {
   TextStep(m, m.afterX, m.lineY, 0, "(");
   TextStep(m, m.afterX, m.lineY, 3, t[13] + L + t[4]);
   TextStep(m, m.afterX, m.lineY, 0, ")");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 55, 0, "=" + t[1] + L + t[2] + t[3] + L + t[4]);
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 55, 0, "=" + t[1] + L + t[3] + L + t[2] + t[4]);
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 55, 5, "=" + t[5] + m.letterText[2] + t[6]);
+  ShowSumWorking(m);
 }
 
 }  // namespace
@@ -124,12 +119,7 @@ void GenerateLinearPair(Machine& m, PairForm form) {
   WithoutPlus(m, 5, 5);  // the result's first term, right after "="
   if (secondExpression) WithoutPlus(m, 7, 7);
 
-  m.letterText[2] = "x";
-  m.letterText[3] = "y";
-  m.letterText[4] = "a";
-  m.letterText[5] = "b";
-  m.coin = RandomPick(m, 4, 2);
-  m.letterText[1] = m.letterText[ToInt(m.coin)];
+  PickLetter(m, m.letterText);
   m.letterText[2] = m.coef[5] == 0 ? "" : m.letterText[1];  // the result's; never "" here
 
   if (form == PairForm::kColumnSubtraction) {
@@ -148,12 +138,7 @@ void StartRandomExamples(Machine& m, const char* heading) {
 
 void StartRandomExample(Machine& m, PairForm form) {
   GenerateLinearPair(m, form);
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 90;
-  m.figX[31] = 0;
-  m.figY[31] = 90;
-  m.device.Box(m.figX[31], m.figY[31], m.figX[31] + 2000, m.figY[31] + 1800, 15, 15);
+  StartExampleArea(m);
 }
 
 void ShowWorkedAddition(Machine& m) {

@@ -1,6 +1,7 @@
 // Section 2's worked answers of the textbook's page 76 (items ② and ④): every problem worked
 // line under line, in two columns, one key a line.
 #include "lessons/calc/add_subtract.h"
+#include "lessons/common/page.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::calc {
@@ -37,13 +38,6 @@ constexpr TextbookWorking kExercise6And7[] = {
     {"", " (7x-3)-(-3x-3)", {"=(7x-3)+(3x+3)", "=7x-3+3x+3", "=7x+3x-3+3"}, "=10x", 0},  // 問7
 };
 
-// A column of the page: marginX, the indent 54 in, lineY at its first line.
-void Column(Machine& m, float margin, float top) {
-  m.marginX = margin;
-  m.indentX = m.marginX + 54;
-  m.lineY = top;
-}
-
 void Work(Machine& m, const AnswerPage& page, const TextbookWorking& w) {
   if (*w.label) {
     TextStep(m, m.marginX, m.lineY + 50, 3, w.label);
@@ -54,7 +48,7 @@ void Work(Machine& m, const AnswerPage& page, const TextbookWorking& w) {
   for (int i = 1; i <= 3 && *w.lines[i - 1]; ++i) {
     Key(m);
     if (i == w.rightColumnAt) {
-      Column(m, 640, page.top);
+      StartColumn(m, 640, 54, page.top);
       TextStep(m, m.indentX, m.lineY, 0, w.lines[i - 1]);
     } else {
       TextStep(m, m.indentX, m.lineY + 50, 0, w.lines[i - 1]);
@@ -75,7 +69,7 @@ std::span<const TextbookWorking> Exercise6And7Working() { return kExercise6And7;
 
 void ShowExercise4And5Answers(Machine& m) {
   ClearPage(m, 1320, 1300);
-  Column(m, 40, kExercise4Page.top);
+  StartColumn(m, 40, 54, kExercise4Page.top);
   TextStep(m, m.indentX, m.lineY, 3, "教科書P76 問4　解答");
   Key(m);
   const auto problems = Exercise4And5Working();
@@ -88,13 +82,13 @@ void ShowExercise4And5Answers(Machine& m) {
 
 void ShowExercise6And7Answers(Machine& m) {
   ClearPage(m, 1320, 1300);
-  Column(m, 40, kExercise6Page.top);
+  StartColumn(m, 40, 54, kExercise6Page.top);
   TextStep(m, m.indentX, m.lineY, 3, "教科書P76 問6　解答");
   const auto problems = Exercise6And7Working();
   WorkAll(m, kExercise6Page, problems.first(6));
   Key(m);
   ClearPage(m, 600, 1300);  // the left column only; problems (3) to (6) stay on the right
-  Column(m, 40, 15);
+  StartColumn(m, 40, 54, 15);
   TextStep(m, m.indentX, m.lineY, 3, "教科書P76 問7　解答");
   Key(m);
   Work(m, kExercise6Page, problems.back());

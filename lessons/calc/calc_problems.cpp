@@ -1,30 +1,20 @@
 // Section 4 "P80(基本の問題)": its sub-menu and the three pages of worked problems.
 #include "lessons/calc/calc_problems.h"
 
-#include <span>
-#include <string>
-
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::calc {
 namespace {
 
-// Where a line of a worked problem starts: the label at the margin, a question or working line
-// at the indent, or the line goes on after the last text.
-enum At { kMargin, kIndent, kAfter };
+using enum Place;
 
-// A text of a worked problem: labels "(n)" in 3, questions and working in 0, results in 5;
-// `down` below the line before (0: on the same line).
-struct Line {
-  At at;
-  float down;
-  float color;
-  const char* text;
-};
+// The worked problems: labels "(n)" at the margin in 3, questions and working at the indent in 0,
+// results in 5.
 
 // clang-format off
-constexpr Line kProblem1[] = {
+constexpr PageText kProblem1[] = {
     {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, " 5x+2x"}, {kAfter, 0, 5, "=7x"},
     {kMargin, 60, 3, "(2)"}, {kIndent, 0, 0, " 7x-x"}, {kAfter, 0, 5, "=6x"},
     {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " 2a-4a+5a"}, {kAfter, 0, 5, "=3a"},
@@ -33,7 +23,7 @@ constexpr Line kProblem1[] = {
         {kIndent, 50, 5, "=-x+2"},
 };
 
-constexpr Line kProblem2[] = {
+constexpr PageText kProblem2[] = {
     {kMargin, 60, 3, "(1)"}, {kIndent, 0, 0, " (6x+5)+(4x-3)"},
         {kIndent, 50, 0, "=6x+5+4x-3"},
         {kIndent, 50, 0, "=6x+4x+5-3"},
@@ -46,7 +36,7 @@ constexpr Line kProblem2[] = {
 };
 
 // Each question of problem 3 on one line; a division goes through the reciprocal.
-constexpr Line kProblem3[] = {
+constexpr PageText kProblem3[] = {
     {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, " 2x*(-4)"}, {kAfter, 0, 5, "=-8x"},
     {kMargin, 90, 3, "(2)"}, {kIndent, 0, 0, " 30a*ﾀ1/5ﾀ"}, {kAfter, 0, 5, "=6a"},
     {kMargin, 80, 3, "(3)"}, {kIndent, 0, 0, " 6x/3"}, {kAfter, 0, 0, "=6x*ﾀ1/3ﾀ"},
@@ -56,13 +46,13 @@ constexpr Line kProblem3[] = {
 };
 
 // Problem 4's first question, under problem 3.
-constexpr Line kProblem4Left[] = {
+constexpr PageText kProblem4Left[] = {
     {kMargin, 60, 3, "(1)"}, {kIndent, 0, 0, " 5(3x+2)"},
         {kIndent, 50, 5, "=15x+10"},
 };
 
 // The rest of problem 4, in the second column from the title's line.
-constexpr Line kProblem4Right[] = {
+constexpr PageText kProblem4Right[] = {
     {kMargin, 0, 3, "(2)"}, {kIndent, 0, 0, " (3a-2)*(-3)"},
         {kIndent, 50, 5, "=-9a+6"},
     {kMargin, 60, 3, "(3)"}, {kIndent, 0, 0, " (10x-25)/5"},
@@ -75,7 +65,7 @@ constexpr Line kProblem4Right[] = {
         {kIndent, 60, 5, "=-5x-3"},
 };
 
-constexpr Line kProblem5Left[] = {
+constexpr PageText kProblem5Left[] = {
     {kMargin, 70, 3, "(1)"}, {kIndent, 0, 0, " 6(2x-1)+(9x+3)"},
         {kIndent, 50, 0, "=12x-6+9x+3"},
         {kIndent, 50, 0, "=12x+9x-6+3"},
@@ -86,7 +76,7 @@ constexpr Line kProblem5Left[] = {
         {kIndent, 50, 5, "=-6x+13"},
 };
 
-constexpr Line kProblem5Right[] = {
+constexpr PageText kProblem5Right[] = {
     {kMargin, 70, 3, "(3)"}, {kIndent, 0, 0, " 2(a-1)-3(a+4)"},
         {kIndent, 50, 0, "=2a-2-3a-12"},
         {kIndent, 50, 0, "=2a-3a-2-12"},
@@ -98,35 +88,7 @@ constexpr Line kProblem5Right[] = {
 };
 // clang-format on
 
-constexpr BoxStyle kProblemNumber = {44, 44, 4, 3};
-
-// A new page: the whole window erased, the title in a box `width` wide.
-void StartPage(Machine& m, float width) {
-  ClearPage(m, 1760, 1800);
-  m.marginX = 40;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
-  BoxStep(m, m.marginX, m.lineY, {width, 48, 3, 13}, 0, "P80(基本の問題)");
-}
-
-// The boxed number of a problem, its top-left at (x, y).
-void ProblemNumber(Machine& m, float x, float y, const std::string& number) {
-  BoxStep(m, x, y, kProblemNumber, 13, number);
-}
-
-// A second column from the top of the page.
-void NextColumn(Machine& m, float margin) {
-  m.marginX = margin;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
-}
-
-void DrawLines(Machine& m, std::span<const Line> lines) {
-  for (const Line& line : lines) {
-    const float x = line.at == kMargin ? m.marginX : line.at == kIndent ? m.indentX : m.afterX;
-    TextStep(m, x, m.lineY + line.down, line.color, line.text);
-  }
-}
+constexpr char kTitle[] = "P80(基本の問題)";
 
 }  // namespace
 
@@ -136,32 +98,32 @@ void ShowCalcSection4Menu(Machine& m) {
 }
 
 void ShowCalcSection4Page1(Machine& m) {
-  StartPage(m, 360);
+  OpenProblemsPage(m, kTitle, 360);
   ProblemNumber(m, m.marginX, m.lineY + 50, "1");
-  DrawLines(m, kProblem1);
+  WriteTexts(m, kProblem1);
   Key(m);
-  NextColumn(m, 640);
+  StartColumn(m, 640, 54, 30);
   ProblemNumber(m, m.indentX, m.lineY, "2");  // level with the title
-  DrawLines(m, kProblem2);
+  WriteTexts(m, kProblem2);
 }
 
 void ShowCalcSection4Page2(Machine& m) {
-  StartPage(m, 396);
+  OpenProblemsPage(m, kTitle, 396);
   ProblemNumber(m, m.marginX, m.lineY + 50, "3");
-  DrawLines(m, kProblem3);
+  WriteTexts(m, kProblem3);
   Key(m);
   ProblemNumber(m, m.marginX, m.lineY + 60, "4");
-  DrawLines(m, kProblem4Left);
-  NextColumn(m, 640);
-  DrawLines(m, kProblem4Right);
+  WriteTexts(m, kProblem4Left);
+  StartColumn(m, 640, 54, 30);
+  WriteTexts(m, kProblem4Right);
 }
 
 void ShowCalcSection4Page3(Machine& m) {
-  StartPage(m, 396);
+  OpenProblemsPage(m, kTitle, 396);
   ProblemNumber(m, m.afterX + 30, m.lineY, "5");  // on the title's line
-  DrawLines(m, kProblem5Left);
-  NextColumn(m, 600);
-  DrawLines(m, kProblem5Right);
+  WriteTexts(m, kProblem5Left);
+  StartColumn(m, 600, 54, 30);
+  WriteTexts(m, kProblem5Right);
 }
 
 }  // namespace orvelle::calc

@@ -3,8 +3,9 @@
 #include <string>
 
 #include "core/screen.h"
-#include "lessons/calc/quotient_steps.h"
+#include "lessons/calc/calc_steps.h"
 #include "lessons/calc/quotients.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -12,6 +13,8 @@
 
 namespace orvelle::calc {
 namespace {
+
+using enum Place;
 
 // a1(a2·L + a3) + a4(a5·L + a6) in coef(1..6), with the products a7 to a10 and the collected
 // a11, a12: a1 2..4, a2 2..10, a3 -9..-1, a4 -5..-3, a5 -10..-2, a6 1..9, so no coefficient of
@@ -41,18 +44,13 @@ void PickExpandAndCollect(Machine& m) {
   }
   // a2 leads its bracket: its digits alone.
   m.coefText[22] = CharMid(m.coefText[22], 2);
-  PickPassLetter(m);
+  PickLetter(m, m.signText);
 }
 
 // The problem, its four products one key at a time, the like terms together, the result.
 // Seven key waits.
 void ShowExpandAndCollect(Machine& m) {
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 90;
-  m.figX[31] = 0;
-  m.figY[31] = 90;
-  EraseExampleArea(m, m.figX[31], m.figY[31], 2000, 1800);
+  StartExampleArea(m);
   const std::string& letter = m.signText[1];
   TextStep(m, m.indentX + 27, m.lineY + 20, 0,
            m.coefText[1] + "(" + m.coefText[22] + letter + m.coefText[3] + ")" + m.coefText[4] +
@@ -81,50 +79,50 @@ void ExpandAndCollectPass(Machine& m) {
 
 // The rules and exercise (1) under the last example; exercises (2) to (4) in the right column.
 // The pointer's page is the one the lesson has always shown.
-constexpr ClosingLine kRulesAndExercise1[] = {
-    {ClosingFrom::kMargin, 60, 3, "①分配法則で( )をはずす。", false},
-    {ClosingFrom::kMargin, 50, 3, "②文字の同じ部分をまとめる。", true},
-    {ClosingFrom::kMargin, 50, 7, "教科書P70 問15 をやろう。", true},
-    {ClosingFrom::kMargin, 50, 3, "(1)", false},
-    {ClosingFrom::kIndent, 0, 0, " 5(x-2)+2(2x+4)", false},
-    {ClosingFrom::kIndent, 50, 0, "=5x-10+4x+8", false},
-    {ClosingFrom::kIndent, 50, 0, "=5x+4x-10+8", false},
-    {ClosingFrom::kAfter, 0, 5, "=9x-2", false},
+constexpr PageText kRulesAndExercise1[] = {
+    {kMargin, 60, 3, "①分配法則で( )をはずす。"},
+    {kMargin, 50, 3, "②文字の同じ部分をまとめる。"},
+    {kKey},
+    {kMargin, 50, 7, "教科書P70 問15 をやろう。"},
+    {kKey},
+    {kMargin, 50, 3, "(1)"},
+    {kIndent, 0, 0, " 5(x-2)+2(2x+4)"},
+    {kIndent, 50, 0, "=5x-10+4x+8"},
+    {kIndent, 50, 0, "=5x+4x-10+8"},
+    {kAfter, 0, 5, "=9x-2"},
 };
 
-constexpr ClosingLine kExercises2To4[] = {
-    {ClosingFrom::kMargin, 0, 3, "(2)", false},
-    {ClosingFrom::kIndent, 0, 0, " 6(x+2)-5(2x-3)", false},
-    {ClosingFrom::kIndent, 50, 0, "=6x+12-10x+15", false},
-    {ClosingFrom::kIndent, 50, 0, "=6x-10x+12+15", false},
-    {ClosingFrom::kIndent, 50, 5, "=-4x+27", true},
-    {ClosingFrom::kMargin, 50, 3, "(3)", false},
-    {ClosingFrom::kIndent, 0, 0, " 2(a-1)+3(a-4)", false},
-    {ClosingFrom::kIndent, 50, 0, "=2a-2+3a-12", false},
-    {ClosingFrom::kIndent, 50, 0, "=2a+3a-2-12", false},
-    {ClosingFrom::kIndent, 50, 5, "=5a-14", true},
-    {ClosingFrom::kMargin, 50, 3, "(4)", false},
-    {ClosingFrom::kIndent, 0, 0, " 5(4x-2)-4(5x-2)", false},
-    {ClosingFrom::kIndent, 50, 0, "=20x-10-20x+8", false},
-    {ClosingFrom::kIndent, 50, 0, "=20x-20x-10+8", false},
-    {ClosingFrom::kIndent, 50, 5, "=-2", false},
+constexpr PageText kExercises2To4[] = {
+    {kMargin, 0, 3, "(2)"},
+    {kIndent, 0, 0, " 6(x+2)-5(2x-3)"},
+    {kIndent, 50, 0, "=6x+12-10x+15"},
+    {kIndent, 50, 0, "=6x-10x+12+15"},
+    {kIndent, 50, 5, "=-4x+27"},
+    {kKey},
+    {kMargin, 50, 3, "(3)"},
+    {kIndent, 0, 0, " 2(a-1)+3(a-4)"},
+    {kIndent, 50, 0, "=2a-2+3a-12"},
+    {kIndent, 50, 0, "=2a+3a-2-12"},
+    {kIndent, 50, 5, "=5a-14"},
+    {kKey},
+    {kMargin, 50, 3, "(4)"},
+    {kIndent, 0, 0, " 5(4x-2)-4(5x-2)"},
+    {kIndent, 50, 0, "=20x-10-20x+8"},
+    {kIndent, 50, 0, "=20x-20x-10+8"},
+    {kIndent, 50, 5, "=-2"},
 };
 
 }  // namespace
 
 void ShowCalcExample12(Machine& m) {
-  ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 0, "例12　次の計算をしなさい。");
+  StartExamplePage(m, "例12　次の計算をしなさい。");
   m.exerciseNo = 1;
   RunDrill(m, ExpandAndCollectPass);
 
-  ShowClosingLines(m, kRulesAndExercise1);
-  ClosingRightColumn(m, 640);
+  WriteTexts(m, kRulesAndExercise1);
+  StartColumn(m, 640, 54, 30);
   Key(m);
-  ShowClosingLines(m, kExercises2To4);
+  WriteTexts(m, kExercises2To4);
 }
 
 }  // namespace orvelle::calc

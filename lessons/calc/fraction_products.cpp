@@ -6,32 +6,19 @@
 #include "core/fractions.h"
 #include "core/measure.h"
 #include "core/screen.h"
-#include "lessons/calc/product_steps.h"
+#include "lessons/calc/calc_steps.h"
+#include "lessons/calc/cancellation.h"
 #include "lessons/calc/products.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "notation/string_helpers.h"
-#include "platform/text.h"
 
 namespace orvelle::calc {
 namespace {
 
-using products::DistributiveArc;
-using products::EraseBox;
-using products::From;
-using products::PlusIfPositive;
-using products::RunScript;
-using products::ScriptLine;
-using products::UnitCoefficient;
-
-// A factor 1..5 with a sign coin: 0 makes it negative.
-float PickFactor(Machine& m) {
-  float factor = RandomPick(m, 5, 1);
-  m.coin = RandomPick(m, 2, 0);
-  if (m.coin == 0) factor = -factor;
-  return factor;
-}
+using enum Place;
 
 // (n/d)(pd·x + qd): d one of 2, 3, 5; |n| 1 or one of the other two, so n/d is in lowest terms
 // and never whole; p and q ±1..±5. Seven picks.
@@ -44,17 +31,12 @@ void PickFractionTimesBracket(Machine& m) {
   m.coin = RandomPick(m, 3, 1);
   m.auxNum[1] = m.figX[m.coin];
   // The denominator leaves the table: the other two primes and 1 move up into figX(1..3).
-  for (m.loopIndex = m.coin; m.loopIndex <= 3; m.loopIndex = m.loopIndex + 1) {
-    m.figX[m.loopIndex] = m.figX[m.loopIndex + 1];
-  }
+  RemovePick(m, 3);
   m.coin = RandomPick(m, 3, 1);
   m.coef[1] = m.figX[m.coin];
   m.coin = RandomPick(m, 2, 0);
   if (m.coin == 0) m.coef[1] = -m.coef[1];
-  m.coef[12] = PickFactor(m);
-  m.coef[13] = PickFactor(m);
-  m.coef[2] = m.coef[12] * m.auxNum[1];
-  m.coef[3] = m.coef[13] * m.auxNum[1];
+  PickBracketOfMultiples(m);
   m.coef[4] = m.coef[1] * m.coef[12];
   m.coef[5] = m.coef[1] * m.coef[13];
   m.fracDen = m.auxNum[1];
@@ -62,33 +44,7 @@ void PickFractionTimesBracket(Machine& m) {
   BuildFraction(m);
   m.fracText[1] = m.columnSecondText;
   NumbersToStrings(m);
-  if (m.coef[3] > 0) m.coefText[3] = "+" + m.coefText[3];
-}
-
-// The cancelled number `digits` standing from (x, y) crossed out by a slash rising to the right,
-// 27 a character and `rise` high, in colour 3 at the line width in force.
-void Slash(Machine& m, float x, float y, float rise, const std::string& digits) {
-  m.device.Line(x, y + rise, x + 27 * static_cast<float>(CharLen(digits)), y, 3);
-}
-
-// A bracket coefficient crossed out with its quotient by d written 30 above it.
-void CoefficientMark(Machine& m, float x, float y, const std::string& digits,
-                     const std::string& quotient) {
-  Slash(m, x, y, 40, digits);
-  TextKept(m, x, y - 30, 3, quotient);
-}
-
-// A denominator crossed out with the 1 it leaves written 28 below it.
-void DenominatorMark(Machine& m, float x, float y, const std::string& digits) {
-  Slash(m, x, y, 28, digits);
-  TextKept(m, x, y + 28, 3, "1");
-}
-
-// The digits of coefText(i), without their sign.
-void Unsigned(Machine& m, int i) {
-  m.strArg = m.coefText[i];
-  StripSign(m);
-  m.coefText[i] = m.strArg;
+  PlusIfPositive(m, 3);
 }
 
 // The pass of the drill: a new problem, then its working.
@@ -98,23 +54,27 @@ void FractionTimesBracketPass(Machine& m) {
 }
 
 // The rule, then problem 11 (4) and problem 12 in the right column.
-constexpr ScriptLine kRule[] = {
-    {From::kMargin, 60, 5, "分配法則で（　）をはずし、", false},
-    {From::kMargin, 50, 5, "約分する。", true},
+constexpr PageText kRule[] = {
+    {kMargin, 60, 5, "分配法則で（　）をはずし、"},
+    {kMargin, 50, 5, "約分する。"},
+    {kKey},
 };
 
-constexpr ScriptLine kProblems11And12[] = {
-    {From::kMargin, 0, 7, "教科書P78 問11(4)　をやろう。", true},
-    {From::kMargin, 80, 3, "(4)", false},
-    {From::kIndent, 0, 0, " ﾀ1/2ﾀ(4x+8)", false},
-    {From::kIndent, 80, 0, "=ﾀ1/2ﾀ*4x+ﾀ1/2ﾀ*8", false},
-    {From::kIndent, 70, 5, "=2x+4", true},
-    {From::kMargin, 80, 7, "教科書P78 問12　をやろう。", true},
-    {From::kMargin, 50, 3, "かっこをはずすとき", false},
-    {From::kMargin, 50, 3, "-5に2をかけていない。", false},
-    {From::kIndent, 50, 0, " 2(x-5)", false},
-    {From::kIndent, 50, 0, "=2*x+2*(-5)", false},
-    {From::kIndent, 50, 5, "=2x-10", false},
+constexpr PageText kProblems11And12[] = {
+    {kMargin, 0, 7, "教科書P78 問11(4)　をやろう。"},
+    {kKey},
+    {kMargin, 80, 3, "(4)"},
+    {kIndent, 0, 0, " ﾀ1/2ﾀ(4x+8)"},
+    {kIndent, 80, 0, "=ﾀ1/2ﾀ*4x+ﾀ1/2ﾀ*8"},
+    {kIndent, 70, 5, "=2x+4"},
+    {kKey},
+    {kMargin, 80, 7, "教科書P78 問12　をやろう。"},
+    {kKey},
+    {kMargin, 50, 3, "かっこをはずすとき"},
+    {kMargin, 50, 3, "-5に2をかけていない。"},
+    {kIndent, 50, 0, " 2(x-5)"},
+    {kIndent, 50, 0, "=2*x+2*(-5)"},
+    {kIndent, 50, 5, "=2x-10"},
 };
 
 }  // namespace
@@ -125,9 +85,7 @@ void ShowCalcExample9(Machine& m) {
   m.device.SetDrawWidth(5);  // the arcs' dots and the slashes; left so for what follows
   // Right of x 40 only: the strip on the left stays as it was.
   EraseBox(m, m.markX[1], 0, 1760, 1300);
-  m.marginX = m.markX[1];
-  m.indentX = m.marginX + 27;
-  m.lineY = m.markY[1];
+  StartColumn(m, m.markX[1], 27, m.markY[1]);
   TextStep(m, m.marginX, m.lineY, 0, "例9 次の計算をしなさい。");
   m.markX[31] = m.markX[1];
   m.markY[31] = 90;
@@ -139,9 +97,7 @@ void ShowCalcExample9Working(Machine& m) {
   PlusIfPositive(m, 3);
   UnitCoefficient(m, 4);
   PlusIfPositive(m, 5);
-  EraseBox(m, m.markX[31] - 80, m.markY[31], 1320, 1500);
-  m.indentX = m.markX[31];
-  m.lineY = m.markY[31];
+  StartWorking(m);
 
   // The problem, with the arcs' anchors 27 into the fraction and into each term.
   TextStep(m, m.indentX, m.lineY + 60, 3, " ");
@@ -163,10 +119,8 @@ void ShowCalcExample9Working(Machine& m) {
   m.coefText[22] = m.strArg;
   TextStep(m, m.indentX, m.lineY + 90, 0, "=");
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1] + "*");
-  m.markX[2] = m.spotX;
-  m.markY[2] = m.spotY;
-  m.markX[1] = m.afterX;
-  m.markY[1] = m.lineY;
+  KeepDenominatorPlace(m, 1);
+  KeepCoefficientPlace(m, 1);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[22]);
   Key(m);
   DistributiveArc(m, m.figX[1], m.figY[1] - 20, m.figX[3], m.figY[1], 7, 2);
@@ -180,39 +134,30 @@ void ShowCalcExample9Working(Machine& m) {
   }
   m.coefText[23] = m.strArg;
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1] + "*");
-  m.markX[4] = m.spotX;
-  m.markY[4] = m.spotY;
-  m.markX[3] = m.afterX;
-  m.markY[3] = m.lineY;
+  KeepDenominatorPlace(m, 2);
+  KeepCoefficientPlace(m, 2);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[23]);
   Key(m);
 
   // The cancellation: each bracket coefficient against the denominator of its product. A
   // bracketed term's digits start after its "(-".
-  Unsigned(m, 12);
-  Unsigned(m, 13);
-  Unsigned(m, 2);
-  Unsigned(m, 3);
+  UnsignCancelledTexts(m);
   m.strArg = "(-";
   MeasureMarkedText(m);
   if (m.coef[2] < 0) m.markX[1] = m.markX[1] + m.textWidth;
-  CoefficientMark(m, m.markX[1], m.markY[1], m.coefText[2], m.coefText[12]);
-  DenominatorMark(m, m.markX[2], m.markY[2], m.signText[1]);
+  CancelProduct(m, 1);
   Key(m);
   if (m.coef[3] < 0) m.markX[3] = m.markX[3] + m.textWidth;
-  CoefficientMark(m, m.markX[3], m.markY[3], m.coefText[3], m.coefText[13]);
-  DenominatorMark(m, m.markX[4], m.markY[4], m.signText[1]);
+  CancelProduct(m, 2);
   Key(m);
 
   TextStep(m, m.indentX, m.lineY + 100, 5, "=" + m.coefText[4] + "x" + m.coefText[5]);
 }
 
 void ShowCalcExample9Closing(Machine& m) {
-  RunScript(m, kRule);
-  m.marginX = 520;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
-  RunScript(m, kProblems11And12);
+  WriteTexts(m, kRule);
+  StartColumn(m, 520, 54, 30);
+  WriteTexts(m, kProblems11And12);
 }
 
 }  // namespace orvelle::calc

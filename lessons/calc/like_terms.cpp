@@ -4,8 +4,10 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/calc/calc_steps.h"
 #include "lessons/calc/like_terms_area.h"
 #include "lessons/calc/terms.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -15,14 +17,9 @@
 namespace orvelle::calc {
 namespace {
 
-// letterText(2..5) = x, y, a, b; letterText(1) = one of them, picked; letterText(2) = the same.
-void PickLetter(Machine& m) {
-  m.letterText[2] = "x";
-  m.letterText[3] = "y";
-  m.letterText[4] = "a";
-  m.letterText[5] = "b";
-  m.coin = RandomPick(m, 4, 2);
-  m.letterText[1] = m.letterText[m.coin];
+// The letter picked into letterText(1); the result's letter, letterText(2), the same.
+void PickLetters(Machine& m) {
+  PickLetter(m, m.letterText);
   m.letterText[2] = m.letterText[1];
 }
 
@@ -64,7 +61,7 @@ void PickLikeTerms(Machine& m) {
   } else {
     m.coefText[22] = m.coefText[2];
   }
-  PickLetter(m);
+  PickLetters(m);
 }
 
 // The example of ⑤: coef(1..6) and their texts as the lines write them, and the letter.
@@ -75,34 +72,18 @@ void PickCollectLikeTerms(Machine& m) {
   m.coef[5] = m.coef[1] + m.coef[3];
   m.coef[6] = m.coef[2] + m.coef[4];
   NumbersToStrings(m);
-  for (int k = 2; k <= 6; ++k) {
-    if (m.coef[k] > 0) m.coefText[k] = "+" + m.coefText[k];
-  }
+  for (int k = 2; k <= 6; ++k) PlusIfPositive(m, k);
   if (m.coef[5] > 0) m.coefText[5] = CharMid(m.coefText[5], 2);  // the result starts unsigned
-  for (int k = 1; k <= 5; ++k) {
-    if (m.coef[k] == 1) {
-      m.coefText[k] = "";
-    } else if (m.coef[k] == -1) {
-      m.coefText[k] = "-";
-    }
-  }
-  PickLetter(m);
-}
-
-// Erases the example block from (figX(31), figY(31) + below), 2000 × 1800.
-void EraseBlock(Machine& m, float below) {
-  const float x = m.figX[31], y = m.figY[31] + below;
-  m.device.Box(x, y, x + 2000, y + 1800, 15, 15);
+  for (int k = 1; k <= 5; ++k) UnitCoefficient(m, k);
+  PickLetters(m);
 }
 
 // A pass of ④: the problem line, the area diagram (a key inside), a key, the sum after "=".
 void LikeTermsPass(Machine& m) {
   PickLikeTerms(m);
-  m.marginX = 40;
-  m.indentX = 100;
-  m.lineY = m.figY[31];
+  StartColumn(m, 40, 60, m.figY[31]);
   m.figX[31] = 0;
-  EraseBlock(m, 0);
+  EraseBox(m, m.figX[31], m.figY[31], 2000, 1800);
   const std::string& L = m.letterText[1];
   TextStep(m, m.indentX + 27, m.lineY, 0, m.coefText[11] + L + m.coefText[12] + L + "=");
   m.figX[1] = 80;
@@ -128,12 +109,7 @@ void CollectPass(Machine& m) {
   const std::string t1 = m.coefText[1], t2 = m.coefText[2], t3 = m.coefText[3];
   const std::string t4 = m.coefText[4], t5 = m.coefText[5], t6 = m.coefText[6];
 
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 90;
-  m.figX[31] = 0;
-  m.figY[31] = 90;
-  EraseBlock(m, 0);
+  StartExampleArea(m);
   TextStep(m, m.indentX + 27, m.lineY, 0, t1 + L + t2 + t3 + L + t4);
   m.figY[1] = m.lineY;
   Key(m);
@@ -183,9 +159,7 @@ void CollectedAnswers(Machine& m, std::span<const Collected> rows) {
 
 void ShowLikeTermsExample(Machine& m) {
   ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
+  StartColumn(m, 40, 60, 30);
   TextStep(m, m.marginX, m.lineY, 5, "1次の項");
   TextStep(m, m.afterX, m.lineY, 0, "…文字が1つだけの項");
   TextStep(m, m.marginX, m.lineY + 50, 5, "1次式");
@@ -199,7 +173,7 @@ void ShowLikeTermsExample(Machine& m) {
   RunCountedDrill(m, LikeTermsPass);
 
   // The diagram goes; the last problem line stays above the rule.
-  EraseBlock(m, 50);
+  EraseBox(m, m.figX[31], m.figY[31] + 50, 2000, 1800);
   TextStep(m, m.marginX, m.figY[31] + 50, 5, "係数の和を求めればよい。");
   Key(m);
   TextStep(m, m.indentX, m.lineY + 60, 0, "-3-6=-9 だから");
@@ -207,9 +181,7 @@ void ShowLikeTermsExample(Machine& m) {
   TextStep(m, m.afterX, m.lineY, 5, "-9x");
   Key(m);
 
-  m.marginX = 680;
-  m.indentX = m.marginX + 60;
-  m.lineY = 150;
+  StartColumn(m, 680, 60, 150);
   TextStep(m, m.marginX - 80, m.lineY, 7, "教科書P75 問2　をしなさい。");
   Key(m);
   // A further key after the answers of (1) and (2) only.
@@ -235,9 +207,7 @@ void ShowCollectLikeTermsExample(Machine& m) {
   TextStep(m, m.marginX, m.lineY + 50, 7, "教科書P75 問3　をやろう。");
   Key(m);
   CollectedAnswers(m, kExercise3Left);
-  m.marginX = 640;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
+  StartColumn(m, 640, 54, 30);
   CollectedAnswers(m, kExercise3Right);
 }
 

@@ -7,8 +7,10 @@
 
 #include "core/prompts.h"
 #include "figures/dotted_arc.h"
+#include "lessons/calc/calc_steps.h"
 #include "lessons/calc/products.h"
 #include "lessons/calc/quotients.h"
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
@@ -82,23 +84,6 @@ constexpr DivisionAnswer kQuestion9[] = {
     {"(3)", 80, " 4x/ﾀ2/3ﾀ", "=4x*ﾀ3/2ﾀ=", "6x"},
     {"(4)", 80, " ﾀ3/5ﾀy/(-ﾀ2/15ﾀ)", "=ﾀ3/5ﾀy*(-ﾀ15/2ﾀ)=", "-ﾀ9/2ﾀy"},
 };
-
-// The heading of examples 6 and 7, on a page cleared 1320 wide.
-void StartExample(Machine& m, const std::string& heading) {
-  ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 0, heading);
-}
-
-// The example area of a pass: everything under the heading erased, the cursor at its top.
-void StartExampleArea(Machine& m) {
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 90;
-  m.device.Box(0, 90, 0 + 2000, 90 + 1800, 15, 15);
-}
 
 void ShowProductRow(Machine& m) {
   for (int k = 1; k <= kTableRows; ++k) {
@@ -199,21 +184,19 @@ void ShowSection3Goals(Machine& m) {
 }
 
 void ShowCalcExample6(Machine& m) {
-  StartExample(m, "例6　次の計算をしなさい。");
+  StartExamplePage(m, "例6　次の計算をしなさい。");
   RunTableDrill(m, kTableRows, ShowProductRow);
 
   TextStep(m, m.marginX, m.lineY + 80, 5, "係数と数の積に、文字をかける。");
   Key(m);
-  m.marginX = 640;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
+  StartColumn(m, 640, 54, 30);
   TextStep(m, m.indentX, m.lineY, 7, "教科書P77 問8　をやろう。");
   Key(m);
   for (const ProductAnswer& row : kQuestion8) ShowQuestion8Row(m, row);
 }
 
 void ShowCalcExample7(Machine& m) {
-  StartExample(m, "例7　次の計算をしなさい。");
+  StartExamplePage(m, "例7　次の計算をしなさい。");
   RunTableDrill(m, kTableRows, ShowDivisionRow);
 
   TextStep(m, m.marginX, m.lineY + 80, 5, "割り算は逆数をかける。");
@@ -223,9 +206,7 @@ void ShowCalcExample7(Machine& m) {
   // (1) under the pointer; (2) to (4) in a second column from the heading's line. The quotient
   // of (3) and the division of (4) come with the same key.
   ShowQuestion9Row(m, kQuestion9[0]);
-  m.marginX = 640;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
+  StartColumn(m, 640, 54, 30);
   Key(m);
   ShowQuestion9Row(m, kQuestion9[1]);
   Key(m);

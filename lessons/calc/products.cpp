@@ -5,7 +5,8 @@
 #include <string>
 
 #include "core/screen.h"
-#include "lessons/calc/product_steps.h"
+#include "lessons/calc/calc_steps.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -13,28 +14,12 @@
 namespace orvelle::calc {
 namespace {
 
-using products::DistributiveArc;
-using products::EraseBox;
-using products::From;
-using products::PlusIfPositive;
-using products::RunScript;
-using products::ScriptLine;
-using products::UnitCoefficient;
+using enum Place;
 
 // coef(i) with a sign coin: 1 makes it negative.
 void SignByCoin(Machine& m, int i) {
   m.coin = RandomPick(m, 2, 0);
   if (m.coin == 1) m.coef[i] = -m.coef[i];
-}
-
-// The letter of the example, x, y, a or b with equal chances.
-void PickLetter(Machine& m) {
-  m.letterText[2] = "x";
-  m.letterText[3] = "y";
-  m.letterText[4] = "a";
-  m.letterText[5] = "b";
-  m.coin = RandomPick(m, 4, 2);
-  m.letterText[1] = m.letterText[m.coin];
 }
 
 // Arc anchor i at x on the problem line.
@@ -46,6 +31,41 @@ void Anchor(Machine& m, int i, float x) {
 // An arc from anchor `from` to anchor `to`, level with `from`.
 void AnchorArc(Machine& m, int from, int to, float color, float height) {
   DistributiveArc(m, m.figX[from], m.figY[from], m.figX[to], m.figY[from], color, height);
+}
+
+// k times the bracket aL + b (k in coef(1), a and b in coef(2), coef(3)): the products coef(4) =
+// ka and coef(5) = kb, the texts with the constants' signs and the unit coefficients, the letter.
+void ProductTexts(Machine& m) {
+  m.coef[4] = m.coef[1] * m.coef[2];
+  m.coef[5] = m.coef[1] * m.coef[3];
+  NumbersToStrings(m);
+  PlusIfPositive(m, 3);
+  PlusIfPositive(m, 5);
+  UnitCoefficient(m, 1);
+  UnitCoefficient(m, 2);
+  UnitCoefficient(m, 4);
+  PickLetter(m, m.letterText);
+}
+
+// The arc from the multiplier's anchor to a term's: anchors on the problem line, and its bulge.
+struct ProductArc {
+  int from, to;
+  float height;
+};
+
+// The problem line written: a key, the first arc (in 9), a key, the first product 70 below at the
+// indent, a key, the second arc (in 7), a key, the second product after the first.
+void ShowProducts(Machine& m, const std::string& letter, ProductArc first, ProductArc second) {
+  Key(m);
+  AnchorArc(m, first.from, first.to, 9, first.height);
+  Key(m);
+  TextKept(m, m.indentX, m.lineY + 70, 5, "=" + m.coefText[4] + letter);
+  m.answerX = m.drawX;
+  m.figTopY = m.drawY;
+  Key(m);
+  AnchorArc(m, second.from, second.to, 7, second.height);
+  Key(m);
+  TextStep(m, m.answerX, m.figTopY, 5, m.coefText[5]);
 }
 
 // k(ax+b): a 1..9, k -6..-1 or 2..6 (a pick of +1 becomes -1), b 2..9, each sign by a coin.
@@ -61,24 +81,14 @@ void PickNumberTimesBracket(Machine& m) {
   }
   m.coef[3] = RandomPick(m, 8, 2);
   SignByCoin(m, 3);
-  m.coef[4] = m.coef[1] * m.coef[2];
-  m.coef[5] = m.coef[1] * m.coef[3];
-  NumbersToStrings(m);
-  PlusIfPositive(m, 3);
-  PlusIfPositive(m, 5);
-  UnitCoefficient(m, 1);
-  UnitCoefficient(m, 2);
-  UnitCoefficient(m, 4);
-  PickLetter(m);
+  ProductTexts(m);
 }
 
 // ① k(ax+b), one arc and one product per key.
 void NumberTimesBracketPass(Machine& m) {
   PickNumberTimesBracket(m);
   const std::string& letter = m.letterText[1];
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 130;
+  StartColumn(m, 40, 60, 130);
   EraseBox(m, 0, 80, 2000, 1800);
   TextStep(m, m.indentX - 27, m.lineY, 3, "① ");
   Anchor(m, 1, m.afterX + 10);
@@ -87,16 +97,7 @@ void NumberTimesBracketPass(Machine& m) {
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[2] + letter);
   Anchor(m, 3, m.afterX + 20);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[3] + ")");
-  Key(m);
-  AnchorArc(m, 1, 2, 9, 1);
-  Key(m);
-  TextKept(m, m.indentX, m.lineY + 70, 5, "=" + m.coefText[4] + letter);
-  m.answerX = m.drawX;
-  m.figTopY = m.drawY;
-  Key(m);
-  AnchorArc(m, 1, 3, 7, 2);
-  Key(m);
-  TextStep(m, m.answerX, m.figTopY, 5, m.coefText[5]);
+  ShowProducts(m, letter, {1, 2, 1}, {1, 3, 2});
 }
 
 // (ax+b)×k: a 1..9 without a sign, k 2..9 and b 2..9 each with a sign coin.
@@ -106,16 +107,8 @@ void PickBracketTimesNumber(Machine& m) {
   SignByCoin(m, 1);
   m.coef[3] = RandomPick(m, 8, 2);
   SignByCoin(m, 3);
-  m.coef[4] = m.coef[1] * m.coef[2];
-  m.coef[5] = m.coef[1] * m.coef[3];
-  m.coef[11] = m.coef[1];
-  NumbersToStrings(m);
-  PlusIfPositive(m, 3);
-  PlusIfPositive(m, 5);
-  UnitCoefficient(m, 1);
-  UnitCoefficient(m, 2);
-  UnitCoefficient(m, 4);
-  PickLetter(m);
+  m.coef[11] = m.coef[1];  // the multiplier as written after the bracket
+  ProductTexts(m);
   if (m.coef[11] < 0) m.coefText[11] = "(" + m.coefText[11] + ")";
 }
 
@@ -123,9 +116,7 @@ void PickBracketTimesNumber(Machine& m) {
 void BracketTimesNumberPass(Machine& m) {
   PickBracketTimesNumber(m);
   const std::string& letter = m.letterText[1];
-  m.marginX = m.markX[1];
-  m.indentX = m.marginX + 60;
-  m.lineY = m.markY[1] + 50;
+  StartColumn(m, m.markX[1], 60, m.markY[1] + 50);
   EraseBox(m, 0, m.markY[1], 2000, 1800);
   TextStep(m, m.indentX - 27, m.lineY, 3, "② ");
   Anchor(m, 1, m.afterX + 40);
@@ -135,54 +126,49 @@ void BracketTimesNumberPass(Machine& m) {
   Anchor(m, 3, m.afterX + 20);
   if (m.coef[1] < 0) m.figX[3] = m.figX[3] + 27;  // past the "(" of a bracketed multiplier
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[11]);
-  Key(m);
-  AnchorArc(m, 1, 3, 9, 2);
-  Key(m);
-  TextKept(m, m.indentX, m.lineY + 70, 5, "=" + m.coefText[4] + letter);
-  m.answerX = m.drawX;
-  m.figTopY = m.drawY;
-  Key(m);
-  AnchorArc(m, 2, 3, 7, 1);
-  Key(m);
-  TextStep(m, m.answerX, m.figTopY, 5, m.coefText[5]);
+  ShowProducts(m, letter, {1, 3, 2}, {2, 3, 1});
 }
 
-// Textbook problems 10 (1) under drill ②; 10 (2) and 11 in the right column from the top.
-constexpr ScriptLine kProblem10Left[] = {
-    {From::kMargin, 50, 7, "教科書P78 問10　をやろう。", true},
-    {From::kMargin, 50, 3, "(1)", false},
-    {From::kIndent, 0, 0, " 4(a+2)", true},
-    {From::kIndent, 50, 0, "=4*a+4*2", false},
-    {From::kIndent, 50, 5, "=4a+8", false},
+// Textbook problem 10 (1) under drill ②; 10 (2) in the right column from the top, the pointer to
+// problem 11 under it reaching back over both columns, then 11 (1) to (3).
+constexpr PageText kProblem10Left[] = {
+    {kMargin, 50, 7, "教科書P78 問10　をやろう。"},
+    {kKey},
+    {kMargin, 50, 3, "(1)"},
+    {kIndent, 0, 0, " 4(a+2)"},
+    {kKey},
+    {kIndent, 50, 0, "=4*a+4*2"},
+    {kIndent, 50, 5, "=4a+8"},
 };
 
-constexpr ScriptLine kProblems10And11Right[] = {
-    {From::kMargin, 0, 3, "(2)", false},
-    {From::kIndent, 0, 0, " 3(2a-1)", true},
-    {From::kIndent, 50, 0, "=3*2a+3*(-1)", false},
-    {From::kIndent, 50, 5, "=6a-3", true},
-    {From::kMarginLess120, 60, 7, "教科書P78 問11(1)～(3)　をやろう。", true},
-    {From::kMargin, 50, 3, "(1)", false},
-    {From::kIndent, 0, 0, " (2x-5)*(-3)", true},
-    {From::kIndent, 50, 0, "=2x*(-3)-5*(-3)", false},
-    {From::kIndent, 50, 5, "=-6x+15", false},
-    {From::kMargin, 50, 3, "(2)", false},
-    {From::kIndent, 0, 0, " -(6a-9)", true},
-    {From::kIndent, 50, 0, "=(-1)*6a+(-1)*(-9)", false},
-    {From::kIndent, 50, 5, "=-6a+9", false},
-    {From::kMargin, 50, 3, "(3)", false},
-    {From::kIndent, 0, 0, " -4(c+5)", true},
-    {From::kIndent, 50, 0, "=(-4)*c+(-4)*5", false},
-    {From::kIndent, 50, 5, "=-4c-20", false},
+constexpr PageText kProblem10Right[] = {
+    {kMargin, 0, 3, "(2)"},           {kIndent, 0, 0, " 3(2a-1)"}, {kKey},
+    {kIndent, 50, 0, "=3*2a+3*(-1)"}, {kIndent, 50, 5, "=6a-3"},   {kKey},
+};
+
+constexpr PageText kProblem11[] = {
+    {kMargin, 50, 3, "(1)"},
+    {kIndent, 0, 0, " (2x-5)*(-3)"},
+    {kKey},
+    {kIndent, 50, 0, "=2x*(-3)-5*(-3)"},
+    {kIndent, 50, 5, "=-6x+15"},
+    {kMargin, 50, 3, "(2)"},
+    {kIndent, 0, 0, " -(6a-9)"},
+    {kKey},
+    {kIndent, 50, 0, "=(-1)*6a+(-1)*(-9)"},
+    {kIndent, 50, 5, "=-6a+9"},
+    {kMargin, 50, 3, "(3)"},
+    {kIndent, 0, 0, " -4(c+5)"},
+    {kKey},
+    {kIndent, 50, 0, "=(-4)*c+(-4)*5"},
+    {kIndent, 50, 5, "=-4c-20"},
 };
 
 }  // namespace
 
 void ShowCalcExample8(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = 30;
+  StartColumn(m, 40, 27, 30);
   m.device.SetDrawWidth(5);  // the arcs' dots; left so for what follows
   TextStep(m, m.marginX, m.lineY, 0, "例8 次の計算をしなさい。");
   m.exerciseNo = 1;
@@ -193,17 +179,16 @@ void ShowCalcExample8(Machine& m) {
   m.markX[1] = 40;
   m.markY[1] = m.lineY + 80;
   EraseBox(m, 0, m.markY[1], 1760, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = m.markY[1];
+  StartColumn(m, 40, 27, m.markY[1]);
   m.exerciseNo = 1;
   RunDrill(m, BracketTimesNumberPass);
 
-  RunScript(m, kProblem10Left);
-  m.marginX = 640;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
-  RunScript(m, kProblems10And11Right);
+  WriteTexts(m, kProblem10Left);
+  StartColumn(m, 640, 54, 30);
+  WriteTexts(m, kProblem10Right);
+  TextStep(m, m.marginX - 120, m.lineY + 60, 7, "教科書P78 問11(1)～(3)　をやろう。");
+  Key(m);
+  WriteTexts(m, kProblem11);
 }
 
 }  // namespace orvelle::calc

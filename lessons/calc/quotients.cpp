@@ -8,24 +8,18 @@
 #include "core/fractions.h"
 #include "core/measure.h"
 #include "core/screen.h"
-#include "figures/dotted_arc.h"
-#include "lessons/calc/quotient_steps.h"
+#include "lessons/calc/calc_steps.h"
+#include "lessons/calc/cancellation.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "notation/string_helpers.h"
-#include "platform/text.h"
 
 namespace orvelle::calc {
 namespace {
 
-// A quotient 1..5 with a sign coin: 0 makes it negative.
-float PickQuotient(Machine& m) {
-  float quotient = RandomPick(m, 5, 1);
-  m.coin = RandomPick(m, 2, 0);
-  if (m.coin == 0) quotient = -quotient;
-  return quotient;
-}
+using enum Place;
 
 // (a·d·x + b·d) ÷ (s·d): d one of 2, 3, 5 with a sign coin, a and b ±1..±5, so the division
 // always comes out even. Six picks.
@@ -39,11 +33,8 @@ void PickDivision(Machine& m) {
   m.coef[1] = m.auxNum[1];
   m.coin = RandomPick(m, 2, 0);
   if (m.coin == 0) m.coef[1] = -m.coef[1];
-  m.coef[12] = PickQuotient(m);
-  m.coef[13] = PickQuotient(m);
   // The bracket is built from the unsigned d; the result divides by the signed divisor.
-  m.coef[2] = m.coef[12] * m.auxNum[1];
-  m.coef[3] = m.coef[13] * m.auxNum[1];
+  PickBracketOfMultiples(m);
   m.coef[4] = m.coef[2] / m.coef[1];
   m.coef[5] = m.coef[3] / m.coef[1];
   m.fracNum = 1;
@@ -52,16 +43,15 @@ void PickDivision(Machine& m) {
   m.fracText[1] = m.columnSecondText;
   NumbersToStrings(m);
 
-  if (m.coef[3] > 0) m.coefText[3] = "+" + m.coefText[3];
+  PlusIfPositive(m, 3);
   // The result's x-coefficient in unit form first, its "+" after: 1 reads "+" alone.
   if (m.coef[4] == 1 || m.coef[4] == 0) {
     m.coefText[4] = "";
   } else if (m.coef[4] == -1) {
     m.coefText[4] = "-";
   }
-  for (int n = 4; n <= 5; ++n) {
-    if (m.coef[n] > 0) m.coefText[n] = "+" + m.coefText[n];
-  }
+  PlusIfPositive(m, 4);
+  PlusIfPositive(m, 5);
   // A negative divisor and its reciprocal stand in brackets: (-3), (-ﾀ1/3ﾀ).
   if (m.coef[1] < 0) {
     m.strArg = m.coefText[1];
@@ -73,55 +63,17 @@ void PickDivision(Machine& m) {
   }
 }
 
-// A distributive-law arc from the reciprocal (figX(1), 20 above its line) to a term of the
-// bracket on its left: the dots above the chord, one a degree, `bulge` 1 = 16 units.
+// A distributive-law arc from the reciprocal (figX(1), 20 above its line) back down to a term of
+// the bracket on its left; `bulge` 1 = 16 units.
 void ArcFromReciprocal(Machine& m, float termX, float color, float bulge) {
-  m.vertexX = m.figX[1];
-  m.vertexY = m.figY[1] - 20;
-  m.pointAX = termX;
-  m.pointAY = m.vertexY + 20;
-  m.lineColor = color;
-  m.arcSide = 1;
-  m.boxWidth = 1;
-  m.rowPitch = bulge;
-  m.figureLabel = "";
-  m.arcExtent = 0;
-  DrawDottedArcLabel(m);
-}
-
-// The cancelled number `digits` standing from (x, y) crossed out by a slash rising to the right,
-// 27 a character and `rise` high, in colour 3 at the line width in force.
-void Slash(Machine& m, float x, float y, float rise, const std::string& digits) {
-  m.strLength = static_cast<float>(CharLen(digits));
-  m.device.Line(x, y + rise, x + 27 * m.strLength, y, 3);
-}
-
-// A bracket coefficient crossed out with its quotient written 30 above it.
-void CoefficientMark(Machine& m, float x, float y, const std::string& digits,
-                     const std::string& quotient) {
-  Slash(m, x, y, 40, digits);
-  TextKept(m, x, y - 30, 3, quotient);
-}
-
-// A denominator crossed out with the 1 it leaves written 28 below it.
-void DenominatorMark(Machine& m, float x, float y, const std::string& digits) {
-  Slash(m, x, y, 28, digits);
-  TextKept(m, x, y + 28, 3, "1");
-}
-
-// coefText(i) without its leading sign.
-void Unsigned(Machine& m, int i) {
-  m.strArg = m.coefText[i];
-  StripSign(m);
-  m.coefText[i] = m.strArg;
+  const float start = m.figY[1] - 20;
+  DistributiveArc(m, m.figX[1], start, termX, start + 20, color, bulge);
 }
 
 // The worked division: the problem, times the reciprocal, the two arcs, the two products, their
 // cancellation, and the result in two pieces around the second cancellation. Eight key waits.
 void ShowDivisionWorking(Machine& m) {
-  EraseExampleArea(m, m.markX[31] - 80, m.markY[31], 1320, 1500);
-  m.indentX = m.markX[31];
-  m.lineY = m.markY[31];
+  StartWorking(m);
   TextStep(m, m.indentX + 40, m.lineY, 0,
            "(" + m.coefText[2] + "x" + m.coefText[3] + ")/" + m.coefText[1]);
   Key(m);
@@ -149,27 +101,19 @@ void ShowDivisionWorking(Machine& m) {
   Key(m);
 
   TextStep(m, m.indentX, m.lineY + 90, 0, "=");
-  m.markX[1] = m.afterX;
-  m.markY[1] = m.lineY;
+  KeepCoefficientPlace(m, 1);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[2] + "x*");
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1]);
-  m.markX[2] = m.spotX;
-  m.markY[2] = m.spotY;
-  m.markX[3] = m.afterX;
-  m.markY[3] = m.lineY;
+  KeepDenominatorPlace(m, 1);
+  KeepCoefficientPlace(m, 2);
   TextStep(m, m.afterX, m.lineY, 0, m.coefText[3] + "*");
   TextStep(m, m.afterX, m.lineY, 0, m.fracText[1]);
-  m.markX[4] = m.spotX;
-  m.markY[4] = m.spotY;
+  KeepDenominatorPlace(m, 2);
   Key(m);
 
-  Unsigned(m, 12);
-  Unsigned(m, 13);
-  Unsigned(m, 2);
-  Unsigned(m, 3);
+  UnsignCancelledTexts(m);
   if (m.coef[2] < 0) m.markX[1] = m.markX[1] + 27;
-  CoefficientMark(m, m.markX[1], m.markY[1], m.coefText[2], m.coefText[12]);
-  DenominatorMark(m, m.markX[2], m.markY[2], m.signText[1]);
+  CancelProduct(m, 1);
   Key(m);
 
   m.strArg = m.coefText[4];
@@ -180,8 +124,7 @@ void ShowDivisionWorking(Machine& m) {
 
   // The constant was drawn with its sign: its digits start one character in.
   m.markX[3] = m.markX[3] + 27;
-  CoefficientMark(m, m.markX[3], m.markY[3], m.coefText[3], m.coefText[13]);
-  DenominatorMark(m, m.markX[4], m.markY[4], m.signText[1]);
+  CancelProduct(m, 2);
   Key(m);
   TextStep(m, m.afterX, m.lineY, 5, m.coefText[5]);
 }
@@ -192,40 +135,41 @@ void DivisionPass(Machine& m) {
 }
 
 // The rule under the last example; then question 13 in the right column.
-constexpr ClosingLine kRule[] = {
-    {ClosingFrom::kMargin, 60, 5, "除法は逆数をかける。", true},
+constexpr PageText kRule[] = {
+    {kMargin, 60, 5, "除法は逆数をかける。"},
+    {kKey},
 };
 
-constexpr ClosingLine kQuestion13[] = {
-    {ClosingFrom::kMargin, 0, 7, "教科書P79 問13 をやろう。", true},
-    {ClosingFrom::kMargin, 50, 3, "(1)", false},
-    {ClosingFrom::kIndent, 0, 0, " (20x+15)/5", false},
-    {ClosingFrom::kIndent, 80, 0, "=(20x+15)*ﾀ1/5ﾀ", false},
-    {ClosingFrom::kIndent, 80, 0, "=20x*ﾀ1/5ﾀ+15*ﾀ1/5ﾀ", false},
-    {ClosingFrom::kIndent, 70, 5, "=4x+3", true},
-    {ClosingFrom::kMargin, 50, 3, "(2)", false},
-    {ClosingFrom::kIndent, 0, 0, " (16a-8)/(-8)", false},
-    {ClosingFrom::kIndent, 80, 0, "=(16a-8)*(-ﾀ1/8ﾀ)", false},
-    {ClosingFrom::kIndent, 80, 0, "=16a*(-ﾀ1/8ﾀ)-8*(-ﾀ1/8ﾀ)", false},
-    {ClosingFrom::kIndent, 70, 5, "=-2a+1", false},
+constexpr PageText kQuestion13[] = {
+    {kMargin, 0, 7, "教科書P79 問13 をやろう。"},
+    {kKey},
+    {kMargin, 50, 3, "(1)"},
+    {kIndent, 0, 0, " (20x+15)/5"},
+    {kIndent, 80, 0, "=(20x+15)*ﾀ1/5ﾀ"},
+    {kIndent, 80, 0, "=20x*ﾀ1/5ﾀ+15*ﾀ1/5ﾀ"},
+    {kIndent, 70, 5, "=4x+3"},
+    {kKey},
+    {kMargin, 50, 3, "(2)"},
+    {kIndent, 0, 0, " (16a-8)/(-8)"},
+    {kIndent, 80, 0, "=(16a-8)*(-ﾀ1/8ﾀ)"},
+    {kIndent, 80, 0, "=16a*(-ﾀ1/8ﾀ)-8*(-ﾀ1/8ﾀ)"},
+    {kIndent, 70, 5, "=-2a+1"},
 };
 
 }  // namespace
 
 void ShowCalcExample10(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = 30;
+  StartColumn(m, 40, 27, 30);
   m.device.SetDrawWidth(5);  // the arcs' dots and the slashes; left so for what follows
   TextStep(m, m.marginX, m.lineY, 0, "例10　次の計算をしなさい。");
   m.markX[31] = m.indentX;
   m.markY[31] = m.lineY + 50;
   RunDrill(m, DivisionPass);
 
-  ShowClosingLines(m, kRule);
-  ClosingRightColumn(m, 600);
-  ShowClosingLines(m, kQuestion13);
+  WriteTexts(m, kRule);
+  StartColumn(m, 600, 54, 30);
+  WriteTexts(m, kQuestion13);
 }
 
 }  // namespace orvelle::calc

@@ -4,8 +4,9 @@
 #include <string>
 
 #include "core/screen.h"
-#include "lessons/calc/quotient_steps.h"
+#include "lessons/calc/calc_steps.h"
 #include "lessons/calc/quotients.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -13,13 +14,7 @@
 namespace orvelle::calc {
 namespace {
 
-// Takes the pick at figX(coin) out of the prime table: the entries after it, up to figX(last + 1),
-// move down one place.
-void RemovePick(Machine& m, float last) {
-  for (m.loopIndex = m.coin; m.loopIndex <= last; m.loopIndex = m.loopIndex + 1) {
-    m.figX[m.loopIndex] = m.figX[m.loopIndex + 1];
-  }
-}
+using enum Place;
 
 // (p·L + q)/d × m·d: m, d, p and |q| four different primes from 2, 3, 5, 7, 11, drawn in turn
 // from what is left of the table; m and d never 11; q negative.
@@ -42,18 +37,13 @@ void PickFractionTimesMultiple(Machine& m) {
   m.coef[7] = m.coef[1] * m.coef[3];
   m.coef[8] = m.coef[1] * m.coef[4];
   NumbersToStrings(m);
-  PickPassLetter(m);
+  PickLetter(m, m.signText);
 }
 
 // The problem, the fraction cancelled into the multiple, the bracket multiplied out, the result.
 // Three key waits.
 void ShowFractionTimesMultiple(Machine& m) {
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 90;
-  m.figX[31] = 0;
-  m.figY[31] = 90;
-  EraseExampleArea(m, m.figX[31], m.figY[31], 2000, 1800);
+  StartExampleArea(m);
   const std::string& letter = m.signText[1];
   const std::string& factor = m.coefText[1];
   const std::string term = m.coefText[3] + letter;
@@ -73,42 +63,41 @@ void FractionTimesMultiplePass(Machine& m) {
 }
 
 // The rules and exercise (1) under the last example; exercises (2) and (3) in the right column.
-constexpr ClosingLine kRulesAndExercise1[] = {
-    {ClosingFrom::kMargin, 60, 3, "①約分できるときは約分する。", false},
-    {ClosingFrom::kMargin, 50, 3, "②( )をつけて、分配法則を使う。", true},
-    {ClosingFrom::kMargin, 50, 7, "教科書P79 問14 をやろう。", true},
-    {ClosingFrom::kMargin, 80, 3, "(1)", false},
-    {ClosingFrom::kIndent, 0, 0, " ﾀ2x+3/5ﾀ*10", false},
-    {ClosingFrom::kIndent, 70, 0, "=(2x+3)*2", false},
-    {ClosingFrom::kAfter, 0, 5, "=4x+6", false},
+constexpr PageText kRulesAndExercise1[] = {
+    {kMargin, 60, 3, "①約分できるときは約分する。"},
+    {kMargin, 50, 3, "②( )をつけて、分配法則を使う。"},
+    {kKey},
+    {kMargin, 50, 7, "教科書P79 問14 をやろう。"},
+    {kKey},
+    {kMargin, 80, 3, "(1)"},
+    {kIndent, 0, 0, " ﾀ2x+3/5ﾀ*10"},
+    {kIndent, 70, 0, "=(2x+3)*2"},
+    {kAfter, 0, 5, "=4x+6"},
 };
 
-constexpr ClosingLine kExercises2And3[] = {
-    {ClosingFrom::kMargin, 0, 3, "(2)", false},
-    {ClosingFrom::kIndent, 0, 0, " 8*ﾀ3x-5/2ﾀ", false},
-    {ClosingFrom::kIndent, 70, 0, "=4(3x-5)", false},
-    {ClosingFrom::kIndent, 50, 5, "=12x-20", true},
-    {ClosingFrom::kMargin, 80, 3, "(3)", false},
-    {ClosingFrom::kIndent, 0, 0, " ﾀ5a-3/3ﾀ*(-15)", false},
-    {ClosingFrom::kIndent, 70, 0, "=(5a-3)*(-5)", false},
-    {ClosingFrom::kIndent, 50, 5, "=-25a+15", false},
+constexpr PageText kExercises2And3[] = {
+    {kMargin, 0, 3, "(2)"},
+    {kIndent, 0, 0, " 8*ﾀ3x-5/2ﾀ"},
+    {kIndent, 70, 0, "=4(3x-5)"},
+    {kIndent, 50, 5, "=12x-20"},
+    {kKey},
+    {kMargin, 80, 3, "(3)"},
+    {kIndent, 0, 0, " ﾀ5a-3/3ﾀ*(-15)"},
+    {kIndent, 70, 0, "=(5a-3)*(-5)"},
+    {kIndent, 50, 5, "=-25a+15"},
 };
 
 }  // namespace
 
 void ShowCalcExample11(Machine& m) {
-  ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 27;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 0, "例11　次の計算をしなさい。");
+  StartExamplePage(m, "例11　次の計算をしなさい。");
   m.exerciseNo = 1;
   RunDrill(m, FractionTimesMultiplePass);
 
-  ShowClosingLines(m, kRulesAndExercise1);
-  ClosingRightColumn(m, 640);
+  WriteTexts(m, kRulesAndExercise1);
+  StartColumn(m, 640, 54, 30);
   Key(m);
-  ShowClosingLines(m, kExercises2And3);
+  WriteTexts(m, kExercises2And3);
 }
 
 }  // namespace orvelle::calc

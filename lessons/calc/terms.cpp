@@ -6,6 +6,7 @@
 #include <string>
 
 #include "figures/match_squares.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -13,6 +14,8 @@
 
 namespace orvelle::calc {
 namespace {
+
+using enum Place;
 
 // --- ① P73Q ---
 
@@ -30,38 +33,41 @@ void Stick(Machine& m, int k, float c) {
   m.device.Line(m.figX[k], m.figY[k] + 8, m.figX[k], m.figY[6 + k] - 8, ToInt(c));
 }
 
-// A text of the reasoning: on a new line `newLine` below the last one at indentX, or (0) right
-// after the text before; then a key when `key`.
-struct Reasoning {
-  float newLine;
-  float color;
-  const char* text;
-  bool key;
-};
-
-constexpr Reasoning kReasoning[] = {
-    {60, 3, "てむささん", true},
-    {0, 0, "…上の辺は", true},
-    {0, 5, "x", false},
-    {0, 0, "本。", false},
-    {50, 0, "左右の辺は", true},
-    {0, 5, "(x+1)", false},
-    {0, 0, "本。下の辺は", true},
-    {0, 5, "x", false},
-    {0, 0, "本。", false},
-    {50, 0, "だから、", true},
-    {0, 5, "{x+(x+1)+x}", false},
-    {0, 0, "本。", true},
-    {60, 3, "ほぬりさん", true},
-    {0, 0, "…辺は正方形がx個で", true},
-    {0, 5, "4x", false},
-    {0, 0, "本。", false},
-    {50, 0, "重なった辺が", true},
-    {0, 5, "(x-1)", false},
-    {0, 0, "本。", false},
-    {50, 0, "だから、", true},
-    {0, 5, "{4x-(x-1)}", false},
-    {0, 0, "本。", true},
+// The reasoning of the two ways under the third row: each way's name, then what it counts.
+constexpr PageText kReasoning[] = {
+    {kIndent, 60, 3, "てむささん"},
+    {kKey},
+    {kAfter, 0, 0, "…上の辺は"},
+    {kKey},
+    {kAfter, 0, 5, "x"},
+    {kAfter, 0, 0, "本。"},
+    {kIndent, 50, 0, "左右の辺は"},
+    {kKey},
+    {kAfter, 0, 5, "(x+1)"},
+    {kAfter, 0, 0, "本。下の辺は"},
+    {kKey},
+    {kAfter, 0, 5, "x"},
+    {kAfter, 0, 0, "本。"},
+    {kIndent, 50, 0, "だから、"},
+    {kKey},
+    {kAfter, 0, 5, "{x+(x+1)+x}"},
+    {kAfter, 0, 0, "本。"},
+    {kKey},
+    {kIndent, 60, 3, "ほぬりさん"},
+    {kKey},
+    {kAfter, 0, 0, "…辺は正方形がx個で"},
+    {kKey},
+    {kAfter, 0, 5, "4x"},
+    {kAfter, 0, 0, "本。"},
+    {kIndent, 50, 0, "重なった辺が"},
+    {kKey},
+    {kAfter, 0, 5, "(x-1)"},
+    {kAfter, 0, 0, "本。"},
+    {kIndent, 50, 0, "だから、"},
+    {kKey},
+    {kAfter, 0, 5, "{4x-(x-1)}"},
+    {kAfter, 0, 0, "本。"},
+    {kKey},
 };
 
 // --- ② 項,係数 ---
@@ -110,9 +116,7 @@ void TermsPass(Machine& m) {
     m.coefText[10 + k] = kTerms[k - 1].sum;
     m.coefText[20 + k] = kTerms[k - 1].terms;
   }
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
+  StartColumn(m, 40, 60, 30);
   m.figX[1] = 0;
   m.figY[1] = 80;
   m.figX[2] = 560;
@@ -134,9 +138,7 @@ void CoefficientPass(Machine& m) {
     m.coefText[20 + k] = kCoefficients[k - 1].coefficient;
   }
   m.letterPick = RandomPick(m, 5, 1);
-  m.marginX = 600;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
+  StartColumn(m, 600, 60, 30);
   m.figX[1] = m.marginX;
   m.figY[1] = 0;
   m.figX[2] = 1600;
@@ -258,14 +260,7 @@ void ShowP73Question(Machine& m) {
 
   // The reasoning under the third row.
   m.lineY = m.figY[6] - 40;
-  for (const Reasoning& r : kReasoning) {
-    if (r.newLine > 0) {
-      TextStep(m, m.indentX, m.lineY + r.newLine, r.color, r.text);
-    } else {
-      TextStep(m, m.afterX, m.lineY, r.color, r.text);
-    }
-    if (r.key) Key(m);
-  }
+  WriteTexts(m, kReasoning);
   TextStep(m, 40, m.lineY + 60, 5, "x+(x+1)+x=1+3x ,4x-(x-1)=1+3x");
   TextStep(m, m.afterX, m.lineY, 3, " となるのかな?");
 }
@@ -288,14 +283,10 @@ void ShowTermsAndCoefficients(Machine& m) {
 
 void ShowExercise1Answers(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
+  StartColumn(m, 40, 54, 30);
   TextStep(m, m.marginX, m.lineY, 3, "問1　解答");
   Exercise1Answers(m, kLeftColumn);
-  m.marginX = 600;
-  m.indentX = m.marginX + 54;
-  m.lineY = 60;
+  StartColumn(m, 600, 54, 60);
   Exercise1Answers(m, kRightColumn);
 }
 

@@ -10,6 +10,7 @@
 #include "core/number_entry.h"
 #include "core/prompts.h"
 #include "lessons/common/main_menu.h"
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
@@ -33,6 +34,8 @@ void PassWithKey(Machine& m) {
 void NoItem(Machine&) {}
 
 constexpr WorkedAnswer kRow[] = {{"(1)", 50, "x*y=", "xy"}};
+constexpr PageText kTexts[] = {
+    {Place::kMargin, 50, 3, "(1)"}, {Place::kKey}, {Place::kAfter, 0, 5, "xy"}, {Place::kKey}};
 
 struct SiteCase {
   const char* routine;
@@ -64,6 +67,18 @@ const SiteCase kCases[] = {
      [](Machine& m) {
        const auto here = std::source_location::current();
        WorkedAnswers(m, kRow);
+       return Sites{Site(here)};
+     }},
+    {"WriteTexts", "  ",
+     [](Machine& m) {
+       const auto here = std::source_location::current();
+       WriteTexts(m, kTexts);
+       return Sites(2, Site(here));
+     }},
+    {"WriteText", " ",
+     [](Machine& m) {
+       const auto here = std::source_location::current();
+       WriteText(m, {Place::kKey});
        return Sites{Site(here)};
      }},
     {"NextStepPrompt", "1\r",
