@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -250,9 +251,9 @@ void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int 
 void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
                   const FontState& font) {
   if (s.empty() || !(font.size > 0) || !Finite({x, y, font.size})) return;
+  const int across = std::clamp(scaleX, 1, kMaxFactor);
   const int down = std::clamp(scaleY, 1, kMaxFactor);
-  const double cellW =
-      std::min(kMaxCell, static_cast<double>(font.size) * std::clamp(scaleX, 1, kMaxFactor));
+  const double cellW = std::min(kMaxCell, static_cast<double>(font.size) * across);
   const double cellH = std::min(kMaxCell, static_cast<double>(font.size) * down);
   const Face& face = FindFace(font.name, font.bold, font.italic);
   const Face& gothic = FindFace(kGothicFont, font.bold, font.italic);
@@ -305,6 +306,15 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
     cairo_glyph_t glyph{p.index, p.x * scale_, (y + fit.BaselineAt(down) * cellH) * scale_};
     cairo_new_path(cr_);
     cairo_glyph_path(cr_, &glyph, 1);
+    if (const std::optional<double> centre = fit.InkCentreAt(across)) {
+      double x0, y0, x1, y1;
+      cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+      if (x1 > x0) {
+        glyph.x += (p.x + *centre * cellW) * scale_ - (x0 + x1) / 2;
+        cairo_new_path(cr_);
+        cairo_glyph_path(cr_, &glyph, 1);
+      }
+    }
     if (p.face->syntheticBold) {
       DamagePath(kBoldPen * std::max(emX, emY));
       cairo_save(cr_);
