@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -61,6 +62,47 @@ char32_t NextCodePoint(const std::string& s, size_t& i) {
   return c;
 }
 
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+  return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
+}
+
+bool SamePoints(const std::vector<Point>& a, const std::vector<Point>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const Point& p, const Point& q) { return p.x == q.x && p.y == q.y; });
+}
+
+// Whether two calls draw the same pixels: the same operation with the same arguments, line width
+// and font where they matter.
+bool SameDrawing(const DrawCall& a, const DrawCall& b) {
+  if (a.op != b.op || a.color != b.color) return false;
+  switch (a.op) {
+    case Op::kLine:
+      return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.width == b.width;
+    case Op::kBox:
+      return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.fill == b.fill &&
+             a.width == b.width;
+    case Op::kCircle:
+      return a.x1 == b.x1 && a.y1 == b.y1 && a.r == b.r && a.start == b.start && a.end == b.end &&
+             a.filled == b.filled && a.fill == b.fill && a.width == b.width;
+    case Op::kPolyline:
+      return SamePoints(a.points, b.points) && a.width == b.width;
+    case Op::kPolygon:
+      return SamePoints(a.points, b.points) && a.fill == b.fill && a.width == b.width;
+    case Op::kText:
+      return a.x1 == b.x1 && a.y1 == b.y1 && a.scaleX == b.scaleX && a.scaleY == b.scaleY &&
+             a.s == b.s && a.font.name == b.font.name && a.font.size == b.font.size &&
+             a.font.bold == b.font.bold && a.font.italic == b.font.italic;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 Canvas::Canvas(double scale)
@@ -113,23 +155,21 @@ double Canvas::Snap(double v) const {
 }
 
 void Canvas::Damage(double x0, double y0, double x1, double y1) {
-  PixelRect r{std::max(0, static_cast<int>(std::floor(x0)) - 1),
-              std::max(0, static_cast<int>(std::floor(y0)) - 1),
-              std::min(width_, static_cast<int>(std::ceil(x1)) + 1),
-              std::min(height_, static_cast<int>(std::ceil(y1)) + 1)};
-  if (r.empty()) return;
-  if (damage_.empty()) {
-    damage_ = r;
-  } else {
-    damage_ = {std::min(damage_.x0, r.x0), std::min(damage_.y0, r.y0), std::max(damage_.x1, r.x1),
-               std::max(damage_.y1, r.y1)};
-  }
+  // Every pixel that an edge passes through is touched, however little.
+  const PixelRect touched{std::max(0, static_cast<int>(std::floor(x0))),
+                          std::max(0, static_cast<int>(std::floor(y0))),
+                          std::min(width_, static_cast<int>(std::ceil(x1))),
+                          std::min(height_, static_cast<int>(std::ceil(y1)))};
+  if (touched.empty()) return;
+  drawn_ = Union(drawn_, touched);
+  damage_ = Union(damage_, {std::max(0, touched.x0 - 1), std::max(0, touched.y0 - 1),
+                            std::min(width_, touched.x1 + 1), std::min(height_, touched.y1 + 1)});
 }
 
-void Canvas::DamagePath(double margin) {
+void Canvas::DamagePath(double marginX, double marginY) {
   double x0, y0, x1, y1;
   cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-  Damage(x0 - margin, y0 - margin, x1 + margin, y1 + margin);
+  Damage(x0 - marginX, y0 - marginY, x1 + marginX, y1 + marginY);
 }
 
 PixelRect Canvas::TakeDamage() {
@@ -147,7 +187,7 @@ double Canvas::Pen(int width, bool erasing) {
   return pen;
 }
 
-void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) {
+void Canvas::RasterLine(float x1, float y1, float x2, float y2, int color, int width) {
   if (!Finite({x1, y1, x2, y2})) return;
   x1 = Tame(x1), y1 = Tame(y1), x2 = Tame(x2), y2 = Tame(y2);
   const double pen = Pen(width, color == kBackgroundColor);
@@ -157,12 +197,12 @@ void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) 
   cairo_new_path(cr_);
   cairo_move_to(cr_, ax, ay);
   cairo_line_to(cr_, bx, by);
-  DamagePath(pen / 2);
+  DamagePath(pen / 2, pen / 2);
   SetColor(color);
   cairo_stroke(cr_);
 }
 
-void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+void Canvas::RasterBox(float x1, float y1, float x2, float y2, int border, int fill, int width) {
   if (!Finite({x1, y1, x2, y2})) return;
   x1 = Tame(x1), y1 = Tame(y1), x2 = Tame(x2), y2 = Tame(y2);
   SetLineWidth(width);
@@ -182,8 +222,8 @@ void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, i
   }
 }
 
-void Canvas::Circle(float x, float y, float r, int color, float start, float end, bool filled,
-                    int fill, int width) {
+void Canvas::RasterCircle(float x, float y, float r, int color, float start, float end, bool filled,
+                          int fill, int width) {
   if (!Finite({x, y, r, start, end})) return;
   x = Tame(x), y = Tame(y), r = Tame(r);
   const bool whole = start == 0 && end == 0;
@@ -224,35 +264,35 @@ void Canvas::Circle(float x, float y, float r, int color, float start, float end
   cairo_stroke(cr_);
 }
 
-void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
+void Canvas::RasterPolyline(const std::vector<Point>& points, int color, int width) {
   if (points.empty() || !Finite(points)) return;
   const double pen = Pen(width, color == kBackgroundColor);
   cairo_new_path(cr_);
   for (const Point& p : points) cairo_line_to(cr_, Tame(p.x) * scale_, Tame(p.y) * scale_);
-  DamagePath(pen / 2);
+  DamagePath(pen / 2, pen / 2);
   SetColor(color);
   cairo_stroke(cr_);
 }
 
-void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int width) {
+void Canvas::RasterPolygon(const std::vector<Point>& points, int color, int fill, int width) {
   if (points.empty() || !Finite(points)) return;
   const double pen = Pen(width, color == kBackgroundColor && fill == kBackgroundColor);
   cairo_new_path(cr_);
   for (const Point& p : points) cairo_line_to(cr_, Tame(p.x) * scale_, Tame(p.y) * scale_);
   cairo_close_path(cr_);
-  DamagePath(pen / 2);
+  DamagePath(pen / 2, pen / 2);
   SetColor(fill);
   cairo_fill_preserve(cr_);
   SetColor(color);
   cairo_stroke(cr_);
 }
 
-void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
-                  const FontState& font) {
+void Canvas::RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
+                        const FontState& font) {
   if (s.empty() || !(font.size > 0) || !Finite({x, y, font.size})) return;
+  const int across = std::clamp(scaleX, 1, kMaxFactor);
   const int down = std::clamp(scaleY, 1, kMaxFactor);
-  const double cellW =
-      std::min(kMaxCell, static_cast<double>(font.size) * std::clamp(scaleX, 1, kMaxFactor));
+  const double cellW = std::min(kMaxCell, static_cast<double>(font.size) * across);
   const double cellH = std::min(kMaxCell, static_cast<double>(font.size) * down);
   const Face& face = FindFace(font.name, font.bold, font.italic);
   const Face& gothic = FindFace(kGothicFont, font.bold, font.italic);
@@ -305,8 +345,17 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
     cairo_glyph_t glyph{p.index, p.x * scale_, (y + fit.BaselineAt(down) * cellH) * scale_};
     cairo_new_path(cr_);
     cairo_glyph_path(cr_, &glyph, 1);
+    if (const std::optional<double> centre = fit.InkCentreAt(across)) {
+      double x0, y0, x1, y1;
+      cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+      if (x1 > x0) {
+        glyph.x += (p.x + *centre * cellW) * scale_ - (x0 + x1) / 2;
+        cairo_new_path(cr_);
+        cairo_glyph_path(cr_, &glyph, 1);
+      }
+    }
     if (p.face->syntheticBold) {
-      DamagePath(kBoldPen * std::max(emX, emY));
+      DamagePath(kBoldPen * emX / 2, kBoldPen * emY / 2);  // the pen's reach across and down
       cairo_save(cr_);
       cairo_scale(cr_, emX, emY);
       cairo_set_line_width(cr_, kBoldPen);
@@ -315,7 +364,7 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
       cairo_stroke(cr_);
       cairo_restore(cr_);
     } else {
-      DamagePath(1);
+      DamagePath(0, 0);
       cairo_fill(cr_);
     }
   }
@@ -325,24 +374,89 @@ void Canvas::Clear() {
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
   damage_ = {0, 0, width_, height_};
+  standing_.clear();
+}
+
+void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) {
+  Draw({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color, .width = width});
+}
+
+void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+  Draw({.op = Op::kBox,
+        .x1 = x1,
+        .y1 = y1,
+        .x2 = x2,
+        .y2 = y2,
+        .color = border,
+        .fill = fill,
+        .width = width});
+}
+
+void Canvas::Circle(float x, float y, float r, int color, float start, float end, bool filled,
+                    int fill, int width) {
+  Draw({.op = Op::kCircle,
+        .x1 = x,
+        .y1 = y,
+        .r = r,
+        .start = start,
+        .end = end,
+        .filled = filled,
+        .color = color,
+        .fill = fill,
+        .width = width});
+}
+
+void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
+  Draw({.op = Op::kPolyline, .color = color, .width = width, .points = points});
+}
+
+void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int width) {
+  Draw({.op = Op::kPolygon, .color = color, .fill = fill, .width = width, .points = points});
+}
+
+void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
+                  const FontState& font) {
+  Draw({.op = Op::kText,
+        .x1 = x,
+        .y1 = y,
+        .color = color,
+        .scaleX = scaleX,
+        .scaleY = scaleY,
+        .s = s,
+        .font = font});
 }
 
 void Canvas::Draw(const DrawCall& c) {
-  if (c.op == Op::kLine) {
-    Line(c.x1, c.y1, c.x2, c.y2, c.color, c.width);
-  } else if (c.op == Op::kBox) {
-    Box(c.x1, c.y1, c.x2, c.y2, c.color, c.fill, c.width);
-  } else if (c.op == Op::kCircle) {
-    Circle(c.x1, c.y1, c.r, c.color, c.start, c.end, c.filled, c.fill, c.width);
-  } else if (c.op == Op::kPolyline) {
-    Polyline(c.points, c.color, c.width);
-  } else if (c.op == Op::kPolygon) {
-    Polygon(c.points, c.color, c.fill, c.width);
-  } else if (c.op == Op::kText) {
-    Text(c.x1, c.y1, c.scaleX, c.scaleY, c.color, c.s, c.font);
-  } else if (c.op == Op::kClear) {
+  if (c.op == Op::kClear) {
     Clear();
+    return;
   }
+  // Drawn again exactly where it stands, with nothing drawn over it since: its pixels are already
+  // what it draws, and antialiased edges drawn over themselves would only darken.
+  for (const Standing& s : standing_) {
+    if (SameDrawing(s.call, c)) return;
+  }
+  drawn_ = {};
+  if (c.op == Op::kLine) {
+    RasterLine(c.x1, c.y1, c.x2, c.y2, c.color, c.width);
+  } else if (c.op == Op::kBox) {
+    RasterBox(c.x1, c.y1, c.x2, c.y2, c.color, c.fill, c.width);
+  } else if (c.op == Op::kCircle) {
+    RasterCircle(c.x1, c.y1, c.r, c.color, c.start, c.end, c.filled, c.fill, c.width);
+  } else if (c.op == Op::kPolyline) {
+    RasterPolyline(c.points, c.color, c.width);
+  } else if (c.op == Op::kPolygon) {
+    RasterPolygon(c.points, c.color, c.fill, c.width);
+  } else if (c.op == Op::kText) {
+    RasterText(c.x1, c.y1, c.scaleX, c.scaleY, c.color, c.s, c.font);
+  }
+  if (drawn_.empty()) return;
+  std::erase_if(standing_, [this](const Standing& s) { return Overlap(s.at, drawn_); });
+  if (standing_.size() >= kMaxStanding) {
+    // The oldest are forgotten: drawn again, they are rasterised again.
+    standing_.erase(standing_.begin(), standing_.begin() + kMaxStanding / 2);
+  }
+  standing_.push_back({c, drawn_});
 }
 
 void Canvas::PaintScaled(const Canvas& other) {
@@ -354,6 +468,7 @@ void Canvas::PaintScaled(const Canvas& other) {
   cairo_paint(cr_);
   cairo_restore(cr_);
   damage_ = {0, 0, width_, height_};
+  standing_.clear();
 }
 
 const unsigned char* Canvas::data() const {

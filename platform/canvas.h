@@ -10,10 +10,9 @@
 
 #include "platform/device.h"
 #include "platform/palette.h"
+#include "platform/recording_device.h"
 
 namespace orvelle {
-
-struct DrawCall;
 
 // A rectangle of pixels, [x0, x1) × [y0, y1).
 struct PixelRect {
@@ -32,7 +31,9 @@ class Canvas {
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
-  // The device's drawing calls, with the line width and font in force.
+  // The device's drawing calls, with the line width and font in force. A call that draws exactly
+  // what an earlier one drew, with nothing drawn over that one since, leaves the pixels as they
+  // are.
   void Line(float x1, float y1, float x2, float y2, int color, int width);
   void Box(float x1, float y1, float x2, float y2, int border, int fill, int width);
   void Circle(float x, float y, float r, int color, float start, float end, bool filled, int fill,
@@ -42,7 +43,7 @@ class Canvas {
   void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
             const FontState& font);
   void Clear();
-  // Draws a call of the recording device's log; calls that draw nothing are ignored.
+  // Draws a call of the recording device's log, as above; calls that draw nothing are ignored.
   void Draw(const DrawCall& call);
   // Covers the canvas with another canvas's picture, scaled to fit.
   void PaintScaled(const Canvas& other);
@@ -60,14 +61,31 @@ class Canvas {
   PixelRect TakeDamage();
 
  private:
+  // A call that has been rasterised and where it drew: nothing drawn since touches those pixels.
+  struct Standing {
+    DrawCall call;
+    PixelRect at;
+  };
+  static constexpr size_t kMaxStanding = 4096;
+
+  void RasterLine(float x1, float y1, float x2, float y2, int color, int width);
+  void RasterBox(float x1, float y1, float x2, float y2, int border, int fill, int width);
+  void RasterCircle(float x, float y, float r, int color, float start, float end, bool filled,
+                    int fill, int width);
+  void RasterPolyline(const std::vector<Point>& points, int color, int width);
+  void RasterPolygon(const std::vector<Point>& points, int color, int fill, int width);
+  void RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
+                  const FontState& font);
   cairo_t* Context();  // the drawing context, made afresh if the last one failed
   void SetColor(int color);
   void SetLineWidth(int width);
   double Snap(double v) const;  // a stroke's centre, so that axis-parallel edges stay sharp
   // Sets the pen for a stroke of `width` units, wider when it erases; gives it in pixels.
   double Pen(int width, bool erasing);
+  // The current call inks within these bounds, in pixels: the pixels they touch are its own, and
+  // damaged with a pixel more around them.
   void Damage(double x0, double y0, double x1, double y1);
-  void DamagePath(double margin);  // the current path's box and a margin
+  void DamagePath(double marginX, double marginY);  // the current path's box and a margin
 
   double scale_;
   int width_;
@@ -76,6 +94,8 @@ class Canvas {
   cairo_surface_t* surface_;
   cairo_t* cr_;
   PixelRect damage_;
+  PixelRect drawn_;                 // the pixels of the call being rasterised
+  std::vector<Standing> standing_;  // since the last clear, oldest first
 };
 
 }  // namespace orvelle

@@ -21,6 +21,11 @@ namespace {
 // units above the pen at 10 × 7 beside digits 3 × 3 high (48 units, baseline 42.24 below the pen),
 // 16 above at 12 × 5 beside fraction digits 4 × 2 (baseline 28.16 below), and the label text 12
 // above at 7 × 4 beside digits 2 × 2 of size 15 (baseline 26.4 below).
+// Across, a letter's ink is centred in the room its neighbours leave it, so that its italic
+// overhang stays clear of both. The lesson glyphs draw it 4 units right of its pen; the ink of a
+// sign, digit or bracket before it ends 1 unit before the pen, and the glyph after it begins 27
+// units after the pen at 10 × 7 (a sign stands 4 units left of its own cell) and 33 at 12 × 5.
+// The ell is drawn at the pen and has 32 units.
 CellFit FitFor(const std::string& name) {
   CellFit fit;
   if (name == kLetterFont) {
@@ -29,11 +34,14 @@ CellFit FitFor(const std::string& name) {
     fit.cellAdvance = false;
     fit.baseline = (22 + 42.24) / (8 * 7);
     fit.baselineByDown = {{5, (16 + 28.16) / (8 * 5)}, {4, (12 + 26.4) / (8 * 4)}};
+    fit.inkCentreByAcross = {{10, ((27 - 1) / 2.0 - 4) / (8 * 10)},
+                             {12, ((33 - 1) / 2.0 - 4) / (8 * 12)}};
   } else if (name == kEllFont) {
     fit.emAcross = 0.6;
     fit.emDown = 1.0;
     fit.cellAdvance = false;
     fit.baseline = 0.88;  // drawn at the pen like a Gothic glyph, so on the Gothic baseline
+    fit.inkCentreByAcross = {{6, ((32 - 1) / 2.0) / (16 * 6)}};
   }
   return fit;
 }

@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -19,12 +20,21 @@ struct CellFit {
   double baseline = 0.88;   // the baseline below the cell's top, as a fraction of s·v
   bool cellAdvance = true;  // the pen moves by the cell width; else by the face's own advance
   std::vector<std::pair<int, double>> baselineByDown;  // the baseline for particular factors v
+  // For particular factors h: each glyph's ink is centred this far right of its pen, as a
+  // fraction of s·h. At other factors a glyph stands at its own origin.
+  std::vector<std::pair<int, double>> inkCentreByAcross;
 
   double BaselineAt(int down) const {
     for (const auto& [v, b] : baselineByDown) {
       if (v == down) return b;
     }
     return baseline;
+  }
+  std::optional<double> InkCentreAt(int across) const {
+    for (const auto& [h, c] : inkCentreByAcross) {
+      if (h == across) return c;
+    }
+    return std::nullopt;
   }
 };
 

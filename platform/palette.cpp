@@ -7,25 +7,26 @@
 namespace orvelle {
 namespace {
 
-// A blackboard look on white paper: 10 is a dark board green under white and pink (13) text;
-// the colours used for text on white (0, 3, 4, 5, 7, 13) are dark enough to read as large text,
-// and those that carry pink text (3, 5, 6, 8, 10) darker still; 9 is light enough to read on
-// the red bars (4, 12).
+// A blackboard look on white paper. Small text (the plain 16-unit face: bars, prompts, sub-menu
+// lines, the entry field, the error message) needs 4.5:1 on its fill, large text 3:1. The error
+// message is pink (13) on white, so 13 is a deep pink; pink text also stands on the board green
+// (10) and on the fills 3, 5, 6 and 8, which are therefore dark (relative luminance at most
+// 0.027); 9 is pale enough to read on both red bars (4, 12).
 constexpr std::array<Rgb, 16> kPalette = {{
     {0x00, 0x00, 0x00},  // 0 black
     {0x1E, 0x3C, 0xB4},  // 1 blue
     {0x1E, 0x8C, 0x32},  // 2 green
-    {0x00, 0x4A, 0x58},  // 3 cyan (deep teal)
-    {0xC4, 0x1E, 0x1E},  // 4 red
-    {0x78, 0x0C, 0x78},  // 5 magenta (deep)
-    {0x63, 0x34, 0x10},  // 6 brown
+    {0x00, 0x30, 0x48},  // 3 cyan (deep teal)
+    {0xA0, 0x1A, 0x1A},  // 4 red
+    {0x54, 0x06, 0x54},  // 5 magenta (deep plum)
+    {0x46, 0x24, 0x09},  // 6 brown
     {0x6C, 0x6C, 0x6C},  // 7 grey
-    {0x40, 0x40, 0x40},  // 8 dark grey
-    {0xB0, 0xDE, 0xFF},  // 9 light blue
-    {0x1E, 0x48, 0x2A},  // 10 green (the board)
+    {0x2D, 0x2D, 0x2D},  // 8 dark grey
+    {0xD8, 0xEE, 0xFF},  // 9 light blue
+    {0x12, 0x33, 0x1E},  // 10 green (the board)
     {0xA6, 0xEE, 0xF0},  // 11 light cyan
-    {0xD8, 0x40, 0x40},  // 12 light red
-    {0xEC, 0x5A, 0xA8},  // 13 magenta (pink, between the dark colours and white)
+    {0xC4, 0x2A, 0x2A},  // 12 light red
+    {0xD4, 0x35, 0x85},  // 13 magenta (a deep pink)
     {0xF0, 0xC8, 0x00},  // 14 yellow
     {0xFF, 0xFF, 0xFF},  // 15 white, the background
 }};

@@ -390,6 +390,74 @@ TEST(Canvas, RasterisingTheRecordedCallsGivesTheSamePixels) {
   EXPECT_FALSE(Ink(recorded).empty());
 }
 
+std::string Pixels(const Canvas& c) {
+  return std::string(reinterpret_cast<const char*>(c.data()),
+                     static_cast<size_t>(c.stride()) * static_cast<size_t>(c.height()));
+}
+
+// A drill's page as the glyph renderer draws it: the heading glyph by glyph (wide characters,
+// an italic letter, a minus), then the page below it erased and a problem drawn.
+void DrillPage(Device& d, int problem) {
+  d.SetFontName(kGothic);
+  d.SetFontSize(16);
+  d.SetFontBold(true);
+  d.SetDrawWidth(3);
+  float x = 40;
+  for (const char* g : {"次", "の", "式", "を", "、", "×", "や", "÷", "の", "記", "号"}) {
+    d.Text(x, 30, 2, 3, 3, g);
+    x += 34;
+  }
+  d.SetFontName("Times New Roman");
+  d.SetFontSize(8);
+  d.SetFontItalic(true);
+  d.Text(x + 4, 8, 10, 7, 3, "a");
+  d.SetDrawWidth(5);
+  d.Line(x + 31, 50, x + 50, 50, 3);
+  d.SetDrawWidth(3);
+  d.SetFontItalic(false);
+  d.SetFontName(kGothic);
+  d.SetFontSize(16);
+  d.Box(0, 90, 1200, 290, 15, 15);
+  d.Text(80, 120, 3, 3, 0, std::to_string(problem));
+  d.Box(289, 97, 589, 187, 3, 13);
+}
+
+TEST(Canvas, AHeadingDrawnAgainOverItselfKeepsItsPixels) {
+  for (double scale : {1.0, 1.5}) {
+    Canvas once(scale), twenty(scale);
+    RecordingDevice first, again;
+    first.OnDraw([&once](const DrawCall& call) { once.Draw(call); });
+    again.OnDraw([&twenty](const DrawCall& call) { twenty.Draw(call); });
+    DrillPage(first, 7);
+    for (int pass = 0; pass < 20; ++pass) DrillPage(again, pass == 19 ? 7 : pass);
+    EXPECT_TRUE(Pixels(once) == Pixels(twenty)) << scale;
+    // Every call is still made and logged.
+    EXPECT_EQ(again.Texts().size(), 20 * first.Texts().size());
+  }
+}
+
+TEST(Canvas, WhatWasDrawnOverIsDrawnAgain) {
+  Canvas c;
+  const FontState font = Font(kGothic, 16, true);
+  c.Text(100, 100, 3, 3, 0, "8", font);
+  const PixelRect eight = Ink(c);
+  c.Box(100, 100, 160, 160, 13, 13, 1);
+  c.Text(100, 100, 3, 3, 0, "8", font);
+  EXPECT_EQ(Describe(Ink(c, eight)), Describe(eight));
+  // A text drawn again after something else was drawn elsewhere stays as drawn once.
+  Canvas d;
+  d.Text(100, 100, 3, 3, 0, "8", font);
+  const std::string drawnOnce = Pixels(d);
+  d.Text(300, 100, 3, 3, 0, "8", font);
+  d.Box(300, 100, 360, 160, 15, 15, 1);
+  d.Text(100, 100, 3, 3, 0, "8", font);
+  EXPECT_TRUE(Pixels(d) == drawnOnce);
+  // After a clear everything is drawn afresh.
+  d.Clear();
+  d.Text(100, 100, 3, 3, 0, "8", font);
+  EXPECT_TRUE(Pixels(d) == drawnOnce);
+}
+
 TEST(Canvas, WritesPng) {
   Canvas c;
   c.Text(10, 10, 1, 1, 0, "テスト", Font(kGothic, 16));

@@ -5,38 +5,48 @@
 namespace orvelle {
 namespace {
 
+// Small text is the plain 16-unit face; large text is the mark-up at its lesson sizes, the
+// menus and the labels of figures.
+enum class Size { kSmall, kLarge };
+
 struct Pair {
   int text;
   int fill;
+  Size size;
   const char* where;
 };
 
-// Every colour of text the programs draw on every colour it is drawn on.
+// Every colour of text the programs draw on every colour it is drawn on, at each size it has.
 constexpr Pair kTextOnFill[] = {
-    {9, 4, "key-wait and message bars"},
-    {9, 12, "next-step box"},
-    {0, 15, "plain text, prompts, table cells"},
-    {3, 15, "lesson text, arc labels"},
-    {4, 15, "default text colour"},
-    {5, 15, "lesson text, the number field's echo"},
-    {7, 15, "textbook references, arc labels"},
-    {13, 15, "error screen, lesson text"},
-    {13, 10, "main menu items"},
-    {15, 10, "main menu title and items"},
-    {0, 13, "title boxes"},
-    {5, 13, "answer boxes"},
-    {13, 3, "problem-number boxes, like-terms boxes"},
-    {13, 5, "like-terms boxes"},
-    {13, 6, "balance: letters"},
-    {13, 8, "balance: envelope"},
-    {13, 10, "balance: weights"},
-    {5, 11, "answer grid cells"},
+    {9, 4, Size::kSmall, "key-wait and message bars"},
+    {9, 12, Size::kSmall, "next-step box"},
+    {0, 15, Size::kSmall, "sub-menu lines, prompts, the entry field's label"},
+    {5, 15, Size::kSmall, "prompts before a number, the entry field's echo"},
+    {13, 15, Size::kSmall, "the error message"},
+    {0, 15, Size::kLarge, "lesson text, table cells"},
+    {3, 15, Size::kLarge, "lesson text, arc labels"},
+    {4, 15, Size::kLarge, "default text colour"},
+    {5, 15, Size::kLarge, "lesson text, answers"},
+    {7, 15, Size::kLarge, "textbook references, arc labels"},
+    {13, 15, Size::kLarge, "lesson text"},
+    {13, 10, Size::kLarge, "main menu items"},
+    {15, 10, Size::kLarge, "main menu title and items"},
+    {0, 13, Size::kLarge, "title boxes"},
+    {5, 13, Size::kLarge, "answer boxes"},
+    {13, 3, Size::kLarge, "problem-number boxes, like-terms boxes"},
+    {13, 5, Size::kLarge, "like-terms boxes"},
+    {13, 6, Size::kLarge, "balance: letters"},
+    {13, 8, Size::kLarge, "balance: envelope"},
+    {13, 10, Size::kLarge, "balance: weights"},
+    {5, 11, Size::kLarge, "answer grid cells"},
 };
 
 TEST(Palette, EveryTextIsLegibleOnWhatItIsDrawnOn) {
   for (const Pair& p : kTextOnFill) {
-    EXPECT_GE(ContrastRatio(PaletteColor(p.text), PaletteColor(p.fill)), 3.0)
-        << p.text << " on " << p.fill << " (" << p.where << ")";
+    EXPECT_GE(ContrastRatio(PaletteColor(p.text), PaletteColor(p.fill)),
+              p.size == Size::kSmall ? 4.5 : 3.0)
+        << p.text << " on " << p.fill << (p.size == Size::kSmall ? " small" : " large") << " ("
+        << p.where << ")";
   }
 }
 
@@ -51,9 +61,10 @@ TEST(Palette, ClassicOrderWithAWhiteBackground) {
   for (int green : {2, 10}) EXPECT_GT(PaletteColor(green).g, PaletteColor(green).r);
   EXPECT_GT(PaletteColor(14).r, 200);
   EXPECT_GT(PaletteColor(14).g, 150);
-  // 9 and 11 are the light ones of their pairs.
+  // 9, 11 and 12 are the light ones of their pairs.
   EXPECT_GT(RelativeLuminance(PaletteColor(9)), RelativeLuminance(PaletteColor(1)));
   EXPECT_GT(RelativeLuminance(PaletteColor(11)), RelativeLuminance(PaletteColor(3)));
+  EXPECT_GT(RelativeLuminance(PaletteColor(12)), RelativeLuminance(PaletteColor(4)));
 }
 
 TEST(Palette, NumbersOutsideTheRangeWrap) {
