@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -28,6 +29,14 @@ constexpr float kFar = 100000;
 constexpr int kMaxFactor = 100;
 constexpr int kMaxWidth = 1000;
 constexpr double kMaxCell = 4000;  // far larger than the screen
+// How far, in units, the pixels a shape touches can reach beyond its pen at any scale from
+// kExactScale up: a centre snapped by half a pixel, a pen rounded to whole pixels (one at least:
+// half a pixel more on each side), an erasing pen's widening on each side; 2.5 pixels in all.
+// Antialiasing touches only pixels the shape's outline crosses. A glyph is filled unhinted, so
+// its pixels lie over its outline at every scale; a small margin covers the font engine's
+// rounding of the outline.
+constexpr double kStrokeReach = 2.5 / Canvas::kExactScale;
+constexpr double kOutlineReach = 0.25;
 
 float Tame(float v) { return std::clamp(v, -kFar, kFar); }
 bool Finite(std::initializer_list<float> values) {
@@ -63,16 +72,37 @@ char32_t NextCodePoint(const std::string& s, size_t& i) {
 
 }  // namespace
 
+void UnitRect::Add(const UnitRect& r) {
+  if (r.empty()) return;
+  if (empty()) {
+    *this = r;
+    return;
+  }
+  x0 = std::min(x0, r.x0), y0 = std::min(y0, r.y0);
+  x1 = std::max(x1, r.x1), y1 = std::max(y1, r.y1);
+}
+
 Canvas::Canvas(double scale)
     : scale_(scale > 0 ? scale : 1),
-      width_(static_cast<int>(std::lround(kScreenWidth * scale_))),
-      height_(static_cast<int>(std::lround(kScreenHeight * scale_))),
+      width_(std::max(1, static_cast<int>(std::lround(kScreenWidth * scale_)))),
+      height_(std::max(1, static_cast<int>(std::lround(kScreenHeight * scale_)))),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
       cr_(nullptr) {
   Context();
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
   damage_ = {0, 0, width_, height_};
+}
+
+Canvas::Canvas(Measuring)
+    : scale_(1),
+      width_(1),
+      height_(1),
+      // Unbounded: glyphs are not dropped for lying outside it.
+      surface_(cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr)),
+      cr_(nullptr),
+      measuring_(true) {
+  Context();
 }
 
 cairo_t* Canvas::Context() {
@@ -305,6 +335,16 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
     cairo_glyph_t glyph{p.index, p.x * scale_, (y + fit.BaselineAt(down) * cellH) * scale_};
     cairo_new_path(cr_);
     cairo_glyph_path(cr_, &glyph, 1);
+    if (measuring_) {
+      // The outline, and the bold pen's half around it, in the glyph's stretched space.
+      const double bold = p.face->syntheticBold ? kBoldPen / 2 : 0;
+      double x0, y0, x1, y1;
+      cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+      if (x1 > x0 || y1 > y0) {  // a blank has no outline
+        ink_.Add({x0 - bold * emX, y0 - bold * emY, x1 + bold * emX, y1 + bold * emY});
+      }
+      continue;
+    }
     if (p.face->syntheticBold) {
       DamagePath(kBoldPen * std::max(emX, emY));
       cairo_save(cr_);
@@ -354,6 +394,53 @@ void Canvas::PaintScaled(const Canvas& other) {
   cairo_paint(cr_);
   cairo_restore(cr_);
   damage_ = {0, 0, width_, height_};
+}
+
+UnitRect Canvas::Ink(const DrawCall& c) {
+  UnitRect r;
+  double pen = std::clamp(c.width, 0, kMaxWidth) / 2.0 + kStrokeReach;
+  if (c.op == Op::kText) {
+    // The outlines themselves, laid out as the canvas lays them out.
+    static Canvas* measure = new Canvas(Measuring{});
+    measure->ink_ = {};
+    measure->Text(c.x1, c.y1, c.scaleX, c.scaleY, c.color, c.s, c.font);
+    r = measure->ink_;
+    pen = kOutlineReach;
+  } else if (c.op == Op::kLine || c.op == Op::kBox) {
+    if (!Finite({c.x1, c.y1, c.x2, c.y2})) return {};
+    r = {std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
+         std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+  } else if (c.op == Op::kCircle) {
+    if (!Finite({c.x1, c.y1, c.r, c.start, c.end})) return {};
+    if (c.r <= 0 || (c.start == c.end && c.start != 0)) return {};
+    const double x = Tame(c.x1), y = Tame(c.y1), radius = Tame(c.r);
+    r = {x - radius, y - radius, x + radius, y + radius};
+  } else if (c.op == Op::kPolyline || c.op == Op::kPolygon) {
+    if (!Finite(c.points)) return {};
+    for (const Point& p : c.points) r.Add({Tame(p.x), Tame(p.y), Tame(p.x), Tame(p.y)});
+  } else if (c.op == Op::kClear) {
+    r = {0, 0, kScreenWidth, kScreenHeight};
+  }
+  if (r.empty()) return {};
+  r = r.Widened(pen);
+  // Wholly off the screen: nothing shows.
+  if (!(r.x1 >= -kStrokeReach && r.y1 >= -kStrokeReach && r.x0 <= kScreenWidth + kStrokeReach &&
+        r.y0 <= kScreenHeight + kStrokeReach)) {
+    return {};
+  }
+  return r;
+}
+
+UnitRect Canvas::Cover(const DrawCall& c) {
+  if (c.op != Op::kBox || !Finite({c.x1, c.y1, c.x2, c.y2})) return {};
+  constexpr double kBeyond = std::numeric_limits<double>::infinity();
+  UnitRect r{std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
+             std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+  if (r.x0 <= 0) r.x0 = -kBeyond;
+  if (r.y0 <= 0) r.y0 = -kBeyond;
+  if (r.x1 >= kScreenWidth) r.x1 = kBeyond;
+  if (r.y1 >= kScreenHeight) r.y1 = kBeyond;
+  return r;
 }
 
 const unsigned char* Canvas::data() const {
