@@ -29,13 +29,16 @@ constexpr float kFar = 100000;
 constexpr int kMaxFactor = 100;
 constexpr int kMaxWidth = 1000;
 constexpr double kMaxCell = 4000;  // far larger than the screen
-// How far, in units, the pixels a shape touches can reach beyond its pen at any scale from
-// kExactScale up: a centre snapped by half a pixel, a pen rounded to whole pixels (one at least:
-// half a pixel more on each side), an erasing pen's widening on each side; 2.5 pixels in all.
+// How far the pixels a shape touches reach beyond its pen, in pixels at any scale: a centre
+// snapped by half a pixel, a pen rounded to whole pixels (a quarter of a pixel on each side, or
+// half a pixel where it is widened to one pixel), an erasing pen's widening on each side.
 // Antialiasing touches only pixels the shape's outline crosses. A glyph is filled unhinted, so
-// its pixels lie over its outline at every scale; a small margin covers the font engine's
-// rounding of the outline.
-constexpr double kStrokeReach = 2.5 / Canvas::kExactScale;
+// its pixels lie over its outline at every scale; a small margin, in units, covers the font
+// engine's rounding of the outline.
+double ReachInPixels(int width, bool erasing) {
+  const bool thin = width * Canvas::kExactScale < 0.5;
+  return 0.5 + (thin ? 0.5 : 0.25) + (erasing ? kEraseWidening / 2 : 0);
+}
 constexpr double kOutlineReach = 0.25;
 
 float Tame(float v) { return std::clamp(v, -kFar, kFar); }
@@ -398,7 +401,14 @@ void Canvas::PaintScaled(const Canvas& other) {
 
 UnitRect Canvas::Ink(const DrawCall& c) {
   UnitRect r;
-  double pen = std::clamp(c.width, 0, kMaxWidth) / 2.0 + kStrokeReach;
+  const int width = std::clamp(c.width, 0, kMaxWidth);
+  // The canvas's erasing pens, as it draws each shape.
+  const bool bg = c.color == kBackgroundColor;
+  const bool erasing = (c.op == Op::kLine || c.op == Op::kPolyline) ? bg
+                       : c.op == Op::kCircle  ? bg && (!c.filled || c.fill == kBackgroundColor)
+                       : c.op == Op::kPolygon ? bg && c.fill == kBackgroundColor
+                                              : false;
+  double pen = width / 2.0 + ReachInPixels(width, erasing) / kExactScale;
   if (c.op == Op::kText) {
     // The outlines themselves, laid out as the canvas lays them out.
     static Canvas* measure = new Canvas(Measuring{});
@@ -423,9 +433,10 @@ UnitRect Canvas::Ink(const DrawCall& c) {
   }
   if (r.empty()) return {};
   r = r.Widened(pen);
-  // Wholly off the screen: nothing shows.
-  if (!(r.x1 >= -kStrokeReach && r.y1 >= -kStrokeReach && r.x0 <= kScreenWidth + kStrokeReach &&
-        r.y0 <= kScreenHeight + kStrokeReach)) {
+  // Wholly off the screen, beyond the screen's last pixel at any scale: nothing shows.
+  constexpr double kBeyond = 1 / kExactScale;
+  if (!(r.x1 >= -kBeyond && r.y1 >= -kBeyond && r.x0 <= kScreenWidth + kBeyond &&
+        r.y0 <= kScreenHeight + kBeyond)) {
     return {};
   }
   return r;

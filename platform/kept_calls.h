@@ -1,6 +1,7 @@
 // What the window keeps of its picture so that it can draw it afresh, at its own resolution,
 // for a window of another size: the drawing calls since the screen was last covered whole, less
-// every call a later box has painted over.
+// every call a later box has painted over, a call drawn again over itself kept once with the
+// number of times.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +27,7 @@ class KeptCalls {
   struct Kept {
     DrawCall call;
     UnitRect ink;
+    int times = 1;
   };
   std::vector<Kept> kept_;
   bool complete_ = true;

@@ -91,13 +91,40 @@ TEST(KeptCalls, ABoxKeepsWhatReachesOutOfIt) {
   }
 }
 
+// The kept calls draw the pixels the calls drew one by one.
+void ExpectSamePicture(const std::vector<DrawCall>& calls, const KeptCalls& kept) {
+  Canvas drawn, repainted;
+  for (const DrawCall& c : calls) drawn.Draw(c);
+  ASSERT_TRUE(kept.DrawOn(repainted));
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) {
+      const Rgb a = drawn.Pixel(x, y), b = repainted.Pixel(x, y);
+      ASSERT_TRUE(a.r == b.r && a.g == b.g && a.b == b.b) << "pixel " << x << "," << y;
+    }
+  }
+}
+
 TEST(KeptCalls, AnEraseDropsTheSameStrokeDrawnBeforeIt) {
-  const KeptCalls erased = Keep({Line(10, 10, 90, 10, 3), Line(10, 10, 90, 10, 3, 15)});
-  EXPECT_EQ(Kept(erased), (std::vector<std::string>{Line(10, 10, 90, 10, 3, 15).ToString()}));
-  const KeptCalls dot = Keep({Dot(50, 50, 5), Dot(50, 50, 15), Dot(50, 50, 5), Dot(50, 50, 15)});
-  EXPECT_EQ(dot.size(), 2u) << "an erase over an erase leaves its antialiased edge darker";
+  const std::vector<DrawCall> line = {Line(10, 10, 90, 10, 3), Line(10, 10, 90, 10, 3, 15)};
+  EXPECT_EQ(Kept(Keep(line)), (std::vector<std::string>{line[1].ToString()}));
   // A shape drawn over its erase does not cover the erase's wider pen.
   EXPECT_EQ(Keep({Dot(50, 50, 15), Dot(50, 50, 5)}).size(), 2u);
+}
+
+TEST(KeptCalls, ACallDrawnAgainOverItselfIsKeptOnceAndDrawnAsOften) {
+  // An antialiased edge darkens each time: the repaint must draw it as often.
+  const std::vector<DrawCall> dots = {Dot(50, 50, 5), Dot(50, 50, 15), Dot(50, 50, 5),
+                                      Dot(50, 50, 15)};
+  const std::vector<DrawCall> heading = {
+      Text(40, 360, "Q"), Text(67, 360, "2"),       Box(0, 410, 720, 610, 7), Text(40, 360, "Q"),
+      Text(67, 360, "2"), Box(0, 410, 720, 610, 7), Text(40, 360, "Q")};
+  const std::vector<DrawCall> crossed = {Text(40, 360, "Q"), Line(30, 368, 80, 368, 3),
+                                         Text(40, 360, "Q")};
+  for (const auto& [calls, size] : {std::pair{dots, 1u}, {heading, 3u}, {crossed, 3u}}) {
+    const KeptCalls kept = Keep(calls);
+    EXPECT_EQ(kept.size(), size) << calls[0].ToString();
+    ExpectSamePicture(calls, kept);
+  }
 }
 
 TEST(KeptCalls, WhatShowsNothingIsNotKeptAndAClearDropsAll) {
