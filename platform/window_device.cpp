@@ -2,7 +2,6 @@
 
 #include <SDL_syswm.h>
 #include <fcntl.h>
-#include <malloc.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -243,11 +242,16 @@ void WindowDevice::Layout(int windowWidth, int windowHeight) {
                                 windowHeight / double(Canvas::kScreenHeight));
   if (!canvas_ || std::lround(Canvas::kScreenWidth * scale) != canvas_->width() ||
       std::lround(Canvas::kScreenHeight * scale) != canvas_->height()) {
-    auto canvas = std::make_unique<Canvas>(scale);
-    if (canvas_ && !kept_.DrawOn(*canvas)) canvas->PaintScaled(*canvas_);
-    canvas_ = std::move(canvas);
-    // The buffers of a larger window go back to the system.
-    malloc_trim(0);
+    if (kept_.complete()) {
+      // Drawn afresh from what is kept: the old picture goes first, and its memory with it.
+      canvas_.reset();
+      canvas_ = std::make_unique<Canvas>(scale);
+      kept_.DrawOn(*canvas_);
+    } else {
+      auto canvas = std::make_unique<Canvas>(scale);
+      if (canvas_) canvas->PaintScaled(*canvas_);
+      canvas_ = std::move(canvas);
+    }
   }
   offsetX_ = std::max(0, (windowWidth - canvas_->width()) / 2);
   offsetY_ = std::max(0, (windowHeight - canvas_->height()) / 2);
