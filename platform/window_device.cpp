@@ -2,6 +2,7 @@
 
 #include <SDL_syswm.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -174,6 +175,9 @@ WindowDevice::WindowDevice(const std::string& title) {
   // The termination signals are ours: they must wake a sleeping wait at once.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) throw WindowError("no display");
+  // The pictures (a canvas of a few MiB for each size the window takes) come straight from the
+  // system and go back to it when freed, so that memory follows the window's current size.
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
 
   SDL_Rect area{0, 0, Canvas::kScreenWidth, Canvas::kScreenHeight};
   if (SDL_GetDisplayUsableBounds(0, &area) != 0 || area.w <= 0 || area.h <= 0) {
