@@ -41,8 +41,9 @@ CellFit FitFor(const std::string& name) {
   return fit;
 }
 
-// The names the programs select; a configuration that answers none of them with a face of its
-// own is not the project's (a broken file loads only its part before the fault).
+// The names the programs select. The project's configuration gives each a face of its own; one
+// that leaves a name as it is has not been read whole (a broken file loads only its part before
+// the fault).
 constexpr const char* kNames[] = {kGothicFont, kStartFont, kLetterFont, kEllFont};
 
 // The family a configuration gives for a name first.

@@ -454,8 +454,8 @@ void WindowDevice::Sleep(int ms) {
     SDL_WaitEventTimeout(nullptr, ms < 0 ? kSleepSliceMs : std::min(ms, kSleepSliceMs));
     return;
   }
-  // Events the X library has already read (a frame's shown waits for the server, which reads
-  // what came meanwhile) are not on the socket any more: they are taken first.
+  // Events the X library has already read are not on the socket any more (showing a frame waits
+  // for the server's reply, and what came before it is read with it): they are taken first.
   if (XEventsQueued(display_, QueuedAfterFlush) > 0) return;
   pollfd fds[2] = {{connection_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
   poll(fds, wakeRead_ >= 0 ? 2 : 1, ms);
