@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <limits>
 
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -29,6 +30,17 @@ constexpr float kFar = 100000;
 constexpr int kMaxFactor = 100;
 constexpr int kMaxWidth = 1000;
 constexpr double kMaxCell = 4000;  // far larger than the screen
+// How far the pixels a shape touches reach beyond its pen, in pixels at any scale: a centre
+// snapped by half a pixel, a pen rounded to whole pixels (a quarter of a pixel on each side, or
+// half a pixel where it is widened to one pixel), an erasing pen's widening on each side.
+// Antialiasing touches only pixels the shape's outline crosses. A glyph is filled unhinted, so
+// its pixels lie over its outline at every scale; a small margin, in units, covers the font
+// engine's rounding of the outline.
+double ReachInPixels(int width, bool erasing) {
+  const bool thin = width * Canvas::kExactScale < 0.5;
+  return 0.5 + (thin ? 0.5 : 0.25) + (erasing ? kEraseWidening / 2 : 0);
+}
+constexpr double kOutlineReach = 0.25;
 
 float Tame(float v) { return std::clamp(v, -kFar, kFar); }
 bool Finite(std::initializer_list<float> values) {
@@ -105,16 +117,37 @@ bool SameDrawing(const DrawCall& a, const DrawCall& b) {
 
 }  // namespace
 
+void UnitRect::Add(const UnitRect& r) {
+  if (r.empty()) return;
+  if (empty()) {
+    *this = r;
+    return;
+  }
+  x0 = std::min(x0, r.x0), y0 = std::min(y0, r.y0);
+  x1 = std::max(x1, r.x1), y1 = std::max(y1, r.y1);
+}
+
 Canvas::Canvas(double scale)
     : scale_(scale > 0 ? scale : 1),
-      width_(static_cast<int>(std::lround(kScreenWidth * scale_))),
-      height_(static_cast<int>(std::lround(kScreenHeight * scale_))),
+      width_(std::max(1, static_cast<int>(std::lround(kScreenWidth * scale_)))),
+      height_(std::max(1, static_cast<int>(std::lround(kScreenHeight * scale_)))),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
       cr_(nullptr) {
   Context();
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
   damage_ = {0, 0, width_, height_};
+}
+
+Canvas::Canvas(Measuring)
+    : scale_(1),
+      width_(1),
+      height_(1),
+      // Unbounded: glyphs are not dropped for lying outside it.
+      surface_(cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr)),
+      cr_(nullptr),
+      measuring_(true) {
+  Context();
 }
 
 cairo_t* Canvas::Context() {
@@ -354,6 +387,16 @@ void Canvas::RasterText(float x, float y, int scaleX, int scaleY, int color, con
         cairo_glyph_path(cr_, &glyph, 1);
       }
     }
+    if (measuring_) {
+      // The outline, and the bold pen's half around it, in the glyph's stretched space.
+      const double bold = p.face->syntheticBold ? kBoldPen / 2 : 0;
+      double x0, y0, x1, y1;
+      cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+      if (x1 > x0 || y1 > y0) {  // a blank has no outline
+        ink_.Add({x0 - bold * emX, y0 - bold * emY, x1 + bold * emX, y1 + bold * emY});
+      }
+      continue;
+    }
     if (p.face->syntheticBold) {
       DamagePath(kBoldPen * emX / 2, kBoldPen * emY / 2);  // the pen's reach across and down
       cairo_save(cr_);
@@ -469,6 +512,61 @@ void Canvas::PaintScaled(const Canvas& other) {
   cairo_restore(cr_);
   damage_ = {0, 0, width_, height_};
   standing_.clear();
+}
+
+UnitRect Canvas::Ink(const DrawCall& c) {
+  UnitRect r;
+  const int width = std::clamp(c.width, 0, kMaxWidth);
+  // The canvas's erasing pens, as it draws each shape.
+  const bool bg = c.color == kBackgroundColor;
+  const bool erasing = (c.op == Op::kLine || c.op == Op::kPolyline) ? bg
+                       : c.op == Op::kCircle  ? bg && (!c.filled || c.fill == kBackgroundColor)
+                       : c.op == Op::kPolygon ? bg && c.fill == kBackgroundColor
+                                              : false;
+  double pen = width / 2.0 + ReachInPixels(width, erasing) / kExactScale;
+  if (c.op == Op::kText) {
+    // The outlines themselves, laid out as the canvas lays them out.
+    static Canvas* measure = new Canvas(Measuring{});
+    measure->ink_ = {};
+    measure->Text(c.x1, c.y1, c.scaleX, c.scaleY, c.color, c.s, c.font);
+    r = measure->ink_;
+    pen = kOutlineReach;
+  } else if (c.op == Op::kLine || c.op == Op::kBox) {
+    if (!Finite({c.x1, c.y1, c.x2, c.y2})) return {};
+    r = {std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
+         std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+  } else if (c.op == Op::kCircle) {
+    if (!Finite({c.x1, c.y1, c.r, c.start, c.end})) return {};
+    if (c.r <= 0 || (c.start == c.end && c.start != 0)) return {};
+    const double x = Tame(c.x1), y = Tame(c.y1), radius = Tame(c.r);
+    r = {x - radius, y - radius, x + radius, y + radius};
+  } else if (c.op == Op::kPolyline || c.op == Op::kPolygon) {
+    if (!Finite(c.points)) return {};
+    for (const Point& p : c.points) r.Add({Tame(p.x), Tame(p.y), Tame(p.x), Tame(p.y)});
+  } else if (c.op == Op::kClear) {
+    r = {0, 0, kScreenWidth, kScreenHeight};
+  }
+  if (r.empty()) return {};
+  r = r.Widened(pen);
+  // Wholly off the screen, beyond the screen's last pixel at any scale: nothing shows.
+  constexpr double kBeyond = 1 / kExactScale;
+  if (!(r.x1 >= -kBeyond && r.y1 >= -kBeyond && r.x0 <= kScreenWidth + kBeyond &&
+        r.y0 <= kScreenHeight + kBeyond)) {
+    return {};
+  }
+  return r;
+}
+
+UnitRect Canvas::Cover(const DrawCall& c) {
+  if (c.op != Op::kBox || !Finite({c.x1, c.y1, c.x2, c.y2})) return {};
+  constexpr double kBeyond = std::numeric_limits<double>::infinity();
+  UnitRect r{std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
+             std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+  if (r.x0 <= 0) r.x0 = -kBeyond;
+  if (r.y0 <= 0) r.y0 = -kBeyond;
+  if (r.x1 >= kScreenWidth) r.x1 = kBeyond;
+  if (r.y1 >= kScreenHeight) r.y1 = kBeyond;
+  return r;
 }
 
 const unsigned char* Canvas::data() const {

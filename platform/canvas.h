@@ -20,6 +20,17 @@ struct PixelRect {
   bool empty() const { return x1 <= x0 || y1 <= y0; }
 };
 
+// A rectangle of the logical screen in units, [x0, x1] × [y0, y1]; empty to begin with.
+struct UnitRect {
+  double x0 = 0, y0 = 0, x1 = -1, y1 = -1;
+  bool empty() const { return x1 < x0 || y1 < y0; }
+  bool Within(const UnitRect& r) const {
+    return !empty() && x0 >= r.x0 && x1 <= r.x1 && y0 >= r.y0 && y1 <= r.y1;
+  }
+  void Add(const UnitRect& r);
+  UnitRect Widened(double by) const { return {x0 - by, y0 - by, x1 + by, y1 + by}; }
+};
+
 class Canvas {
  public:
   static constexpr int kScreenWidth = 1440;
@@ -47,6 +58,16 @@ class Canvas {
   void Draw(const DrawCall& call);
   // Covers the canvas with another canvas's picture, scaled to fit.
   void PaintScaled(const Canvas& other);
+
+  // Where a call can put ink, in units: every pixel it touches at any scale from kExactScale up
+  // lies over this rectangle. Empty when it shows nothing at those scales.
+  static UnitRect Ink(const DrawCall& call);
+  // What a box paints over whole at every scale, in units: the rectangle between its corners
+  // (its edges fall on whole pixels at or beyond them), stretched without end past a side that
+  // reaches the screen's edge, since nothing is drawn beyond. Empty for any other call.
+  static UnitRect Cover(const DrawCall& call);
+  // The smallest scale at which Ink holds for shapes (a 1080 x 675 window).
+  static constexpr double kExactScale = 0.75;
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -76,7 +97,9 @@ class Canvas {
   void RasterPolygon(const std::vector<Point>& points, int color, int fill, int width);
   void RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
                   const FontState& font);
-  cairo_t* Context();  // the drawing context, made afresh if the last one failed
+  struct Measuring {};
+  explicit Canvas(Measuring);  // fills nothing; its texts' outlines are gathered into ink_
+  cairo_t* Context();          // the drawing context, made afresh if the last one failed
   void SetColor(int color);
   void SetLineWidth(int width);
   double Snap(double v) const;  // a stroke's centre, so that axis-parallel edges stay sharp
@@ -96,6 +119,8 @@ class Canvas {
   PixelRect damage_;
   PixelRect drawn_;                 // the pixels of the call being rasterised
   std::vector<Standing> standing_;  // since the last clear, oldest first
+  bool measuring_ = false;
+  UnitRect ink_;
 };
 
 }  // namespace orvelle

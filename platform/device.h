@@ -60,9 +60,9 @@ class Device {
   const FontState& font() const { return font_; }
   int GetDrawWidth() const { return width_; }
 
-  // The next key as a one-character text, "" when none is waiting. Returns at once (the window
-  // waits briefly for events so that a waiting program costs no CPU). Throws ProgramEnd when the
-  // window has been closed.
+  // The next key as a one-character text, "" when none is waiting. A poll that finds no key
+  // returns at once; the window's second such poll in a row sleeps until a key comes, so that a
+  // program waiting for a key costs nothing. Throws ProgramEnd when the window has been closed.
   virtual std::string PollKey() = 0;
   // Waits `ms` milliseconds.
   virtual void Pause(int ms) = 0;

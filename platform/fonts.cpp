@@ -2,10 +2,13 @@
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <set>
 #include <tuple>
 
 #include "platform/device.h"
@@ -46,24 +49,60 @@ CellFit FitFor(const std::string& name) {
   return fit;
 }
 
+// The names the programs select. The project's configuration gives each a face of its own; one
+// that leaves a name as it is has not been read whole (a broken file loads only its part before
+// the fault).
+constexpr const char* kNames[] = {kGothicFont, kStartFont, kLetterFont, kEllFont};
+
+// The family a configuration gives for a name first.
+std::string FamilyFor(FcConfig* config, const char* name) {
+  FcPattern* p = FcPatternCreate();
+  FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>(name));
+  FcConfigSubstitute(config, p, FcMatchPattern);
+  FcChar8* family = nullptr;
+  std::string result;
+  if (FcPatternGetString(p, FC_FAMILY, 0, &family) == FcResultMatch && family) {
+    result = reinterpret_cast<const char*>(family);
+  }
+  FcPatternDestroy(p);
+  return result;
+}
+
+// Loads the project's configuration into `config`; what is wrong with it, or nullptr.
+const char* LoadProjectConfig(FcConfig* config, const std::string& path) {
+  if (!config) return "cannot be used";
+  if (access(path.c_str(), R_OK) != 0) return "is missing";
+  // Not complaining: a missing file is caught above, and a fault in the file is said by
+  // fontconfig itself on a line of its own, with its place.
+  if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcFalse) ||
+      !FcConfigBuildFonts(config)) {
+    return "cannot be read";
+  }
+  const FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem);
+  if (!fonts || fonts->nfont == 0) return "finds no fonts";
+  for (const char* name : kNames) {
+    if (FamilyFor(config, name) == name) return "cannot be read";
+  }
+  return nullptr;
+}
+
 struct Library {
   FcConfig* config = nullptr;
   bool loaded = false;
   std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<Face>> faces;
+  std::set<std::string> missing;  // families said to be missing
 
   Library() {
+    const std::string path = FontConfigPath();
     config = FcConfigCreate();
-    if (config &&
-        FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(FontConfigPath().c_str()),
-                             FcFalse) &&
-        FcConfigBuildFonts(config)) {
+    const char* problem = LoadProjectConfig(config, path);
+    if (!problem) {
       loaded = true;
-    } else {
-      std::fprintf(stderr, "fonts: cannot load %s; using the system's fonts\n",
-                   FontConfigPath().c_str());
-      if (config) FcConfigDestroy(config);
-      config = FcInitLoadConfigAndFonts();
+      return;
     }
+    std::fprintf(stderr, "fonts: %s %s; using the system's fonts\n", path.c_str(), problem);
+    if (config) FcConfigDestroy(config);
+    config = FcInitLoadConfigAndFonts();
   }
 };
 
@@ -115,6 +154,10 @@ Match MatchFont(const std::string& name, bool bold, bool italic) {
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
+  if (name == kGothicFont || name == kStartFont) {
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  }
   FcConfigSubstitute(Lib().config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   Match m;
@@ -150,13 +193,22 @@ std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
   face->style = GetString(m.font, FC_STYLE);
   face->file = GetString(m.font, FC_FILE);
   face->fellBack = !HasFamily(m.font, m.wanted);
-  if (face->fellBack && m.wanted != name && !bold && !italic) {
+  if (face->fellBack && m.wanted != name && Lib().missing.insert(m.wanted).second) {
     // A face named in fonts.conf is missing: say so once, the text still shows in another.
     std::fprintf(stderr, "fonts: %s for \"%s\" is not installed; using %s\n", m.wanted.c_str(),
                  name.c_str(), face->family.c_str());
   }
-  face->syntheticBold = bold && GetInt(m.font, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD;
-  face->syntheticItalic = italic && GetInt(m.font, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN;
+  // A configuration may itself ask for the synthetic styles (the system's does), naming the face
+  // bold or oblique for it.
+  FcBool embolden = FcFalse;
+  FcPatternGetBool(m.font, FC_EMBOLDEN, 0, &embolden);
+  FcMatrix* shear = nullptr;
+  const bool sheared =
+      FcPatternGetMatrix(m.font, FC_MATRIX, 0, &shear) == FcResultMatch && shear && shear->xy != 0;
+  face->syntheticBold =
+      bold && (embolden || GetInt(m.font, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD);
+  face->syntheticItalic =
+      italic && (sheared || GetInt(m.font, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN);
   face->face = LoadFace(face->file, GetInt(m.font, FC_INDEX, 0));
   FcPatternDestroy(m.font);
   face->unit = UnitFont(face->face);
@@ -239,8 +291,16 @@ const Face& FindFace(const std::string& name, bool bold, bool italic) {
   return *it->second;
 }
 
-std::string FontConfigPath() { return std::string(ORVELLE_FONTS_DIR) + "/fonts.conf"; }
+std::string FontConfigPath() {
+  if (const char* path = std::getenv("ORVELLE_FONTS_CONF"); path && *path) return path;
+  return std::string(ORVELLE_FONTS_DIR) + "/fonts.conf";
+}
 
 bool FontConfigLoaded() { return Lib().loaded; }
+
+bool HaveTextFace() {
+  const Face& gothic = FindFace(kGothicFont, false, false);
+  return gothic.face && gothic.Find(U'1').found;
+}
 
 }  // namespace orvelle

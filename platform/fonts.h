@@ -69,8 +69,13 @@ struct Face {
 // when nothing at all can be loaded the face has no glyphs and draws nothing.
 const Face& FindFace(const std::string& name, bool bold, bool italic);
 
-// The configuration file the faces come from, and whether it could be loaded.
+// The configuration file the faces come from (the project's fonts.conf, or the file that
+// ORVELLE_FONTS_CONF names), and whether it could be loaded. When it cannot, or it finds no
+// fonts, that is said on stderr in one line and the system's configuration is used instead.
 std::string FontConfigPath();
 bool FontConfigLoaded();
+
+// Whether some face draws the programs' texts; without one every screen would be blank.
+bool HaveTextFace();
 
 }  // namespace orvelle

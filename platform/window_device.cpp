@@ -1,9 +1,13 @@
 #include "platform/window_device.h"
 
 #include <SDL_syswm.h>
+#include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -18,26 +22,26 @@
 namespace orvelle {
 namespace {
 
-// Calls kept for redrawing the screen at another size; past this the window scales what it has.
-constexpr size_t kMaxKeptCalls = 50000;
 // Keys typed ahead of the program; more are dropped.
 constexpr size_t kMaxKeys = 256;
 // The frame around the letterboxed screen.
 constexpr Uint8 kFrameGrey = 0x20;
-// How long a poll that finds no key waits for one, and how often the endless waits look up.
-constexpr int kPollWaitMs = 10;
-constexpr int kIdleWaitMs = 100;
-constexpr int kQuietPassesBeforeLooking = 10;
+// Where the window system has no connection to sleep on, how long a sleep lasts at most.
+constexpr int kSleepSliceMs = 1000;
 
-// Set by SIGTERM (and SIGINT): the program ends at its next wait, as when the window is closed.
+// Set by SIGTERM, SIGINT and SIGHUP: the program ends at its next wait, as when the window is
+// closed. The handler also writes into a pipe that every sleep watches, so that a signal that
+// comes just before a sleep begins still ends it.
 volatile std::sig_atomic_t gTerminated = 0;
-void OnTerminate(int) { gTerminated = 1; }
-
-bool CoversScreen(const DrawCall& c) {
-  return c.op == Op::kClear ||
-         (c.op == Op::kBox && c.color == c.fill && std::min(c.x1, c.x2) <= 0 &&
-          std::min(c.y1, c.y2) <= 0 && std::max(c.x1, c.x2) >= Canvas::kScreenWidth &&
-          std::max(c.y1, c.y2) >= Canvas::kScreenHeight);
+int gWakeWrite = -1;
+void OnTerminate(int) {
+  gTerminated = 1;
+  const int saved = errno;
+  if (gWakeWrite >= 0) {
+    const ssize_t written = write(gWakeWrite, "", 1);
+    (void)written;  // a full pipe wakes the sleep as well
+  }
+  errno = saved;
 }
 
 // The same shape at the same place: the later call covers the earlier one.
@@ -171,6 +175,9 @@ WindowDevice::WindowDevice(const std::string& title) {
   // The termination signals are ours: they must wake a sleeping wait at once.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) throw WindowError("no display");
+  // The pictures (a canvas of a few MiB for each size the window takes) come straight from the
+  // system and go back to it when freed, so that memory follows the window's current size.
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
 
   SDL_Rect area{0, 0, Canvas::kScreenWidth, Canvas::kScreenHeight};
   if (SDL_GetDisplayUsableBounds(0, &area) != 0 || area.w <= 0 || area.h <= 0) {
@@ -189,16 +196,26 @@ WindowDevice::WindowDevice(const std::string& title) {
   SDL_EventState(SDL_TEXTEDITING, SDL_DISABLE);
   SDL_EventState(SDL_MOUSEMOTION, SDL_DISABLE);
 
+  // The pipe is made before the handlers that write into it.
+  int wake[2];
+  if (pipe2(wake, O_NONBLOCK | O_CLOEXEC) == 0) {
+    wakeRead_ = wake[0];
+    gWakeWrite = wake[1];
+  }
+  gTerminated = 0;
   struct sigaction terminate {};
   terminate.sa_handler = OnTerminate;
+  terminate.sa_flags = SA_RESTART;
   sigemptyset(&terminate.sa_mask);
   sigaction(SIGTERM, &terminate, &oldTerm_);
   sigaction(SIGINT, &terminate, &oldInt_);
+  sigaction(SIGHUP, &terminate, &oldHup_);
 
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
   if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11) {
-    connection_ = ConnectionNumber(info.info.x11.display);
+    display_ = info.info.x11.display;
+    connection_ = ConnectionNumber(display_);
   }
 
   int w = area.w, h = area.h;
@@ -212,49 +229,37 @@ WindowDevice::WindowDevice(const std::string& title) {
 WindowDevice::~WindowDevice() {
   sigaction(SIGTERM, &oldTerm_, nullptr);
   sigaction(SIGINT, &oldInt_, nullptr);
+  sigaction(SIGHUP, &oldHup_, nullptr);
+  if (gWakeWrite >= 0) close(std::exchange(gWakeWrite, -1));
+  if (wakeRead_ >= 0) close(wakeRead_);
   canvas_.reset();
   if (window_) SDL_DestroyWindow(window_);
   SDL_Quit();
 }
 
 void WindowDevice::Layout(int windowWidth, int windowHeight) {
-  const double scale = std::max(0.05, std::min(windowWidth / double(Canvas::kScreenWidth),
-                                               windowHeight / double(Canvas::kScreenHeight)));
-  const int width = static_cast<int>(std::lround(Canvas::kScreenWidth * scale));
-  const int height = static_cast<int>(std::lround(Canvas::kScreenHeight * scale));
-  if (!canvas_ || width != canvas_->width() || height != canvas_->height()) {
-    auto canvas = std::make_unique<Canvas>(scale);
-    if (canvas_ && callsComplete_) {
-      for (const DrawCall& c : calls_) canvas->Draw(c);
-    } else if (canvas_) {
-      canvas->PaintScaled(*canvas_);
-    }
-    canvas_ = std::move(canvas);
-    presented_.assign(static_cast<size_t>(canvas_->width()) * canvas_->height(), 0);
-  }
   windowWidth_ = windowWidth;
   windowHeight_ = windowHeight;
-  offsetX_ = (windowWidth - canvas_->width()) / 2;
-  offsetY_ = (windowHeight - canvas_->height()) / 2;
-  fullPresent_ = true;
-}
-
-void WindowDevice::Keep(DrawCall call) {
-  if (CoversScreen(call)) {
-    calls_.clear();
-    callsComplete_ = true;
-  } else if (!callsComplete_) {
-    return;
-  } else if (!calls_.empty() && SameShape(calls_.back(), call)) {
-    calls_.back() = std::move(call);
-    return;
-  } else if (calls_.size() >= kMaxKeptCalls) {
-    calls_.clear();
-    calls_.shrink_to_fit();
-    callsComplete_ = false;
-    return;
+  if (windowWidth < 1 || windowHeight < 1) return;  // nothing to show until it has a size again
+  // The largest screen that fits, one pixel at least: its size never exceeds the window's.
+  const double scale = std::min(windowWidth / double(Canvas::kScreenWidth),
+                                windowHeight / double(Canvas::kScreenHeight));
+  if (!canvas_ || std::lround(Canvas::kScreenWidth * scale) != canvas_->width() ||
+      std::lround(Canvas::kScreenHeight * scale) != canvas_->height()) {
+    if (kept_.complete()) {
+      // Drawn afresh from what is kept: the old picture goes first, and its memory with it.
+      canvas_.reset();
+      canvas_ = std::make_unique<Canvas>(scale);
+      kept_.DrawOn(*canvas_);
+    } else {
+      auto canvas = std::make_unique<Canvas>(scale);
+      if (canvas_) canvas->PaintScaled(*canvas_);
+      canvas_ = std::move(canvas);
+    }
   }
-  calls_.push_back(std::move(call));
+  offsetX_ = std::max(0, (windowWidth - canvas_->width()) / 2);
+  offsetY_ = std::max(0, (windowHeight - canvas_->height()) / 2);
+  fullPresent_ = true;
 }
 
 void WindowDevice::Draw(DrawCall call) {
@@ -282,16 +287,12 @@ void WindowDevice::DrawNow(DrawCall call) {
   if (inCycle_) cycle_ = {*last_, call};
   canvas_->Draw(call);
   last_ = call;
-  Keep(std::move(call));
+  kept_.Add(std::move(call));
 }
 
 void WindowDevice::SetMapMode(int) {}
 
-void WindowDevice::MaximizeWindow() {
-  SDL_MaximizeWindow(window_);
-  pumpNeeded_ = true;
-}
-
+void WindowDevice::MaximizeWindow() { SDL_MaximizeWindow(window_); }
 void WindowDevice::Line(float x1, float y1, float x2, float y2, int color) {
   Draw({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
 }
@@ -322,8 +323,13 @@ void WindowDevice::Polygon(const std::vector<Point>& points, int color, int fill
 }
 
 void WindowDevice::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) {
-  Draw(
-      {.op = Op::kText, .x1 = x, .y1 = y, .color = color, .scaleX = scaleX, .scaleY = scaleY, .s = s});
+  Draw({.op = Op::kText,
+        .x1 = x,
+        .y1 = y,
+        .color = color,
+        .scaleX = scaleX,
+        .scaleY = scaleY,
+        .s = s});
 }
 
 void WindowDevice::Clear() { Draw({.op = Op::kClear}); }
@@ -336,6 +342,7 @@ void WindowDevice::Present() {
     resized_ = false;
     Layout(surface->w, surface->h);
   }
+  if (windowWidth_ < 1 || windowHeight_ < 1) return;
   PixelRect damage = canvas_->TakeDamage();
   const int w = canvas_->width();
   const auto* pixels = canvas_->data();
@@ -345,19 +352,22 @@ void WindowDevice::Present() {
   } else {
     if (damage.empty()) return;
     // Only a canvas that differs from the frame on show is shown again: a cursor drawn and
-    // erased on every pass costs a comparison of its few pixels.
-    bool same = true;
-    const size_t bytes = static_cast<size_t>(damage.x1 - damage.x0) * 4;
-    for (int y = damage.y0; same && y < damage.y1; ++y) {
-      same = std::memcmp(pixels + y * stride + damage.x0 * 4,
-                         &presented_[static_cast<size_t>(y) * w + damage.x0], bytes) == 0;
+    // erased on every pass costs a comparison of its few pixels with the window's, which hold
+    // the canvas's own bytes where the two share a pixel format.
+    if (surface->format->format == SDL_PIXELFORMAT_RGB888 && SDL_LockSurface(surface) == 0) {
+      const auto* shown = static_cast<const unsigned char*>(surface->pixels);
+      const size_t pitch = static_cast<size_t>(surface->pitch);
+      const size_t bytes = static_cast<size_t>(damage.x1 - damage.x0) * 4;
+      bool same = true;
+      for (int y = damage.y0; same && y < damage.y1; ++y) {
+        same = std::memcmp(pixels + static_cast<size_t>(y) * stride + damage.x0 * 4,
+                           shown + static_cast<size_t>(offsetY_ + y) * pitch +
+                               static_cast<size_t>(offsetX_ + damage.x0) * 4,
+                           bytes) == 0;
+      }
+      SDL_UnlockSurface(surface);
+      if (same) return;
     }
-    if (same) return;
-  }
-  const size_t bytes = static_cast<size_t>(damage.x1 - damage.x0) * 4;
-  for (int y = damage.y0; y < damage.y1; ++y) {
-    std::memcpy(&presented_[static_cast<size_t>(y) * w + damage.x0],
-                pixels + y * stride + damage.x0 * 4, bytes);
   }
 
   SDL_Surface* source =
@@ -367,7 +377,14 @@ void WindowDevice::Present() {
   SDL_Rect from{damage.x0, damage.y0, damage.x1 - damage.x0, damage.y1 - damage.y0};
   SDL_Rect to{offsetX_ + damage.x0, offsetY_ + damage.y0, from.w, from.h};
   if (fullPresent_) {
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, kFrameGrey, kFrameGrey, kFrameGrey));
+    // The frame around the screen: left, right, above, below.
+    const int right = offsetX_ + w, bottom = offsetY_ + canvas_->height();
+    const SDL_Rect frame[] = {{0, 0, offsetX_, windowHeight_},
+                              {right, 0, windowWidth_ - right, windowHeight_},
+                              {offsetX_, 0, w, offsetY_},
+                              {offsetX_, bottom, w, windowHeight_ - bottom}};
+    SDL_FillRects(surface, frame, 4,
+                  SDL_MapRGB(surface->format, kFrameGrey, kFrameGrey, kFrameGrey));
   }
   SDL_BlitSurface(source, &from, surface, &to);
   SDL_FreeSurface(source);
@@ -378,7 +395,6 @@ void WindowDevice::Present() {
     SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
   }
   fullPresent_ = false;
-  pumpNeeded_ = true;
   if (onPresent_) onPresent_();
 }
 
@@ -403,31 +419,9 @@ void WindowDevice::Handle(const SDL_Event& e) {
   }
 }
 
-bool WindowDevice::Readable(int ms) const {
-  pollfd fd{connection_, POLLIN, 0};
-  return poll(&fd, 1, ms) > 0;
-}
-
-void WindowDevice::Pump(int ms) {
-  // A waiting program passes here a hundred times a second. SDL asks the window system a dozen
-  // times each time it looks for events, so it looks only when the connection has something to
-  // read, after the program has sent something itself (a frame's reply may bring events along),
-  // and every tenth pass; otherwise this sleeps on the connection. A signal ends the sleep.
+void WindowDevice::TakeEvents() {
+  SDL_PumpEvents();
   SDL_Event e;
-  bool look = true;
-  if (connection_ >= 0) {
-    look = pumpNeeded_ || ++quietPasses_ >= kQuietPassesBeforeLooking || Readable(0);
-    if (!look && ms > 0 && !gTerminated) look = Readable(ms);
-    if (look) {
-      pumpNeeded_ = false;
-      quietPasses_ = 0;
-      SDL_PumpEvents();
-    }
-  } else if (ms > 0 && !gTerminated) {
-    if (SDL_WaitEventTimeout(&e, ms)) Handle(e);
-  } else {
-    SDL_PumpEvents();
-  }
   while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Handle(e);
   if (gTerminated) closed_ = true;
   if (resized_ || exposed_) {
@@ -437,15 +431,55 @@ void WindowDevice::Pump(int ms) {
   }
 }
 
+void WindowDevice::Await(int ms, bool untilKey) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    TakeEvents();
+    if (closed_ || (untilKey && !keys_.empty())) return;
+    int left = -1;
+    if (ms >= 0) {
+      const auto rest =
+          std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (rest.count() <= 0) return;
+      left = static_cast<int>(rest.count());
+    }
+    Sleep(left);
+  }
+}
+
+void WindowDevice::Sleep(int ms) {
+  if (gTerminated) return;
+  if (connection_ < 0) {
+    // No connection to watch: SDL waits, and a signal is seen within a slice.
+    SDL_WaitEventTimeout(nullptr, ms < 0 ? kSleepSliceMs : std::min(ms, kSleepSliceMs));
+    return;
+  }
+  // Events the X library has already read are not on the socket any more (showing a frame waits
+  // for the server's reply, and what came before it is read with it): they are taken first.
+  if (XEventsQueued(display_, QueuedAfterFlush) > 0) return;
+  pollfd fds[2] = {{connection_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+  poll(fds, wakeRead_ >= 0 ? 2 : 1, ms);
+  char drain[64];
+  while (wakeRead_ >= 0 && read(wakeRead_, drain, sizeof drain) > 0) {
+  }
+}
+
 void WindowDevice::EndIfClosed() {
   if (closed_) throw ProgramEnd{};
 }
 
 std::string WindowDevice::PollKey() {
   Present();
-  Pump(keys_.empty() ? kPollWaitMs : 0);
+  TakeEvents();
+  // The first poll that finds nothing returns at once (a program flushing its keys); a second
+  // in a row means the program waits for a key, and the process sleeps until one comes.
+  if (keys_.empty() && emptyPolls_ > 0) Await(-1, true);
   EndIfClosed();
-  if (keys_.empty()) return "";
+  if (keys_.empty()) {
+    ++emptyPolls_;
+    return "";
+  }
+  emptyPolls_ = 0;
   std::string key = std::move(keys_.front());
   keys_.pop_front();
   return key;
@@ -453,16 +487,9 @@ std::string WindowDevice::PollKey() {
 
 void WindowDevice::Pause(int ms) {
   Present();
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  Pump(0);
-  for (;;) {
-    EndIfClosed();
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                          deadline - std::chrono::steady_clock::now())
-                          .count();
-    if (left <= 0) break;
-    Pump(static_cast<int>(std::min<long long>(left, kIdleWaitMs)));
-  }
+  Await(std::max(ms, 0), false);
+  EndIfClosed();
+  emptyPolls_ = 0;
 }
 
 std::string WindowDevice::Clock() {
@@ -477,7 +504,7 @@ std::string WindowDevice::Clock() {
 void WindowDevice::WaitForClose() {
   Present();
   for (;;) {
-    Pump(kIdleWaitMs);
+    Await(-1, false);
     keys_.clear();
     EndIfClosed();
   }

@@ -15,7 +15,10 @@
 
 #include "platform/canvas.h"
 #include "platform/device.h"
+#include "platform/kept_calls.h"
 #include "platform/recording_device.h"
+
+struct _XDisplay;
 
 namespace orvelle {
 
@@ -42,7 +45,9 @@ class WindowDevice : public Device {
   void Polygon(const std::vector<Point>& points, int color, int fill) override;
   void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) override;
   void Clear() override;
-  // Shows what was drawn, then returns the next key or, after waiting up to 10 ms for one, "".
+  // Shows what was drawn, then returns the next key, or "" when none has come. The second poll in
+  // a row that finds no key sleeps until a key comes (or the end: the window closed, a
+  // termination signal), answering resizes and exposes meanwhile.
   std::string PollKey() override;
   // Shows what was drawn and waits, taking keys in, until `ms` milliseconds have passed.
   void Pause(int ms) override;
@@ -57,33 +62,35 @@ class WindowDevice : public Device {
  private:
   void Draw(DrawCall call);
   void DrawNow(DrawCall call);
-  void Keep(DrawCall call);
   void Present();
   void Layout(int windowWidth, int windowHeight);
-  // Handles the events that are waiting, first waiting up to `ms` for one.
-  void Pump(int ms);
+  // Takes in every event that has come, without waiting; repaints for a resize or an expose.
+  void TakeEvents();
+  // Takes in events, sleeping while none comes, until the end or (with `untilKey`) a key has
+  // come, or `ms` milliseconds have passed (-1: no limit).
+  void Await(int ms, bool untilKey);
+  // Sleeps until the window system has something to read or a termination signal comes, or
+  // `ms` milliseconds have passed (-1: no limit).
+  void Sleep(int ms);
   void Handle(const SDL_Event& e);
   void EndIfClosed();
-  bool Readable(int ms) const;  // whether the connection has data, waiting up to `ms`
 
   SDL_Window* window_ = nullptr;
   std::unique_ptr<Canvas> canvas_;
-  std::vector<uint32_t> presented_;         // the canvas as last shown
   int windowWidth_ = 0, windowHeight_ = 0;  // the window's size in pixels
   int offsetX_ = 0, offsetY_ = 0;           // the canvas's place in the window
   bool fullPresent_ = true;                 // the window needs every pixel again
   bool resized_ = false;
   bool exposed_ = false;
   bool closed_ = false;
-  int connection_ = -1;     // the X server connection, slept on while waiting
-  bool pumpNeeded_ = true;  // the window system must be asked for events at the next wait
-  int quietPasses_ = 0;
+  _XDisplay* display_ = nullptr;  // the X server connection, slept on while waiting
+  int connection_ = -1;           // its socket
+  int wakeRead_ = -1;             // a pipe the termination signals write into
+  int emptyPolls_ = 0;            // polls in a row that found no key
   struct sigaction oldTerm_ {};
   struct sigaction oldInt_ {};
-  // What is on the canvas since the last call that covered the whole screen, so that a window
-  // of another size is drawn afresh at its own resolution.
-  std::vector<DrawCall> calls_;
-  bool callsComplete_ = true;
+  struct sigaction oldHup_ {};
+  KeptCalls kept_;
   // A shape drawn just after its own erase, and the erase before it; the last call drawn; an
   // erase of that shape held back (see Draw).
   struct Cycle {

@@ -3,11 +3,16 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/fonts.h"
 #include "platform/window_device.h"
 
 namespace orvelle {
 
 int RunInWindow(const std::string& title, MainMenu mainMenu) {
+  if (!HaveTextFace()) {
+    std::fprintf(stderr, "fonts: no font found to draw text with; cannot show the lessons\n");
+    return 1;
+  }
   std::unique_ptr<WindowDevice> device;
   try {
     device = std::make_unique<WindowDevice>(title);

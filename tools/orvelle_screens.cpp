@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
     "usage: orvelle-screens --program orvelle|calc|apply --keys KEYS [--clock hh:mm:ss]\n"
-    "                       [--seed N] --out DIR\n"
+    "                       [--seed N] [--png all|last|none] --out DIR\n"
     "\n"
     "Runs the program on the recording device, reading its keys from KEYS, and writes into DIR:\n"
     "  screen-NNN.png  the screen (1440 x 900) each time the program waits for a key, from 001;\n"
@@ -39,8 +39,12 @@ constexpr const char* kUsage =
     "            generator with the sum of its hours, minutes and seconds\n"
     "  --seed N  once start-up is done, seed the random generator with N instead, so that a\n"
     "            run's random problems are those of seed N whatever the clock\n"
+    "  --png     which screens to write: all (the default), only the last (under the number\n"
+    "            it has among all), or none (the log alone, much faster)\n"
     "\n"
     "Exits 0 when the program has run until its key script ran out (or it ended itself).\n";
+
+enum class Pngs { kAll, kLast, kNone };
 
 MainMenu gMenu = nullptr;
 int gSeed = 0;
@@ -76,6 +80,7 @@ int Fail(const std::string& why) {
 
 int main(int argc, char** argv) {
   std::string program, keys, clock = "12:00:00", out;
+  Pngs pngs = Pngs::kAll;
   bool seeded = false;
   bool haveKeys = false;
   for (int i = 1; i < argc; ++i) {
@@ -103,6 +108,17 @@ int main(int argc, char** argv) {
       }
       gSeed = static_cast<int>(seed);
       seeded = true;
+    } else if (arg == "--png" && hasValue) {
+      const std::string value = argv[++i];
+      if (value == "all") {
+        pngs = Pngs::kAll;
+      } else if (value == "last") {
+        pngs = Pngs::kLast;
+      } else if (value == "none") {
+        pngs = Pngs::kNone;
+      } else {
+        return Fail("--png wants all, last or none, not " + value);
+      }
     } else if (arg == "--out" && hasValue) {
       out = argv[++i];
     } else {
@@ -140,19 +156,31 @@ int main(int argc, char** argv) {
     }
   }
 
+  // A screen is the canvas at a key wait. Only when every screen is written is the canvas drawn
+  // call by call; the last screen alone is drawn from the log once the run is over.
   Canvas canvas;
   int screens = 0;
+  size_t lastScreenCalls = 0;  // the log's length at the last screen
   bool written = true;
-  ScreensDevice device([&] {
+  const auto write = [&](int number) {
     char name[32];
-    std::snprintf(name, sizeof name, "screen-%03d.png", ++screens);
+    std::snprintf(name, sizeof name, "screen-%03d.png", number);
     written = canvas.WritePng((fs::path(out) / name).string()) && written;
+  };
+  ScreensDevice device([&] {
+    ++screens;
+    if (pngs == Pngs::kAll) write(screens);
+    lastScreenCalls = device.log().size();
   });
-  device.OnDraw([&canvas](const DrawCall& c) { canvas.Draw(c); });
+  if (pngs == Pngs::kAll) device.OnDraw([&canvas](const DrawCall& c) { canvas.Draw(c); });
   device.SetClock(clock);
   device.SetKeys(keys);
   Machine machine(device);
   const int status = StartProgram(machine, title, seeded ? SeededMenu : gMenu);
+  if (pngs == Pngs::kLast && screens > 0) {
+    for (size_t i = 0; i < lastScreenCalls; ++i) canvas.Draw(device.log()[i]);
+    write(screens);
+  }
 
   std::ofstream log(fs::path(out) / "log.txt");
   for (const DrawCall& call : device.log()) log << call.ToString() << '\n';

@@ -47,6 +47,19 @@ diff <(grep -v '^clock ' "$work/s1/log.txt") <(grep -v '^clock ' "$work/s2/log.t
   fail "--seed does not fix the random numbers"
 echo "ok   --seed"
 
+# --png none writes the same log and no screen; --png last only the last screen, as all writes it.
+keys='4\r1\r                  3\r      3\r'
+"$screens" --program orvelle --keys "$keys" --out "$work/all" >/dev/null
+"$screens" --program orvelle --keys "$keys" --png none --out "$work/none"
+"$screens" --program orvelle --keys "$keys" --png last --out "$work/last"
+[ -z "$(find "$work/none" -name '*.png')" ] || fail "--png none wrote screens"
+cmp -s "$work/all/log.txt" "$work/none/log.txt" || fail "--png none drew another log"
+cmp -s "$work/all/log.txt" "$work/last/log.txt" || fail "--png last drew another log"
+last=$(cd "$work/all" && ls screen-*.png | tail -1)
+[ "$(cd "$work/last" && ls *.png)" = "$last" ] || fail "--png last wrote $(ls "$work/last")"
+cmp -s "$work/all/$last" "$work/last/$last" || fail "--png last drew another last screen"
+echo "ok   --png none and --png last"
+
 # Bad arguments are refused with status 2.
 status=0
 "$screens" --program nosuch --keys x --out "$work/x" 2>/dev/null || status=$?
@@ -54,4 +67,7 @@ status=0
 status=0
 "$screens" --program calc --keys x --clock 25:99 --out "$work/x" 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "a bad clock gave status $status"
+status=0
+"$screens" --program calc --keys x --png some --out "$work/x" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "a bad --png gave status $status"
 echo "ok   bad arguments"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# window-check in a real window under Xvfb: typed keys are echoed on the card, the window shows
-# exactly the pixels the recording device rasterises, and the window manager's close request and
-# SIGTERM both end it with status 0, at a key wait and at the wait of the error screen.
+# window-check in a real window under Xvfb: a waiting program sleeps, typed keys are echoed on
+# the card, the window shows exactly the pixels the recording device rasterises, and the window
+# manager's close request, SIGTERM and SIGHUP end it with status 0, at a key wait and at the wait
+# of the error screen.
 set -euo pipefail
 check=$1
 close=$2

@@ -27,12 +27,26 @@ expect_exit_0() {
   echo "ok   $what ends it with status 0"
 }
 
-# Run 1: type at a blinking cursor, look, close with the window manager's request.
+# A waiting program sleeps: in 2 s it wakes at most twice (it used to wake 100 times a second).
+sleeps() {
+  local pid=$1 what=$2 before after
+  wakeups() { cat /proc/"$pid"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
+  sleep 0.5
+  before=$(wakeups)
+  sleep 2
+  after=$(wakeups)
+  [ $((after - before)) -le 2 ] || fail "$what: the program woke $((after - before)) times in 2 s"
+  echo "ok   $what: the program sleeps ($((after - before)) wakeups in 2 s)"
+}
+
+# Run 1: asleep at a blinking cursor, then type (the sleep ends at each key), look, close with the
+# window manager's request.
 start one --cursor
 pid=$(cat "$work/one.pid")
 id=$(window_of) || true
 [ -n "$id" ] || fail "no window appeared: $(cat "$work/one.err")"
 xdotool windowfocus --sync "$id"
+sleeps "$pid" "at a blinking cursor"
 xdotool type --delay 40 'ab1'
 xdotool key --delay 40 Return BackSpace
 for _ in $(seq 50); do
@@ -66,8 +80,9 @@ echo "ok   the window shows the card and the echo, pixel for pixel as the PNG"
 "$close" "$id" || fail "the window does not take the close request"
 expect_exit_0 "$pid" "the window manager's close request"
 
-# Runs 2 to 4: SIGTERM at a key wait, and both ends of the wait the error screen makes.
-for run in "two:term" "three:term:--until-closed" "four:close:--until-closed"; do
+# Runs 2 to 5: SIGTERM and SIGHUP (a closed terminal) at a key wait, and both ends of the wait
+# the error screen makes.
+for run in "two:term" "three:term:--until-closed" "four:close:--until-closed" "five:hup"; do
   IFS=: read -r name how mode <<<"$run"
   start "$name" $mode
   pid=$(cat "$work/$name.pid")
@@ -75,9 +90,13 @@ for run in "two:term" "three:term:--until-closed" "four:close:--until-closed"; d
   [ -n "$id" ] || fail "no window appeared in run $name"
   sleep 0.3
   kill -0 "$pid" 2>/dev/null || fail "run $name ended by itself"
+  [ "$name" != three ] || sleeps "$pid" "at the error screen's wait"
   if [ "$how" = term ]; then
     kill -TERM "$pid"
     expect_exit_0 "$pid" "SIGTERM${mode:+ ($mode)}"
+  elif [ "$how" = hup ]; then
+    kill -HUP "$pid"
+    expect_exit_0 "$pid" "SIGHUP"
   else
     "$close" "$id" || fail "the window does not take the close request"
     expect_exit_0 "$pid" "the window manager's close request${mode:+ ($mode)}"

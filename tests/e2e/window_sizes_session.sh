@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The part of window_sizes.sh that runs inside the Xvfb session.
+set -euo pipefail
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# The last screen orvelle-screens renders for a key script.
+expected() {
+  local dir=$work/expected-$2
+  "$screens" --program orvelle --keys "$1" --png last --out "$dir" >/dev/null
+  ls "$dir"/screen-*.png
+}
+
+# Waits until the window shows `png` but for the number field's blinking dot (a few dozen pixels).
+shows() {
+  local png=$1 what=$2 differ=
+  for _ in $(seq 50); do
+    import -window root "$work/shot.png"
+    differ=$(compare -metric AE "$work/shot.png" "$png" null: 2>&1 || true)
+    [ "${differ%%.*}" -lt 120 ] 2>/dev/null && { echo "ok   the window shows $what"; return; }
+    sleep 0.1
+  done
+  fail "the window does not show $what ($differ pixels differ)"
+}
+
+# Resizes the window and types keys into it at that size.
+at_size() {
+  local w=$1 h=$2
+  shift 2
+  xdotool windowsize --sync "$id" "$w" "$h" 2>/dev/null || xdotool windowsize "$id" "$w" "$h"
+  sleep 0.3
+  [ $# -eq 0 ] || xdotool key --delay 60 "$@"
+  sleep 0.3
+  kill -0 "$pid" 2>/dev/null || fail "the program ended at $w x $h: $(cat "$work/err")"
+  echo "ok   at $w x $h it goes on${1:+ reading keys}"
+}
+
+"$program" >"$work/out" 2>"$work/err" &
+pid=$!
+id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
+[ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
+xdotool windowfocus --sync "$id"
+shows "$(expected '' menu)" "the main menu"
+
+at_size 1 1 1 Return               # section 1
+at_size 70 900 5 Return            # its sub-menu's end: the main menu
+at_size 1 2000 4 Return            # section 4
+at_size 1440 900
+shows "$(expected '1\r5\r4\r' section)" "section 4's aims and sub-menu at full size"
+
+xdotool key --delay 60 5 Return 6 Return
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "the menu's last item did not end the program"; }
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/err")"
+[ ! -s "$work/err" ] || fail "the program said: $(cat "$work/err")"
+echo "ok   the menu's last item ends the program with status 0"
