@@ -47,76 +47,67 @@ bool Agree(const std::string& sign, const std::string& words, bool swapped = fal
 
 TEST(RelationSentenceDrill, ThousandPassesWriteWhatTheSentencesSay) {
   std::set<std::string> pairs, rows;
-  for (const char* clock : {"07:01:02", "09:30:45", "11:11:11", "14:20:33"}) {
-    DrillRun run(
-        kApply, DrillScript().Keys("3\r5\r").Passes(250, 1).Keys("    9\r7\r"),
-        [&](int, const Machine& m, const std::vector<DrawCall>& log) {
-          // Two different letters of a, b, x, y; the sentence A + "と"/"は" + B + its ending; the
-          // relation A sign B and the reversed B sign A, saying the same.
-          const std::string a = m.coefText[1], b = m.coefText[2], s = m.coefText[3];
-          ASSERT_TRUE(a != b && a.size() == 1 && b.size() == 1 &&
-                      std::string("abxy").find(a) != std::string::npos &&
-                      std::string("abxy").find(b) != std::string::npos)
-              << a << b;
-          pairs.insert(a + b);
-          const std::string joiner = s.substr(1, 3), ending = s.substr(5);
-          ASSERT_EQ(s, a + joiner + b + ending);
-          EXPECT_EQ(joiner, ending == "は等しい" ? "と" : "は");
-          rows.insert(ending);
-          const std::string& r = m.coefText[4];
-          const std::string& rev = m.coefText[5];
-          ASSERT_TRUE(r.front() == a[0] && r.back() == b[0] && rev.front() == b[0]) << r << rev;
-          EXPECT_TRUE(Agree(r.substr(1, r.size() - 2), ending)) << s << " " << r;
-          EXPECT_TRUE(Agree(rev.substr(1, rev.size() - 2), ending, true)) << s << " " << rev;
-          const float x = MarkupEnd(MarkupEnd(148, r) + 40, "または") + 40;
-          test::ExpectSeen(log, {{148, 100, 0, s}, {148, 170, 5, r}, {x, 170, 5, rev}});
-        },
-        clock);
-    run.ExpectPasses(250);
-    test::ExpectSeen(run.rest,
-                     {{40, 240, 7, "教科書P85 問1 をしなさい。"}, {148, 490, 5, "3x=y+5"}});
-  }
-  EXPECT_EQ(pairs.size(), 12u);
+  test::FromFourClocks(
+      kApply, DrillScript().Keys("3\r5\r").Passes(250, 1).Keys("    9\r7\r"),
+      [&](int, const Machine& m, const std::vector<DrawCall>& log) {
+        // Two different letters of a, b, x, y; the sentence A + "と"/"は" + B + its ending; the
+        // relation A sign B and the reversed B sign A, saying the same.
+        const std::string a = m.coefText[1], b = m.coefText[2], s = m.coefText[3];
+        ASSERT_TRUE(a != b && a.size() == 1 && b.size() == 1) << a << b;
+        pairs.insert(a + b);
+        const std::string joiner = s.substr(1, 3), ending = s.substr(5);
+        ASSERT_EQ(s, a + joiner + b + ending);
+        EXPECT_EQ(joiner, ending == "は等しい" ? "と" : "は");
+        rows.insert(ending);
+        const std::string &r = m.coefText[4], &rev = m.coefText[5];
+        ASSERT_TRUE(r.front() == a[0] && r.back() == b[0] && rev.front() == b[0]) << r << rev;
+        EXPECT_TRUE(Agree(r.substr(1, r.size() - 2), ending)) << s << " " << r;
+        EXPECT_TRUE(Agree(rev.substr(1, rev.size() - 2), ending, true)) << s << " " << rev;
+        const float x = MarkupEnd(MarkupEnd(148, r) + 40, "または") + 40;
+        test::ExpectSeen(log, {{148, 100, 0, s}, {148, 170, 5, r}, {x, 170, 5, rev}});
+      },
+      [](const DrillRun& run) {
+        test::ExpectSeen(run.rest,
+                         {{40, 240, 7, "教科書P85 問1 をしなさい。"}, {148, 490, 5, "3x=y+5"}});
+      });
+  EXPECT_EQ(pairs, (std::set<std::string>{"ab", "ax", "ay", "ba", "bx", "by", "xa", "xb", "xy",
+                                          "ya", "yb", "yx"}));
   EXPECT_EQ(rows.size(), 6u);
 }
 
-// Pencils for n notebooks at 1.8 a notebook, whole part, in exact arithmetic.
-int Pencils(int n) { return 9 * n / 5; }
-
+// Drill ① (a pencils' price against n notebooks') then ②'s (their sum against 1000 or 2000 yen).
 TEST(PriceRelationDrill, ThousandPassesReadTheirExpressions) {
   std::map<std::string, int> shown[2];
-  for (const char* clock : {"07:01:02", "09:30:45", "11:11:11", "14:20:33"}) {
-    DrillRun run(
-        kApply, DrillScript().Keys("3\r7\r").Passes(125, 1).Passes(125, 1).Keys("9\r7\r"),
-        [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
-          const bool first = pass < 125;
-          const int n = static_cast<int>(m.coef[first ? 2 : 22]);
-          const int p = static_cast<int>(m.coef[first ? 1 : 21]);
-          const int amount = static_cast<int>(m.coef[23]);
-          ASSERT_TRUE(first ? n >= 5 && n <= 9 : n >= 6 && n <= 10) << n;
-          ASSERT_EQ(p, Pencils(n));
-          ASSERT_TRUE(amount == 1000 || amount == 2000) << amount;
-          const std::string pl = m.signText[1], nl = m.signText[2];
-          ASSERT_TRUE(pl + nl == "ab" || pl + nl == "xy") << pl << nl;
-          // "=" in one slot, an inequality in the other; the words shown say what the sign says.
-          EXPECT_NE(m.coefText[11] == "=", m.coefText[31] == "=");
-          const std::string sign = m.coefText[first ? 11 : 31], words = m.coefText[first ? 12 : 32];
-          EXPECT_TRUE(Agree(sign, words)) << sign << words;
-          ++shown[first ? 0 : 1][sign];
-          const float top = first ? 30 : 280;
-          test::ExpectSeen(
-              log, {{148, top + (first ? 110 : 120), 0,
-                     first ? Str(p) + pl + sign + Str(n) + nl
-                           : Str(p) + pl + "+" + Str(n) + nl + sign + Str(amount)},
-                    {148, top + (first ? 180 : 190), 5,
-                     first ? "鉛筆" + Str(p) + "本の代金は、ノート" + Str(n) + "冊の代金" + words
-                           : "鉛筆" + Str(p) + "本とノート" + Str(n) + "冊の代金の合計は、" +
-                                 Str(amount) + "円" + words}});
-        },
-        clock);
-    run.ExpectPasses(250);
-    test::ExpectSeen(run.rest, {{40, 540, 7, "教科書P85 問2 をしなさい。"}});
-  }
+  test::FromFourClocks(
+      kApply, DrillScript().Keys("3\r7\r").Passes(125, 1).Passes(125, 1).Keys("9\r7\r"),
+      [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+        const bool first = pass < 125;
+        const int n = static_cast<int>(m.coef[first ? 2 : 22]);
+        const int p = static_cast<int>(m.coef[first ? 1 : 21]), sum = static_cast<int>(m.coef[23]);
+        ASSERT_TRUE(first ? n >= 5 && n <= 9 : n >= 6 && n <= 10) << n;
+        ASSERT_EQ(p, 9 * n / 5);  // the whole part of 1.8 n, exactly
+        ASSERT_TRUE(sum == 1000 || sum == 2000) << sum;
+        const std::string pl = m.signText[1], nl = m.signText[2];
+        ASSERT_TRUE(pl + nl == "ab" || pl + nl == "xy") << pl << nl;
+        // "=" in one slot, an inequality in the other; the words shown say what the sign says.
+        EXPECT_NE(m.coefText[11] == "=", m.coefText[31] == "=");
+        const std::string sign = m.coefText[first ? 11 : 31], words = m.coefText[first ? 12 : 32];
+        EXPECT_TRUE(Agree(sign, words)) << sign << words;
+        ++shown[first ? 0 : 1][sign];
+        const std::string P = Str(p), N = Str(n);
+        test::ExpectSeen(log, first ? std::vector<test::Seen>{{148, 140, 0, P + pl + sign + N + nl},
+                                                              {148, 210, 5,
+                                                               "鉛筆" + P + "本の代金は、ノート" +
+                                                                   N + "冊の代金" + words}}
+                                    : std::vector<test::Seen>{
+                                          {148, 400, 0, P + pl + "+" + N + nl + sign + Str(sum)},
+                                          {148, 470, 5,
+                                           "鉛筆" + P + "本とノート" + N + "冊の代金の合計は、" +
+                                               Str(sum) + "円" + words}});
+      },
+      [](const DrillRun& run) {
+        test::ExpectSeen(run.rest, {{40, 540, 7, "教科書P85 問2 をしなさい。"}});
+      });
   // Each drill shows "=" about half the time, each inequality about an eighth.
   for (auto& counts : shown) {
     EXPECT_GT(counts["="], 200);
