@@ -12,27 +12,23 @@
 #include "../../support/log_view.h"
 #include "../../support/machine.h"
 
-namespace orvelle::apply {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kApply;
-using test::MarkupEnd;
 
 constexpr float kStep = 3.14159f / 96;  // one frame of a tilt
 
-void Balance(test::Bench& b, float tilt) {
+void Balance(Bench& b, float tilt) {
   b.m.figX[0] = 880;
   b.m.figY[0] = 450;
   b.m.figParam[1] = 150;
   b.m.balanceTilt = tilt;
-  DrawBalance(b.m);
+  apply::DrawBalance(b.m);
 }
 
 TEST(Balance, PointsAtTheTiltsTheExamplesUse) {
   // After the erase, the beam in 4, the pans and their posts in 7, at width 12; the fulcrum in 5
   // on 4 at width 3, left so. Tilted 8 frames, the lower end is level with the fulcrum's base.
-  const std::pair<int, test::Strings> cases[] = {
+  const std::pair<int, Strings> cases[] = {
       {0,
        {"730,450-1030,450 w12 c4", "610,420-850,420 w12 c7", "910,420-1150,420 w12 c7",
         "730,450-730,420 w12 c7", "1030,450-1030,420 w12 c7"}},
@@ -46,30 +42,29 @@ TEST(Balance, PointsAtTheTiltsTheExamplesUse) {
         "1024.89,488.82-1024.89,458.82 w12 c7"}},
   };
   for (const auto& [steps, lines] : cases) {
-    test::Bench b;
+    Bench b;
     Balance(b, static_cast<float>(steps) * kStep);
-    EXPECT_EQ(test::Boxes(b.device), test::Strings{"490,220-1260,550 b15 f15 w3"});
-    EXPECT_EQ(test::Lines(b.device), lines);
-    EXPECT_EQ(test::Sigs(b.device, Op::kPolygon),
-              test::Strings{"910,488.82;850,488.82;880,450 w3 c5"});
+    EXPECT_EQ(Boxes(b.device), Strings{"490,220-1260,550 b15 f15 w3"});
+    EXPECT_EQ(Lines(b.device), lines);
+    EXPECT_EQ(Sigs(b.device, Op::kPolygon), Strings{"910,488.82;850,488.82;880,450 w3 c5"});
     EXPECT_EQ(b.m.device.GetDrawWidth(), 3);
   }
 }
 
 TEST(Balance, LabelsStandOnThePansInsideTheErasedRectangle) {
-  test::Bench b;
+  Bench b;
   Balance(b, 0);
   b.m.columnTopText = "便せんx枚";
-  DrawWeightLabels(b.m);
+  apply::DrawWeightLabels(b.m);
   // The left pan starts at 610 (p is not quite pi: 0.0004 off), the right one at 910, both at 420.
   const float x = b.m.figX[3], y = b.m.figY[3];
   const auto& log = b.device.log();
-  EXPECT_TRUE(test::HasBox(log, x, y - 50, x + 240, y, 7, 8));
-  EXPECT_TRUE(test::HasBox(log, x, y - 100, x + 240, y - 50, 7, 6));
-  EXPECT_TRUE(test::HasBox(log, 910, 320, 1030, 420, 7, 10));
-  EXPECT_TRUE(test::HasBox(log, 1060, 370, 1120, 420, 7, 10));
-  test::ExpectSeen(log, {{x + (240 - MarkupEnd(0, "便せんx枚")) / 2, y - 97, 13, "便せんx枚"},
-                         {910 + (120 - MarkupEnd(0, "20")) / 2, 348, 13, "20"}});
+  EXPECT_TRUE(HasBox(log, x, y - 50, x + 240, y, 7, 8));
+  EXPECT_TRUE(HasBox(log, x, y - 100, x + 240, y - 50, 7, 6));
+  EXPECT_TRUE(HasBox(log, 910, 320, 1030, 420, 7, 10));
+  EXPECT_TRUE(HasBox(log, 1060, 370, 1120, 420, 7, 10));
+  ExpectSeen(log, {{x + (240 - MarkupEnd(0, "便せんx枚")) / 2, y - 97, 13, "便せんx枚"},
+                   {910 + (120 - MarkupEnd(0, "20")) / 2, 348, 13, "20"}});
 }
 
 // The frames of a log: each beam's tilt in steps of p/96 (left end down: positive), and a "p"
@@ -100,8 +95,8 @@ TEST(BalanceExamples, EqualitySinksAndSettlesInequalityGoesOnDown) {
     const std::string all = Frames(run.log());
     EXPECT_EQ(std::count(all.begin(), all.end(), 'p'), eq ? 18 : 26);
     // The weights come onto the raised right pan, 38.8 + 30 above the pivot, before the swing.
-    test::Strings boxes;
-    for (const auto& c : run.screens[2]) boxes.push_back(c.op == Op::kBox ? test::BoxSig(c) : "");
+    Strings boxes;
+    for (const auto& c : run.screens[2]) boxes.push_back(c.op == Op::kBox ? BoxSig(c) : "");
     EXPECT_NE(std::find(boxes.begin(), boxes.end(), "904.89,281.18-1024.89,381.18 b7 f10 w3"),
               boxes.end());
     run.Expect({{40, 130, 7, "<解答>", 4},
@@ -114,12 +109,12 @@ TEST(BalanceExamples, AtMostAtLeastOnTwoStillBalances) {
   const ItemRun item(kApply, 3, 4, 6);
   EXPECT_EQ(Frames(item.log()), " 0 -8");
   // The first erase runs off the left edge; the second cuts 20 off the first right pan (to 590).
-  EXPECT_TRUE(test::HasBox(item.screens[1], -70, 370, 700, 700, 15, 15));
-  EXPECT_TRUE(test::HasBox(item.screens[1], 570, 320, 1340, 650, 15, 15));
+  EXPECT_TRUE(HasBox(item.screens[1], -70, 370, 700, 700, 15, 15));
+  EXPECT_TRUE(HasBox(item.screens[1], 570, 320, 1340, 650, 15, 15));
   item.Expect({{40, 130, 7, "<解答>", 1},
                {MarkupEnd(40, "以下は、等しいか軽いときで、"), 180, 5, "不等号≦ ", 2},
                {MarkupEnd(40, "25g未満なら　"), 380, 3, "4a+5<25", 6}});
 }
 
 }  // namespace
-}  // namespace orvelle::apply
+}  // namespace orvelle::test

@@ -13,12 +13,8 @@
 #include "../../support/markup_value.h"
 #include "lessons/apply/main_menu.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kApply;
-using test::MarkupEnd;
 
 // A text as the page gives it: x > 0 where it starts, x <= 0 right after the text before and
 // -x further on; colour 0 lines that start with a blank are expressions, and the "=" lines
@@ -30,7 +26,7 @@ struct Row {
 };
 
 // x = -3 is the value problem A 3 substitutes; the other workings hold for any values.
-const test::Letters kAt = test::LettersAt({{'x', -3}, {'y', 5}, {'a', 7}, {'b', 11}});
+const Letters kAt = LettersAt({{'x', -3}, {'y', 5}, {'a', 7}, {'b', 11}});
 
 void ExpectPage(const ItemRun& item, int screen, std::initializer_list<Row> rows,
                 bool workings = true) {
@@ -43,7 +39,7 @@ void ExpectPage(const ItemRun& item, int screen, std::initializer_list<Row> rows
     if (!workings) continue;
     if (r.color == 0 && r.text[0] == ' ') expression = r.text + 1;
     if (r.text[0] == '=') {
-      EXPECT_NEAR(test::MarkupValue(r.text, kAt), test::MarkupValue(expression, kAt), 1e-9)
+      EXPECT_NEAR(MarkupValue(r.text, kAt), MarkupValue(expression, kAt), 1e-9)
           << expression << " " << r.text;
     }
   }
@@ -51,27 +47,27 @@ void ExpectPage(const ItemRun& item, int screen, std::initializer_list<Row> rows
 
 // Whether the boxed problem number stands with its top-left at (x, y).
 bool NumberBox(const ItemRun& item, float x, float y) {
-  return test::HasBox(item.log(), x, y, x + 44, y + 44, 4, 3);
+  return HasBox(item.log(), x, y, x + 44, y + 44, 4, 3);
 }
 
 TEST(ApplyChapterProblems, NoAimsAndBadChoicesReadAgain) {
   // A: 0, 6 and -1 ask again, 7/2 opens ③, 5 leaves. B: 0, 5 and -1 ask again, 5/2 opens ②.
-  const test::ProgramRun a("Orvelle Apply", apply::ShowMainMenu, "4\r0\r6\r-1\r7/2\r  5\r7\r");
-  EXPECT_EQ(test::SubMenuLines(a.device.log(), "①1,2,3　②4,5　③6　④7　⑤終了"), 5);
-  EXPECT_EQ(test::KeyWaits(a.device.log()), 2);
-  const test::ProgramRun b("Orvelle Apply", apply::ShowMainMenu, "5\r0\r5\r-1\r5/2\r4\r7\r");
-  EXPECT_EQ(test::SubMenuLines(b.device.log(), "①　②　③　④終了"), 5);
-  EXPECT_TRUE(test::DrewMarkup(b.device.log(), 640, 60, 3, "(2)"));
+  const ProgramRun a("Orvelle Apply", apply::ShowMainMenu, "4\r0\r6\r-1\r7/2\r  5\r7\r");
+  EXPECT_EQ(SubMenuLines(a.device.log(), "①1,2,3　②4,5　③6　④7　⑤終了"), 5);
+  EXPECT_EQ(KeyWaits(a.device.log()), 2);
+  const ProgramRun b("Orvelle Apply", apply::ShowMainMenu, "5\r0\r5\r-1\r5/2\r4\r7\r");
+  EXPECT_EQ(SubMenuLines(b.device.log(), "①　②　③　④終了"), 5);
+  EXPECT_TRUE(DrewMarkup(b.device.log(), 640, 60, 3, "(2)"));
   for (const auto* run : {&a, &b}) {
-    EXPECT_EQ(test::Screen(run->device.log()).Count(44, 240, 3, "<めあて>"), 0);
+    EXPECT_EQ(Screen(run->device.log()).Count(44, 240, 3, "<めあて>"), 0);
     EXPECT_FALSE(run->device.KeysLeft());
-    EXPECT_FALSE(test::ShowedErrorScreen(run->device.log()));
+    EXPECT_FALSE(ShowedErrorScreen(run->device.log()));
   }
 }
 
 TEST(ApplyChapterProblems, A123) {
   const ItemRun item(kApply, 4, 1, 2);
-  EXPECT_TRUE(test::HasBox(item.log(), 40, 30, 436, 78, 3, 13));
+  EXPECT_TRUE(HasBox(item.log(), 40, 30, 436, 78, 3, 13));
   EXPECT_TRUE(NumberBox(item, 40, 80) && NumberBox(item, 40, 300) && NumberBox(item, 694, 30));
   // clang-format off
   ExpectPage(item, 0, {
@@ -95,8 +91,8 @@ TEST(ApplyChapterProblems, A123) {
 TEST(ApplyChapterProblems, A45ClearsOneColumnAtATime) {
   const ItemRun item(kApply, 4, 2, 3);
   EXPECT_TRUE(NumberBox(item, 40, 80) && NumberBox(item, 560, 30));
-  EXPECT_TRUE(test::HasBox(item.screens[2], 0, 80, 600, 1880, 15, 15));
-  EXPECT_TRUE(test::HasBox(item.screens[3], 640, 0, 1840, 1800, 15, 15));
+  EXPECT_TRUE(HasBox(item.screens[2], 0, 80, 600, 1880, 15, 15));
+  EXPECT_TRUE(HasBox(item.screens[3], 640, 0, 1840, 1800, 15, 15));
   // clang-format off
   ExpectPage(item, 0, {
       {40, 130, 3, "(1)"}, {94, 130, 0, " 6y-7y"}, {0, 130, 5, "=-y"},
@@ -135,22 +131,22 @@ TEST(ApplyChapterProblems, SemicircleOutlinedByItsDiameterAndArc) {
   // The half-disc, the dotted radius under it (every 5 degrees from 0 to 180, at most 20 below
   // the diameter), the whole circle, at width 5; the diameter and the arc over it in 5 one key
   // later each.
-  test::Strings shapes;
+  Strings shapes;
   for (const auto& c : item.screens[0]) {
-    if (c.op == Op::kCircle && c.r == 165) shapes.push_back(test::CircleSig(c));
+    if (c.op == Op::kCircle && c.r == 165) shapes.push_back(CircleSig(c));
     if (c.op != Op::kCircle || c.r != 0.5f) continue;
     if (shapes.back() != "dots") shapes.push_back("dots");
     EXPECT_TRUE(c.color == 3 && c.x1 > 956.99f && c.x1 < 1122.01f && c.y1 > 329.99f &&
                 c.y1 < 350.01f)
-        << test::CircleSig(c);
+        << CircleSig(c);
   }
-  EXPECT_EQ(shapes, (test::Strings{"957,330 r165 c0 0.5-1 f13 w5", "dots", "957,330 r165 c0 w5"}));
-  EXPECT_EQ(test::Dots(item.screens[0]).size(), 37u);
-  EXPECT_TRUE(test::HasLine(item.screens[1], 792, 330, 1122, 330, 5, 5));
+  EXPECT_EQ(shapes, (Strings{"957,330 r165 c0 0.5-1 f13 w5", "dots", "957,330 r165 c0 w5"}));
+  EXPECT_EQ(Dots(item.screens[0]).size(), 37u);
+  EXPECT_TRUE(HasLine(item.screens[1], 792, 330, 1122, 330, 5, 5));
   EXPECT_EQ(std::count_if(item.screens[2].begin(), item.screens[2].end(),
                           [](const DrawCall& c) {
                             return c.op == Op::kCircle &&
-                                   test::CircleSig(c) == "957,330 r165 c5 0.5-1 w5";
+                                   CircleSig(c) == "957,330 r165 c5 0.5-1 w5";
                           }),
             1);
 }
@@ -165,7 +161,7 @@ TEST(ApplyChapterProblems, A7ReadsTheExpressionPartByPart) {
 
 TEST(ApplyChapterProblems, B1ValuesAtMinusThreeAndThree) {
   const ItemRun item(kApply, 5, 1, 0);
-  EXPECT_TRUE(test::HasBox(item.log(), 40, 30, 436, 78, 3, 13) && NumberBox(item, 40, 80));
+  EXPECT_TRUE(HasBox(item.log(), 40, 30, 436, 78, 3, 13) && NumberBox(item, 40, 80));
   // clang-format off
   ExpectPage(item, 0, {
       {40, 130, 3, "ア"}, {94, 130, 3, " -a"}, {94, 180, 0, "①a=-3 のとき"},
@@ -190,8 +186,7 @@ TEST(ApplyChapterProblems, B1ValuesAtMinusThreeAndThree) {
   std::string positive;
   for (const auto& [label, e] :
        {std::pair{"ア", "-a"}, {"イ", "a^2"}, {"ウ", "-a^2"}, {"エ", "(-a)^2"}, {"オ", "-(-a)"}}) {
-    if (test::MarkupValue(e, test::LettersAt({{'a', -3}})) > 0 &&
-        test::MarkupValue(e, test::LettersAt({{'a', 3}})) > 0)
+    if (MarkupValue(e, LettersAt({{'a', -3}})) > 0 && MarkupValue(e, LettersAt({{'a', 3}})) > 0)
       positive += (positive.empty() ? "" : ",") + std::string(label);
   }
   EXPECT_EQ(positive, "イ,エ");
@@ -219,8 +214,8 @@ TEST(ApplyChapterProblems, B2AndB3) {
       {94, 400, 0, "bgの代金は ﾀa/100ﾀ*b="}, {0, 400, 3, "ﾀab/100ﾀ(円)"}, {0, 400, 0, " だから"},
       {94, 470, 5, "答 ﾀab/100ﾀ=1000　"}}, false);
   // clang-format on
-  EXPECT_TRUE(test::SameExpression("x+ﾀpx/100ﾀ", "(1+ﾀp/100ﾀ)x"));  // (1)'s two answers agree
+  EXPECT_TRUE(SameExpression("x+ﾀpx/100ﾀ", "(1+ﾀp/100ﾀ)x"));  // (1)'s two answers agree
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

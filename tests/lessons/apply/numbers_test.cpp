@@ -11,12 +11,8 @@
 #include "../../support/lesson_run.h"
 #include "../../support/log_view.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kApply;
-using test::MarkupEnd;
 
 // Multiples: the sets, the table's first and last rows (3k = 3 × k, k one key after the other,
 // a negative one in brackets) and the rule; even and odd numbers: the sets and the forms.
@@ -71,11 +67,10 @@ TEST(ApplyNumbers, ConsecutiveSumOfThePupilsNumbers) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     EXPECT_NEAR(std::stod(c.sum), 2 * std::stod(c.pair) + 1, 1e-9 * std::fabs(std::stod(c.sum)));
-    test::ExpectSeen(item.log(),
-                     {{after, 270, 0, c.pair}, {MarkupEnd(after, c.pair), 270, 3, c.sum}});
+    ExpectSeen(item.log(), {{after, 270, 0, c.pair}, {MarkupEnd(after, c.pair), 270, 3, c.sum}});
   }
   // Each pass erases the line before it asks.
-  const auto boxes = test::Boxes(item.run.device);
+  const auto boxes = Boxes(item.run.device);
   EXPECT_EQ(std::count(boxes.begin(), boxes.end(), "0,270-1600,390 b15 f15 w5"), passes);
   item.Expect(
       {{400, 210, 7, "予想…2つの続いた整数の和は奇数になる。"},
@@ -83,4 +78,4 @@ TEST(ApplyNumbers, ConsecutiveSumOfThePupilsNumbers) {
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

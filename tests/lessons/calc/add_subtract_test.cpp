@@ -17,16 +17,8 @@
 #include "../../support/markup_value.h"
 #include "platform/text.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::Coef;
-using test::DrillScript;
-using test::kCalc;
-using test::MarkupEnd;
-using test::Pick;
-using test::Signed;
-using test::Str;
 
 // `s` filled out to `n` cells with leading blanks.
 std::string Cells(const std::string& s, int n) {
@@ -37,7 +29,7 @@ std::string Cells(const std::string& s, int n) {
 // turns.
 void ExpectLine(const std::vector<DrawCall>& log, float x, float y, int color,
                 const std::string& line) {
-  const test::Screen screen(log);
+  const Screen screen(log);
   for (size_t from = 0, k = 0;; ++k) {
     const size_t bar = line.find('|', from);
     const std::string piece = line.substr(from, bar - from);
@@ -51,7 +43,7 @@ void ExpectLine(const std::vector<DrawCall>& log, float x, float y, int color,
 struct Drill {
   int item, keyWaits, closingKeys;  // a pass's key waits, the closing's
   bool minus, column;
-  test::Seen last;  // the closing's last text
+  Seen last;  // the closing's last text
 };
 const Drill kDrills[] = {{1, 3, 1, false, false, {100, 465, 7, "教科書P76 問4　をやろう。"}},
                          {3, 5, 1, true, false, {100, 515, 7, "教科書P76 問6,問7　をやろう。"}},
@@ -66,7 +58,7 @@ TEST(AddSubtractDrills, TenThousandPassesOfEachDrill) {
   for (const Drill& drill : kDrills) {
     SCOPED_TRACE("item " + std::to_string(drill.item));
     int letters[4] = {}, negative = 0;
-    const test::DrillRun run(
+    const DrillRun run(
         kCalc,
         DrillScript()
             .Keys("2\r" + Str(drill.item) + "\r")
@@ -88,7 +80,7 @@ TEST(AddSubtractDrills, TenThousandPassesOfEachDrill) {
           const std::string first = "(" + Coef(a) + L + Signed(b) + ")";
           const std::string second = "(" + Coef(c2) + L + Signed(d2) + ")";
           const std::string op = drill.minus ? "-" : "+", sum = Coef(a + c) + L + Signed(b + d);
-          EXPECT_TRUE(test::SameExpression(first + op + second, sum));
+          EXPECT_TRUE(SameExpression(first + op + second, sum));
           ExpectLine(log, 127, 90, 0, first + (drill.item == 1 ? op : "|" + op + "|") + second);
           if (!drill.column) {
             ExpectLine(log, 100, drill.minus ? 305 : 255, 5, "=" + sum);
@@ -101,7 +93,7 @@ TEST(AddSubtractDrills, TenThousandPassesOfEachDrill) {
             ExpectLine(log, 100, 195, 3, "+ " + std::string(c2 > 0 ? "-" : "+") + "  +");
         });
     run.ExpectPasses(kPasses);
-    test::ExpectSeen(run.rest, {drill.last});
+    ExpectSeen(run.rest, {drill.last});
     for (int n : letters) EXPECT_NEAR(n, kPasses / 4, kPasses / 50);
     EXPECT_NEAR(negative, kPasses / 2, kPasses / 50);
   }
@@ -125,7 +117,7 @@ TEST(AddSubtractDrills, WorkedItemsPrintTheTextbooksExamples) {
     const int low[] = {1, 2, 1, 2, 0, 2}, n[] = {9, 9, 9, 9, 2, 4};
     std::vector<float> random;
     for (int i = 0; i < 6; ++i) random.push_back(Pick(picks[i], low[i], n[i]));
-    const test::DrillRun run = test::ScriptedDrill(
+    const DrillRun run = ScriptedDrill(
         kCalc, DrillScript().Keys("2\r" + Str(item) + "\r").Passes(1, item == 1 ? 3 : 5), random);
     float y = 90;
     for (size_t from = 0, to = 0; to != std::string::npos; from = to + 1) {
@@ -139,14 +131,14 @@ TEST(AddSubtractDrills, WorkedItemsPrintTheTextbooksExamples) {
 
 TEST(AddSubtractSection, AimsOnceAndBadChoicesAskAgain) {
   // 8, 0, -1, 7.5 and 0.5 are out; 2.5 is item 2; after it 14/2 is item 7, the main menu.
-  const test::DrillRun run(kCalc, DrillScript().Keys("2\r8\r0\r-1\r7.5\r0.5\r2.5\r" +
-                                                     std::string(24, ' ') + "14/2\r6\r"));
+  const DrillRun run(kCalc, DrillScript().Keys("2\r8\r0\r-1\r7.5\r0.5\r2.5\r" +
+                                               std::string(24, ' ') + "14/2\r6\r"));
   run.ExpectPasses(0);
-  const test::Screen screen(run.rest);
+  const Screen screen(run.rest);
   EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1);
   EXPECT_EQ(screen.Count(76, 305, 0, "1次式の加法や減法ができるようになろう。"), 1);
   EXPECT_EQ(screen.Count(94, 30, 3, "教科書P76 問4　解答"), 1);
-  EXPECT_EQ(test::SubMenuLines(run.rest, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 7);
+  EXPECT_EQ(SubMenuLines(run.rest, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 7);
   EXPECT_EQ(screen.Count(44, 180, 15, "2　1次式の加減"), 2);  // the main menu, then again
 }
 
@@ -154,14 +146,14 @@ TEST(AddSubtractSection, AimsOnceAndBadChoicesAskAgain) {
 void ExpectWorkedByValue(std::span<const calc::TextbookWorking> problems) {
   for (const calc::TextbookWorking& w : problems) {
     for (const char* line : {w.lines[0], w.lines[1], w.lines[2], w.result}) {
-      EXPECT_TRUE(!*line || test::SameExpression(w.problem, line)) << w.problem << " " << line;
+      EXPECT_TRUE(!*line || SameExpression(w.problem, line)) << w.problem << " " << line;
     }
   }
 }
 
 TEST(AddSubtractSection, Exercise4And5Answers) {
   ExpectWorkedByValue(calc::Exercise4And5Working());
-  test::ItemRun(kCalc, 2, 2, 24)
+  ItemRun(kCalc, 2, 2, 24)
       .Expect({{94, 30, 3, "教科書P76 問4　解答", 0},
                {94, 80, 0, " (4a+5)+(3a-1)", 1},
                {MarkupEnd(94, "=4a+3a+5-1"), 180, 5, "=7a+4", 4},
@@ -172,14 +164,14 @@ TEST(AddSubtractSection, Exercise4And5Answers) {
 
 TEST(AddSubtractSection, Exercise6And7Answers) {
   ExpectWorkedByValue(calc::Exercise6And7Working());
-  const test::ItemRun item(kCalc, 2, 4, 23);
+  const ItemRun item(kCalc, 2, 4, 23);
   item.Expect({{94, 10, 3, "教科書P76 問6　解答", 0},
                {MarkupEnd(94, "=9a-2a+7-3"), 210, 5, "=7a+4", 3},
                {40, 260, 3, "(2)", 3},
                {94, 15, 3, "教科書P76 問7　解答", 19},
                {MarkupEnd(94, "=7x+3x-3+3"), 215, 5, "=10x", 23}});
-  EXPECT_TRUE(test::HasBox(item.screens[19], 0, 0, 600, 1300, 15, 15));
+  EXPECT_TRUE(HasBox(item.screens[19], 0, 0, 600, 1300, 15, 15));
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

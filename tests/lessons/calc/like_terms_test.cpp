@@ -14,13 +14,8 @@
 #include "../../support/markup_value.h"
 #include "lessons/calc/like_terms_area.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kCalc;
-using test::MarkupEnd;
-using test::Pick;
 
 bool IsLetter(const std::string& L) { return L == "x" || L == "y" || L == "a" || L == "b"; }
 
@@ -42,16 +37,15 @@ TEST(CalcSection1, LikeTermsExampleFixedThenRandom) {
                                                 {"5y-y=", "4y", 24},
                                                 {"-3x-2x=", "-5x", 25}}) {
     item.Expect({{767, y, 0, problem}, {MarkupEnd(767, problem), y, 5, answer, screen}});
-    EXPECT_TRUE(test::SameExpression(problem, answer)) << problem;
+    EXPECT_TRUE(SameExpression(problem, answer)) << problem;
     y += 50;
   }
 }
 
 TEST(CalcSection1, LikeTermsDrillThousandPasses) {
   std::map<int, int> sums;
-  test::FromFourClocks(
-      kCalc,
-      test::DrillScript().Keys("1\r4\r  ").Passes(260, 2).Keys(std::string(11, ' ') + "6\r6\r"),
+  FromFourClocks(
+      kCalc, DrillScript().Keys("1\r4\r  ").Passes(260, 2).Keys(std::string(11, ' ') + "6\r6\r"),
       [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
         const float a = m.coef[1], b = m.coef[2];
         ASSERT_TRUE(pass >= 2 || (a == 3 && b == (pass == 0 ? 6 : -6))) << pass;
@@ -62,13 +56,12 @@ TEST(CalcSection1, LikeTermsDrillThousandPasses) {
         ++sums[static_cast<int>(a + b)];
         const std::string problem = m.coefText[11] + L + m.coefText[12] + L + "=";
         const std::string sum = m.coefText[13] + L;
-        EXPECT_TRUE(test::DrewMarkup(log, 127, 310, 0, problem) &&
-                    test::DrewMarkup(log, MarkupEnd(127, problem), 310, 3, sum));
-        const test::Letters one = test::LettersAt({{L[0], 1}});
-        EXPECT_TRUE(test::MarkupValue(problem, one) == a + b &&
-                    test::MarkupValue(sum, one) == a + b)
+        EXPECT_TRUE(DrewMarkup(log, 127, 310, 0, problem) &&
+                    DrewMarkup(log, MarkupEnd(127, problem), 310, 3, sum));
+        const Letters one = LettersAt({{L[0], 1}});
+        EXPECT_TRUE(MarkupValue(problem, one) == a + b && MarkupValue(sum, one) == a + b)
             << problem << sum;
-        EXPECT_EQ(test::MarkupValue(m.coefText[22] + L, one), b);  // the second box's text
+        EXPECT_EQ(MarkupValue(m.coefText[22] + L, one), b);  // the second box's text
       });
   // -4..-1, 1..9 and 11 (5 and 5 raised to 6): never 0 or 10.
   for (const auto& [sum, n] : sums) EXPECT_TRUE(sum >= -4 && sum <= 11 && sum != 0 && sum != 10);
@@ -84,7 +77,7 @@ std::vector<std::string> ArcsOf(const std::vector<DrawCall>& log) {
   auto tens = [](float v) { return std::to_string(static_cast<int>(std::lround(v / 10)) * 10); };
   for (const auto& c : log) {
     if (c.op == Op::kCircle && c.r == 0.5f) dots.push_back(c);
-    if (dots.empty() || !test::OnScreen(c) || (c.op != Op::kText && c.op != Op::kLine)) continue;
+    if (dots.empty() || !OnScreen(c) || (c.op != Op::kText && c.op != Op::kLine)) continue;
     float x0 = dots[0].x1, x1 = x0, y0 = dots[0].y1, y1 = y0;
     for (const auto& d : dots) {
       x0 = std::min(x0, d.x1), x1 = std::max(x1, d.x1), y0 = std::min(y0, d.y1),
@@ -104,23 +97,23 @@ std::vector<std::string> ArcsOf(const std::vector<DrawCall>& log) {
 void ExpectDiagram(float a, float b, const std::vector<std::string>& boxes,
                    const std::vector<std::string>& arcs) {
   SCOPED_TRACE(b);
-  test::Bench bench(" ");
+  Bench bench(" ");
   Machine& m = bench.m;
   m.figX[1] = 80, m.figY[1] = 410, m.coef[1] = a, m.coef[2] = b;
-  m.coefText[11] = m.coefText[1] = test::Str(a);
-  m.coefText[22] = m.coefText[2] = test::Str(b);
-  m.coefText[13] = m.coefText[3] = test::Str(a + b);
+  m.coefText[11] = m.coefText[1] = Str(a);
+  m.coefText[22] = m.coefText[2] = Str(b);
+  m.coefText[13] = m.coefText[3] = Str(a + b);
   m.letterText[1] = m.letterText[2] = "x";
   m.afterX = 300, m.lineY = 310;
   m.rowPitch = 10;  // left by an earlier arc: must not make the next bulge 160
   calc::DrawLikeTermsArea(m);
   std::vector<std::string> drawn;
-  for (const std::string& box : test::Boxes(bench.device)) {
+  for (const std::string& box : Boxes(bench.device)) {
     if (box.find(" b0 ") != std::string::npos) drawn.push_back(box.substr(0, box.find(" w5")));
   }
   EXPECT_EQ(drawn, boxes);
   EXPECT_EQ(ArcsOf(bench.device.log()), arcs);
-  EXPECT_EQ(test::KeyWaits(bench.device.log()), 1);
+  EXPECT_EQ(KeyWaits(bench.device.log()), 1);
   EXPECT_EQ(bench.Calls(Op::kWidth).back().value, 5);  // left so
   EXPECT_TRUE(m.afterX == 300 && m.lineY == 310);
 }
@@ -149,12 +142,12 @@ TEST(CalcSection1, LikeTermsAreaLayouts) {
 // Inputs the item never passes: no box without width, every point a number, one key wait.
 TEST(CalcSection1, LikeTermsAreaDegenerateInputs) {
   for (const auto& [a, b] : {std::pair{0.0f, 0.0f}, {2.0f, -2.0f}, {-1.0f, 3.0f}, {0.5f, -4.0f}}) {
-    test::Bench bench(" ");
+    Bench bench(" ");
     bench.m.coef[1] = a, bench.m.coef[2] = b;
     calc::DrawLikeTermsArea(bench.m);
     for (const auto& box : bench.Calls(Op::kBox)) EXPECT_GT(box.x2, box.x1) << a << " " << b;
-    EXPECT_TRUE(test::AllFinite(bench.device));
-    EXPECT_EQ(test::KeyWaits(bench.device.log()), 1);
+    EXPECT_TRUE(AllFinite(bench.device));
+    EXPECT_EQ(KeyWaits(bench.device.log()), 1);
   }
 }
 
@@ -177,16 +170,14 @@ TEST(CalcSection1, CollectLikeTermsExampleAndExercise) {
     item.Expect({{x, y, 0, problem, screen - 2},
                  {x, y + 50, 0, regrouped, screen - 1},
                  {MarkupEnd(x, regrouped), y + 50, 5, result, screen}});
-    EXPECT_TRUE(test::SameExpression(problem, regrouped) && test::SameExpression(problem, result))
-        << problem;
+    EXPECT_TRUE(SameExpression(problem, regrouped) && SameExpression(problem, result)) << problem;
   }
 }
 
 TEST(CalcSection1, CollectLikeTermsThousandPasses) {
   std::map<int, int> sums;
-  test::FromFourClocks(
-      kCalc,
-      test::DrillScript().Keys("1\r5\r").Passes(260, 3).Keys(std::string(14, ' ') + "6\r6\r"),
+  FromFourClocks(
+      kCalc, DrillScript().Keys("1\r5\r").Passes(260, 3).Keys(std::string(14, ' ') + "6\r6\r"),
       [&](int, const Machine& m, const std::vector<DrawCall>& log) {
         for (int k : {2, 4}) ASSERT_TRUE(m.coef[k] >= 2 && m.coef[k] <= 10) << m.coef[k];
         ASSERT_TRUE(m.coef[1] >= 2 && m.coef[3] >= -10 && m.coef[3] <= -2);
@@ -198,10 +189,9 @@ TEST(CalcSection1, CollectLikeTermsThousandPasses) {
         const auto& t = m.coefText;
         const std::string problem = t[1] + L + t[2] + t[3] + L + t[4];
         const std::string result = "=" + t[5] + L + t[6];
-        EXPECT_TRUE(test::DrewMarkup(log, 127, 90, 0, problem) &&
-                    test::DrewMarkup(log, 100, 200, 5, result))
+        EXPECT_TRUE(DrewMarkup(log, 127, 90, 0, problem) && DrewMarkup(log, 100, 200, 5, result))
             << problem;
-        EXPECT_TRUE(test::SameExpression(problem, result)) << problem << result;
+        EXPECT_TRUE(SameExpression(problem, result)) << problem << result;
       });
   for (const auto& [sum, n] : sums) EXPECT_TRUE(sum != 0 && sum >= -8 && sum <= 8) << sum;
   // A tie raises the first coefficient: 1 comes from 17 of the 81 pairs of draws, -1 from 8.
@@ -209,4 +199,4 @@ TEST(CalcSection1, CollectLikeTermsThousandPasses) {
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

@@ -11,23 +11,15 @@
 #include "../../support/log_view.h"
 #include "../../support/markup_value.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::Coef;
-using test::kCalc;
-using test::MarkupEnd;
-using test::Pick;
-using test::Signed;
-using test::Str;
-using test::Strings;
 
 // An arc of 181 dots from P to Q, drawn from Q back to P, as "Q P cColour".
 std::string Arc(float px, float py, float qx, float qy, int color) {
-  return test::Pt(qx, qy) + " " + test::Pt(px, py) + " c" + Str(color);
+  return Pt(qx, qy) + " " + Pt(px, py) + " c" + Str(color);
 }
 Strings Arcs(const std::vector<DrawCall>& log) {
-  const auto dots = test::Dots(log);
+  const auto dots = Dots(log);
   EXPECT_EQ(dots.size() % 181, 0u);
   Strings out;
   for (size_t k = 0; k + 180 < dots.size(); k += 181) {
@@ -46,7 +38,7 @@ std::string CheckExample8Pass(bool one, const Machine& m, const std::vector<Draw
                                one ? Signed(b) + ")" : (k < 0 ? "(" + Str(k) + ")" : Str(k))};
   const std::string first = "=" + Coef(k * a) + L, second = Signed(k * b);
   const float y = one ? 130 : 330;
-  const test::Screen screen(log);
+  const Screen screen(log);
   float x[4] = {MarkupEnd(73, one ? "① " : "② ")};
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(screen.Drew(x[i], y, 0, parts[i])) << parts[i];
@@ -55,7 +47,7 @@ std::string CheckExample8Pass(bool one, const Machine& m, const std::vector<Draw
   EXPECT_TRUE(screen.Drew(100, y + 70, 5, first) &&
               screen.Drew(MarkupEnd(100, first), y + 70, 5, second))
       << first << second;
-  EXPECT_TRUE(test::SameExpression(parts[0] + parts[1] + parts[2], first + second));
+  EXPECT_TRUE(SameExpression(parts[0] + parts[1] + parts[2], first + second));
   // ①: from the multiplier to each term; ②: from each term to the multiplier, past the "(" of a
   // negative one.
   const float kx = x[2] + 20 + (k < 0 ? 27 : 0);
@@ -77,7 +69,7 @@ std::string CheckExample9Pass(const Machine& m, const std::vector<DrawCall>& log
                                   (n > 0 ? "+" : "") + frac + "*",
                                   q < 0 ? "(" + Str(q * d) + ")" : Str(q * d)};
   const std::string result = "=" + Coef(n * p) + "x" + Signed(n * q);
-  const test::Screen screen(log);
+  const Screen screen(log);
   float x[4] = {80};
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(screen.Drew(x[i], 150, 0, parts[i])) << parts[i];
@@ -90,27 +82,26 @@ std::string CheckExample9Pass(const Machine& m, const std::vector<DrawCall>& log
     EXPECT_TRUE(screen.Drew(at, 240, 0, products[i])) << products[i];
     if (i % 2 == 0) {  // the denominator, after the fraction's sign: "1" under it
       const float den = MarkupEnd(at, products[i].substr(0, products[i].find("ﾀ")));
-      EXPECT_TRUE(test::HasLine(log, den, 296, den + 27, 268, 3, 5) &&
-                  screen.Drew(den, 296, 3, "1"));
+      EXPECT_TRUE(HasLine(log, den, 296, den + 27, 268, 3, 5) && screen.Drew(den, 296, 3, "1"));
     } else {  // the bracket number's digits, past a "(-": its quotient by d above it
       const int factor = i == 1 ? p : q;
       const float digits = at + (products[i][0] == '(' ? 54 : 0);
       const float wide = 27 * static_cast<float>(Str(std::abs(factor * d)).size());
-      EXPECT_TRUE(test::HasLine(log, digits, 280, digits + wide, 240, 3, 5) &&
+      EXPECT_TRUE(HasLine(log, digits, 280, digits + wide, 240, 3, 5) &&
                   screen.Drew(digits, 210, 3, Str(std::abs(factor))))
           << products[i];
     }
     at = MarkupEnd(at, products[i]);
   }
   EXPECT_TRUE(screen.Drew(40, 340, 5, result)) << result;
-  EXPECT_TRUE(test::SameExpression(parts[0] + parts[1] + parts[2], result));
+  EXPECT_TRUE(SameExpression(parts[0] + parts[1] + parts[2], result));
   return result;
 }
 
 // Into item 3-`item`, `passes` passes of `keys` key waits each (drill ① then ②: `two` more after
 // the key that hands over), the closing's `closing` keys, out through both menus.
-test::DrillScript Script(int item, int passes, int keys, int two, int closing) {
-  test::DrillScript s;
+DrillScript Script(int item, int passes, int keys, int two, int closing) {
+  DrillScript s;
   s.Keys("3\r" + Str(item) + "\r").Passes(passes, keys);
   if (two > 0) s.Keys(" ").Passes(two, keys);
   return s.Keys(std::string(closing, ' ') + "9\r6\r");
@@ -127,18 +118,18 @@ TEST(CalcExample8, WorkedCasesThenProblems10And11) {
       Pick(2, 1, 9), Pick(3, 2, 8), .9f, Pick(5, 2, 8), 0, Pick(2, 2, 4),  //
       Pick(1, 1, 9), Pick(7, 2, 8), 0, Pick(4, 2, 8), .9f, Pick(4, 2, 4)};
   const char* const answers[] = {"=3x+15", "=-14a+8", "=y-9", "=x-4", "=-6x-15", "=7a-28"};
-  const test::DrillRun run(
+  const DrillRun run(
       kCalc, Script(4, 4, 4, 2, 8),
       [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
         EXPECT_EQ(CheckExample8Pass(pass < 4, m, log), answers[pass]);
       },
       "12:00:00", [&](Machine& m) { m.random.Script(random); });
   run.ExpectPasses(6);
-  EXPECT_EQ(test::KeyWaits(run.rest), 8);
-  test::ExpectSeen(run.rest, {{40, 450, 7, "教科書P78 問10　をやろう。"},
-                              {100, 600, 5, "=4a+8"},
-                              {520, 190, 7, "教科書P78 問11(1)～(3)　をやろう。"},
-                              {694, 640, 5, "=-4c-20"}});
+  EXPECT_EQ(KeyWaits(run.rest), 8);
+  ExpectSeen(run.rest, {{40, 450, 7, "教科書P78 問10　をやろう。"},
+                        {100, 600, 5, "=4a+8"},
+                        {520, 190, 7, "教科書P78 問11(1)～(3)　をやろう。"},
+                        {694, 640, 5, "=-4c-20"}});
 }
 
 TEST(CalcExample9, WorkedCasesThenTheRuleAndProblems11And12) {
@@ -147,24 +138,24 @@ TEST(CalcExample9, WorkedCasesThenTheRuleAndProblems11And12) {
       Pick(2, 1, 3), Pick(1, 1, 3), .9f, Pick(2, 1, 5), 0,   Pick(4, 1, 5), .9f,  // 2/3(-6x+12)
       Pick(3, 1, 3), Pick(3, 1, 3), 0,   Pick(1, 1, 5), .9f, Pick(5, 1, 5), 0};   // -1/5(5x-25)
   const char* const results[] = {"=-4x+8", "=-x+5"};
-  const test::DrillRun run(
+  const DrillRun run(
       kCalc, Script(5, 2, 7, 0, 4),
       [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
         EXPECT_EQ(CheckExample9Pass(m, log), results[pass]);
       },
       "12:00:00", [&](Machine& m) { m.random.Script(random); });
   run.ExpectPasses(2);
-  EXPECT_EQ(test::KeyWaits(run.rest), 4);
-  test::ExpectSeen(run.rest, {{40, 400, 5, "分配法則で（　）をはずし、"},
-                              {574, 260, 5, "=2x+4"},
-                              {574, 590, 5, "=2x-10"}});
+  EXPECT_EQ(KeyWaits(run.rest), 4);
+  ExpectSeen(run.rest, {{40, 400, 5, "分配法則で（　）をはずし、"},
+                        {574, 260, 5, "=2x+4"},
+                        {574, 590, 5, "=2x-10"}});
 }
 
 // Both drills of example 8, 1,000 passes each: every pick in range, each example checked as
 // above, the chances as the picks make them (-1 twice as often as each other multiplier of ①).
 TEST(CalcExample8, ThousandPassesOfEachDrill) {
   std::map<std::string, int> seen;
-  test::FromFourClocks(
+  FromFourClocks(
       kCalc, Script(4, 250, 4, 250, 8),
       [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
         const bool one = pass < 250;
@@ -188,22 +179,22 @@ TEST(CalcExample8, ThousandPassesOfEachDrill) {
 // checked as above (so no text with a sign too many), the chances as the picks make them.
 TEST(CalcExample9, ThousandPassesOfItsExamples) {
   std::map<std::string, int> seen;
-  test::FromFourClocks(kCalc, Script(5, 250, 7, 0, 4),
-                       [&](int, const Machine& m, const std::vector<DrawCall>& log) {
-                         const float d = m.auxNum[1], n = std::abs(m.coef[1]);
-                         const float p = std::abs(m.coef[12]), q = std::abs(m.coef[13]);
-                         ASSERT_TRUE(d == 2 || d == 3 || d == 5) << d;
-                         ASSERT_TRUE(n == 1 || (n != d && (n == 2 || n == 3 || n == 5))) << n;
-                         ASSERT_TRUE(p >= 1 && p <= 5 && q >= 1 && q <= 5) << p << " " << q;
-                         ++seen["d" + Str(d)];
-                         seen["|n|=1"] += n == 1;
-                         seen["n<0"] += m.coef[1] < 0;
-                         CheckExample9Pass(m, log);
-                       });
+  FromFourClocks(kCalc, Script(5, 250, 7, 0, 4),
+                 [&](int, const Machine& m, const std::vector<DrawCall>& log) {
+                   const float d = m.auxNum[1], n = std::abs(m.coef[1]);
+                   const float p = std::abs(m.coef[12]), q = std::abs(m.coef[13]);
+                   ASSERT_TRUE(d == 2 || d == 3 || d == 5) << d;
+                   ASSERT_TRUE(n == 1 || (n != d && (n == 2 || n == 3 || n == 5))) << n;
+                   ASSERT_TRUE(p >= 1 && p <= 5 && q >= 1 && q <= 5) << p << " " << q;
+                   ++seen["d" + Str(d)];
+                   seen["|n|=1"] += n == 1;
+                   seen["n<0"] += m.coef[1] < 0;
+                   CheckExample9Pass(m, log);
+                 });
   for (int d : {2, 3, 5}) EXPECT_NEAR(seen["d" + Str(d)], 1000 / 3, 1000 / 15) << d;
   EXPECT_NEAR(seen["|n|=1"], 1000 / 3, 1000 / 15);
   EXPECT_NEAR(seen["n<0"], 1000 / 2, 1000 / 15);
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

@@ -12,17 +12,8 @@
 #include "../../support/log_view.h"
 #include "../../support/markup_value.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::Coef;
-using test::DrillScript;
-using test::ItemRun;
-using test::kCalc;
-using test::MarkupEnd;
-using test::Pick;
-using test::Signed;
-using test::Str;
 
 constexpr float kLargest = 1.0f - 1.0f / 16777216;  // the generator's largest value
 
@@ -30,13 +21,13 @@ constexpr float kLargest = 1.0f - 1.0f / 16777216;  // the generator's largest v
 // gives its problem and result, which must agree.
 void ThousandPasses(
     int item, int keyWaits,
-    const std::function<std::pair<std::string, std::string>(const Machine&, const test::Screen&)>&
+    const std::function<std::pair<std::string, std::string>(const Machine&, const Screen&)>&
         check) {
-  test::FromFourClocks(
+  FromFourClocks(
       kCalc, DrillScript().Keys("3\r" + Str(item) + "\r").Passes(250, keyWaits).Keys("     9\r6\r"),
       [&](int, const Machine& m, const std::vector<DrawCall>& log) {
-        const auto [problem, result] = check(m, test::Screen(log));
-        EXPECT_TRUE(test::SameExpression(problem, result)) << problem << " " << result;
+        const auto [problem, result] = check(m, Screen(log));
+        EXPECT_TRUE(SameExpression(problem, result)) << problem << " " << result;
       });
 }
 
@@ -56,24 +47,23 @@ TEST(CalcExample10, WorkedDivisionThenRuleAndQuestion13) {
                {40, 430, 5, "除法は逆数をかける。", 10}});
   // The arcs run from past "(-" of the reciprocal, 20 up, to the x-term and past the constant's
   // sign; the slashes cross 6 and the digits of -12, each with its quotient above it.
-  const auto arc1 = test::Dots(item.screens[2], 9), arc2 = test::Dots(item.screens[3], 7);
+  const auto arc1 = Dots(item.screens[2], 9), arc2 = Dots(item.screens[3], 7);
   ASSERT_TRUE(arc1.size() == 181u && arc2.size() == 181u);
-  EXPECT_EQ(test::Pt(arc1.front().x1, arc1.front().y1), test::Pt(xr + 81, 160));
-  EXPECT_EQ(test::Pt(arc1.back().x1, arc1.back().y1), test::Pt(x6 + 27, 180));
-  EXPECT_EQ(test::Pt(arc2.front().x1, arc2.front().y1), test::Pt(xr + 81, 160));
-  EXPECT_EQ(test::Pt(arc2.back().x1, arc2.back().y1), test::Pt(x12 + 54, 180));
-  EXPECT_TRUE(test::HasLine(item.screens[5], p1, 310, p1 + 27, 270, 3, 5));
-  EXPECT_TRUE(test::HasLine(item.screens[7], p3 + 27, 310, p3 + 81, 270, 3, 5));
+  EXPECT_EQ(Pt(arc1.front().x1, arc1.front().y1), Pt(xr + 81, 160));
+  EXPECT_EQ(Pt(arc1.back().x1, arc1.back().y1), Pt(x6 + 27, 180));
+  EXPECT_EQ(Pt(arc2.front().x1, arc2.front().y1), Pt(xr + 81, 160));
+  EXPECT_EQ(Pt(arc2.back().x1, arc2.back().y1), Pt(x12 + 54, 180));
+  EXPECT_TRUE(HasLine(item.screens[5], p1, 310, p1 + 27, 270, 3, 5));
+  EXPECT_TRUE(HasLine(item.screens[7], p3 + 27, 310, p3 + 81, 270, 3, 5));
   item.Expect({{p1, 240, 3, "2", 5}, {p3 + 27, 240, 3, "4", 7}});
-  test::ExpectWorkingShown(item.log(),
-                           {"(20x+15)/5", "=(20x+15)*ﾀ1/5ﾀ", "=20x*ﾀ1/5ﾀ+15*ﾀ1/5ﾀ", "=4x+3"});
-  test::ExpectWorkingShown(
-      item.log(), {"(16a-8)/(-8)", "=(16a-8)*(-ﾀ1/8ﾀ)", "=16a*(-ﾀ1/8ﾀ)-8*(-ﾀ1/8ﾀ)", "=-2a+1"});
+  ExpectWorkingShown(item.log(), {"(20x+15)/5", "=(20x+15)*ﾀ1/5ﾀ", "=20x*ﾀ1/5ﾀ+15*ﾀ1/5ﾀ", "=4x+3"});
+  ExpectWorkingShown(item.log(),
+                     {"(16a-8)/(-8)", "=(16a-8)*(-ﾀ1/8ﾀ)", "=16a*(-ﾀ1/8ﾀ)-8*(-ﾀ1/8ﾀ)", "=-2a+1"});
 }
 
 TEST(CalcExample10, ThousandDivisionsComeOutEven) {
   std::set<float> divisors;
-  ThousandPasses(6, 8, [&](const Machine& m, const test::Screen& screen) {
+  ThousandPasses(6, 8, [&](const Machine& m, const Screen& screen) {
     const float d = m.auxNum[1], s = m.coef[1] / d, a = m.coef[12], b = m.coef[13];
     EXPECT_TRUE(d == 2 || d == 3 || d == 5) << d;
     EXPECT_TRUE(std::abs(s) == 1);
@@ -99,14 +89,14 @@ TEST(CalcExample11, WorkedFractionThenRulesAndQuestion14) {
                {100, 280, 5, "=10x-14", 3},
                {40, 340, 3, "①約分できるときは約分する。", 5},
                {694, 350, 5, "=-25a+15", 9}});
-  test::ExpectWorkingShown(item.log(), {"ﾀ2x+3/5ﾀ*10", "=(2x+3)*2", "=4x+6"});
-  test::ExpectWorkingShown(item.log(), {"8*ﾀ3x-5/2ﾀ", "=4(3x-5)", "=12x-20"});
-  test::ExpectWorkingShown(item.log(), {"ﾀ5a-3/3ﾀ*(-15)", "=(5a-3)*(-5)", "=-25a+15"});
+  ExpectWorkingShown(item.log(), {"ﾀ2x+3/5ﾀ*10", "=(2x+3)*2", "=4x+6"});
+  ExpectWorkingShown(item.log(), {"8*ﾀ3x-5/2ﾀ", "=4(3x-5)", "=12x-20"});
+  ExpectWorkingShown(item.log(), {"ﾀ5a-3/3ﾀ*(-15)", "=(5a-3)*(-5)", "=-25a+15"});
 }
 
 TEST(CalcExample11, ThousandFractionsOfDistinctPrimes) {
   std::set<std::string> letters;
-  ThousandPasses(7, 3, [&](const Machine& m, const test::Screen& screen) {
+  ThousandPasses(7, 3, [&](const Machine& m, const Screen& screen) {
     const int md = static_cast<int>(m.coef[1]), d = static_cast<int>(m.coef[2]);
     const int p = static_cast<int>(m.coef[3]), q = static_cast<int>(m.coef[4]);
     const std::set<int> primes{2, 3, 5, 7, 11}, picks{md, d, p, -q};
@@ -133,16 +123,14 @@ TEST(CalcExample12, WorkedExpansionThenRulesAndQuestion15) {
                {100, 260, 5, "=90b-81", 7},
                {40, 420, 7, "教科書P70 問15 をやろう。", 10},
                {694, 580, 5, "=-2", 14}});
-  test::ExpectWorkingShown(item.log(), {"5(x-2)+2(2x+4)", "=5x-10+4x+8", "=5x+4x-10+8", "=9x-2"});
-  test::ExpectWorkingShown(item.log(),
-                           {"6(x+2)-5(2x-3)", "=6x+12-10x+15", "=6x-10x+12+15", "=-4x+27"});
-  test::ExpectWorkingShown(item.log(), {"2(a-1)+3(a-4)", "=2a-2+3a-12", "=2a+3a-2-12", "=5a-14"});
-  test::ExpectWorkingShown(item.log(),
-                           {"5(4x-2)-4(5x-2)", "=20x-10-20x+8", "=20x-20x-10+8", "=-2"});
+  ExpectWorkingShown(item.log(), {"5(x-2)+2(2x+4)", "=5x-10+4x+8", "=5x+4x-10+8", "=9x-2"});
+  ExpectWorkingShown(item.log(), {"6(x+2)-5(2x-3)", "=6x+12-10x+15", "=6x-10x+12+15", "=-4x+27"});
+  ExpectWorkingShown(item.log(), {"2(a-1)+3(a-4)", "=2a-2+3a-12", "=2a+3a-2-12", "=5a-14"});
+  ExpectWorkingShown(item.log(), {"5(4x-2)-4(5x-2)", "=20x-10-20x+8", "=20x-20x-10+8", "=-2"});
 }
 
 TEST(CalcExample12, ThousandExpansionsCollectRight) {
-  ThousandPasses(8, 7, [&](const Machine& m, const test::Screen& screen) {
+  ThousandPasses(8, 7, [&](const Machine& m, const Screen& screen) {
     const float a1 = m.coef[1], a2 = m.coef[2], a3 = m.coef[3];
     const float a4 = m.coef[4], a5 = m.coef[5], a6 = m.coef[6];
     EXPECT_TRUE(a1 >= 2 && a1 <= 4 && a2 >= 2 && a2 <= 10 && a3 >= -9 && a3 <= -1);
@@ -166,4 +154,4 @@ TEST(CalcExamples10To11, LargestRandomValueStaysInRange) {
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

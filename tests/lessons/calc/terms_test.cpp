@@ -1,5 +1,6 @@
-// Section 1 of Orvelle Calc, items ① to ③: the match-stick question, the drills on terms and
-// coefficients, and the worked answers of exercise 1, each answer checked by its value.
+// Orvelle Calc's main menu and section 1, items ① to ③: bad numbers ask again at both menus,
+// the match-stick question, the drills on terms and coefficients, and the worked answers of
+// exercise 1, each answer checked by its value.
 #include "lessons/calc/terms.h"
 
 #include <gtest/gtest.h>
@@ -9,26 +10,23 @@
 #include <vector>
 
 #include "../../support/lesson_run.h"
+#include "../../support/machine.h"
 #include "../../support/markup_value.h"
+#include "lessons/calc/main_menu.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kCalc;
-using test::MarkupEnd;
 
 // The coefficient of `letter` in a linear expression: its value at letter 1 less that at 0.
 double Coefficient(const std::string& text, char letter) {
-  return test::MarkupValue(text, test::LettersAt({{letter, 1}})) -
-         test::MarkupValue(text, test::LettersAt({}));
+  return MarkupValue(text, LettersAt({{letter, 1}})) - MarkupValue(text, LettersAt({}));
 }
 
 // Whether the terms "t1,t2,..." add up to the expression.
 bool TermsMakeUp(const std::string& terms, const std::string& expression) {
   std::string sum = "(";
   for (char c : terms) sum += c == ',' ? std::string(")+(") : std::string(1, c);
-  return test::SameExpression(sum + ")", expression);
+  return SameExpression(sum + ")", expression);
 }
 
 TEST(CalcSection1, P73QuestionThreeWaysToCountSticks) {
@@ -44,39 +42,37 @@ TEST(CalcSection1, P73QuestionThreeWaysToCountSticks) {
 // in turn, its answer right by value, the letter one of the five.
 TEST(CalcSection1, TermsAndCoefficientDrills) {
   constexpr int kTerms = 11, kCoefficients = 1000;
-  test::DrillScript s;
+  DrillScript s;
   s.Keys("1\r2\r").Passes(kTerms, 1).Keys(" ").Passes(kCoefficients, 1).Keys(" 6\r6\r");
   int letters[5] = {};
-  const test::DrillRun run(
-      kCalc, s, [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
-        const test::Screen screen(log);
-        const int k = (pass < kTerms ? pass : pass - kTerms) % 10 + 1;
-        ASSERT_EQ(m.exerciseNo, k);
-        const std::string written = m.coefText[10 + k], answer = m.coefText[20 + k];
-        if (pass < kTerms) {
-          const std::string expression = m.coefText[k];
-          EXPECT_TRUE(screen.Drew(127, 110, 0, expression) &&
-                      screen.Drew(100, 190, 0, "=" + written) &&
-                      screen.Drew(100, 270, 3, "項…" + answer));
-          EXPECT_TRUE(test::SameExpression(expression, written) && TermsMakeUp(answer, expression))
-              << expression;
-          EXPECT_TRUE(k != 1 || expression == "9x+3");
-          return;
-        }
-        const float pick = m.letterPick;
-        ASSERT_TRUE(pick >= 1 && pick <= 5 && pick == static_cast<int>(pick)) << pick;
-        ++letters[static_cast<int>(pick) - 1];
-        const std::string letter = k == 9    ? "x"
-                                   : k == 10 ? "a"
-                                             : std::string(1, "abcxy"[static_cast<int>(pick) - 1]);
-        const std::string term = written + (k > 8 ? "" : letter);
-        EXPECT_TRUE(screen.Drew(600, 30, 0, "問②　" + letter + "の係数をいいなさい。") &&
-                    screen.Drew(687, 110, 0, term) && screen.Drew(660, 190, 3, "係数…" + answer));
-        EXPECT_NEAR(Coefficient(term, letter[0]), test::MarkupValue(answer, {}), 1e-9) << term;
-      });
+  const DrillRun run(kCalc, s, [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+    const Screen screen(log);
+    const int k = (pass < kTerms ? pass : pass - kTerms) % 10 + 1;
+    ASSERT_EQ(m.exerciseNo, k);
+    const std::string written = m.coefText[10 + k], answer = m.coefText[20 + k];
+    if (pass < kTerms) {
+      const std::string expression = m.coefText[k];
+      EXPECT_TRUE(screen.Drew(127, 110, 0, expression) && screen.Drew(100, 190, 0, "=" + written) &&
+                  screen.Drew(100, 270, 3, "項…" + answer));
+      EXPECT_TRUE(SameExpression(expression, written) && TermsMakeUp(answer, expression))
+          << expression;
+      EXPECT_TRUE(k != 1 || expression == "9x+3");
+      return;
+    }
+    const float pick = m.letterPick;
+    ASSERT_TRUE(pick >= 1 && pick <= 5 && pick == static_cast<int>(pick)) << pick;
+    ++letters[static_cast<int>(pick) - 1];
+    const std::string letter = k == 9    ? "x"
+                               : k == 10 ? "a"
+                                         : std::string(1, "abcxy"[static_cast<int>(pick) - 1]);
+    const std::string term = written + (k > 8 ? "" : letter);
+    EXPECT_TRUE(screen.Drew(600, 30, 0, "問②　" + letter + "の係数をいいなさい。") &&
+                screen.Drew(687, 110, 0, term) && screen.Drew(660, 190, 3, "係数…" + answer));
+    EXPECT_NEAR(Coefficient(term, letter[0]), MarkupValue(answer, {}), 1e-9) << term;
+  });
   run.ExpectPasses(kTerms + kCoefficients);
   for (int n : letters) EXPECT_GT(n, kCoefficients / 8);
-  test::ExpectSeen(run.rest, {{600, 270, 5, "係数"}, {600, 360, 7, "教科書P74 問1 をしなさい。"}});
+  ExpectSeen(run.rest, {{600, 270, 5, "係数"}, {600, 360, 7, "教科書P74 問1 をしなさい。"}});
 }
 
 TEST(CalcSection1, Exercise1AnswersByValue) {
@@ -100,12 +96,42 @@ TEST(CalcSection1, Exercise1AnswersByValue) {
                  {MarkupEnd(x, "項…"), termsY, 5, terms, screen + 1},
                  {x1, coefY, 5, first, screen + 2},
                  {MarkupEnd(x2, of2), coefY, 5, second, screen + 3}});
-    EXPECT_TRUE(test::SameExpression(e, w.substr(w.find('=') + 1)) && TermsMakeUp(terms, e)) << e;
-    EXPECT_EQ(Coefficient(e, letters[0]), test::MarkupValue(first, {})) << e;
-    EXPECT_NEAR(Coefficient(e, letters[1]), test::MarkupValue(second, {}), 1e-9) << e;
+    EXPECT_TRUE(SameExpression(e, w.substr(w.find('=') + 1)) && TermsMakeUp(terms, e)) << e;
+    EXPECT_EQ(Coefficient(e, letters[0]), MarkupValue(first, {})) << e;
+    EXPECT_NEAR(Coefficient(e, letters[1]), MarkupValue(second, {}), 1e-9) << e;
     screen += 3;
   }
 }
 
+int MenusDrawn(const std::vector<DrawCall>& log) {
+  int n = 0;
+  for (const auto& c : log) n += c.op == Op::kBox && c.x1 == 22 && c.y1 == 10 && c.fill == 10;
+  return n;
+}
+
+TEST(CalcMenus, BadNumbersAskAgainAndOnlySixEnds) {
+  // Each: 0, 7, -1, 6.5, nothing, eleven digits (the eleventh clears the field), then "1/0",
+  // which clears the field and goes on reading.
+  const std::string bad = "0\r7\r-1\r6.5\r\r12345678901\r1/0\r";
+  const std::string keys =
+      bad + "5\r" + "2.5\r" + std::to_string(kCalc.SubMenuEnd(2)) + "\r" +  // main menu
+      "1\r" + bad + "6\r" +                                                 // section 1
+      "1\r2.5\r 1\r  1\r " + "6\r" +  // section 1 again: 2.5 runs item ②, answered at once
+      "6\rX";
+  ProgramRun run("Orvelle Calc", calc::ShowMainMenu, keys);
+  const auto& log = run.device.log();
+  // The first menu, six bad numbers, the blank item 5, back from section 2, twice from 1.
+  EXPECT_EQ(MenusDrawn(log), 1 + 6 + 1 + 1 + 2);
+  const std::string line = "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了";
+  EXPECT_EQ(SubMenuLines(log, line), 1 + 6 + 1 + 1);
+  const Screen screen(log);
+  EXPECT_EQ(screen.Count(76, 370, 0, "2　文字の部分が同じ項をまとめよう。"), 2);  // once an entry
+  EXPECT_EQ(screen.Count(40, 30, 0, "問①　次の式の項をいいなさい。"), 1);
+  EXPECT_EQ(KeyWaits(log), 4);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.device.keysRead(), static_cast<int>(keys.size()) - 1);  // "X" is never read
+  EXPECT_FALSE(ShowedErrorScreen(log));
+}
+
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test
