@@ -50,21 +50,6 @@ bool NumberBox(const ItemRun& item, float x, float y) {
   return HasBox(item.log(), x, y, x + 44, y + 44, 4, 3);
 }
 
-TEST(ApplyChapterProblems, NoAimsAndBadChoicesReadAgain) {
-  // A: 0, 6 and -1 ask again, 7/2 opens ③, 5 leaves. B: 0, 5 and -1 ask again, 5/2 opens ②.
-  const ProgramRun a("Orvelle Apply", apply::ShowMainMenu, "4\r0\r6\r-1\r7/2\r  5\r7\r");
-  EXPECT_EQ(SubMenuLines(a.device.log(), "①1,2,3　②4,5　③6　④7　⑤終了"), 5);
-  EXPECT_EQ(KeyWaits(a.device.log()), 2);
-  const ProgramRun b("Orvelle Apply", apply::ShowMainMenu, "5\r0\r5\r-1\r5/2\r4\r7\r");
-  EXPECT_EQ(SubMenuLines(b.device.log(), "①　②　③　④終了"), 5);
-  EXPECT_TRUE(DrewMarkup(b.device.log(), 640, 60, 3, "(2)"));
-  for (const auto* run : {&a, &b}) {
-    EXPECT_EQ(Screen(run->device.log()).Count(44, 240, 3, "<めあて>"), 0);
-    EXPECT_FALSE(run->device.KeysLeft());
-    EXPECT_FALSE(ShowedErrorScreen(run->device.log()));
-  }
-}
-
 TEST(ApplyChapterProblems, A123) {
   const ItemRun item(kApply, 4, 1, 2);
   EXPECT_TRUE(HasBox(item.log(), 40, 30, 436, 78, 3, 13));

@@ -12,15 +12,6 @@
 namespace orvelle::test {
 namespace {
 
-TEST(RelationsSection, AimsOnceThenTheBarAgainOnBadChoices) {
-  // 0, 10 and -1 bring the bar back; after the postage table it comes back without the aims.
-  DrillRun run(kApply, DrillScript().Keys("3\r0\r10\r-1\r1\r       9\r7\r"));
-  run.ExpectPasses(0);
-  EXPECT_EQ(
-      SubMenuLines(run.rest, "①P84Q　②例=　③例<>　④例≦≧　⑤練習1　⑥例3　⑦練習２　⑧問２　⑨終了"), 5);
-  EXPECT_EQ(Screen(run.rest).Count(76, 370, 0, "2 等式や不等式が表す数量の関係を読みとろう。"), 1);
-}
-
 // The postage table's cells touching, 300 after the heading; the first and last answers.
 TEST(RelationsSection, PostageTable) {
   const ItemRun item(kApply, 3, 1, 7);

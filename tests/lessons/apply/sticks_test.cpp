@@ -109,24 +109,28 @@ TEST(ApplySticks, EveryCountIsTheSticksOfTheFigure) {
   EXPECT_EQ(Pt(at->x1, at->y1), "660,165");
 }
 
-int MenusDrawn(const ProgramRun& run) {
-  return Screen(run.device.log()).Count(264, 30, 15, "＜Orvelle Apply　メニュー＞");
-}
-
-TEST(ApplyMainMenu, BadChoicesRedrawTheMenuAndFractionsGoByTheirValue) {
-  const ProgramRun bad("Orvelle Apply", apply::ShowMainMenu, "0\r8\r-1\r7.5\r2/3\r\r6\r7\r");
-  EXPECT_EQ(MenusDrawn(bad), 8);
-  EXPECT_FALSE(bad.device.KeysLeft());
-  // 14/2 is 7: the program ends, the key after it unread. 6/2 is 3: section 3's sub-menu.
-  const ProgramRun ends("Orvelle Apply", apply::ShowMainMenu, "14/2\r1\r");
-  EXPECT_EQ(MenusDrawn(ends), 1);
-  EXPECT_TRUE(ends.device.KeysLeft());
-  const ProgramRun three("Orvelle Apply", apply::ShowMainMenu, "6/2\r9\r7\r");
-  EXPECT_EQ(SubMenuLines(three.device.log(),
-                         "①P84Q　②例=　③例<>　④例≦≧　⑤練習1　⑥例3　⑦練習２　⑧問２　⑨終了"),
-            1);
-  EXPECT_EQ(MenusDrawn(three), 2);
-  EXPECT_FALSE(ShowedErrorScreen(bad.device.log()));
+// Every menu from one key script: out-of-range choices and nothing ask again, a fraction counts
+// by its value, item 6 brings the main menu back, the aims come with section 3 only, and 14/2 at
+// the main menu ends the program.
+TEST(ApplyMenus, BadChoicesAskAgainAtEveryMenu) {
+  const std::string keys = "0\r8\r-1\r7.5\r2/3\r\r6\r6/2\r" +         // main menu
+                           std::string("0\r10\r-1\r1\r       9\r") +  // section 3
+                           "4\r0\r6\r-1\r7/2\r  5\r" +                // chapter problems A
+                           "5\r0\r5\r-1\r5/2\r4\r" + "14/2\rX";       // B
+  const ProgramRun run("Orvelle Apply", apply::ShowMainMenu, keys);
+  const auto& log = run.device.log();
+  const Screen screen(log);
+  EXPECT_EQ(screen.Count(264, 30, 15, "＜Orvelle Apply　メニュー＞"), 1 + 6 + 1 + 3);
+  for (const char* line : {"①P84Q　②例=　③例<>　④例≦≧　⑤練習1　⑥例3　⑦練習２　⑧問２　⑨終了",
+                           "①1,2,3　②4,5　③6　④7　⑤終了", "①　②　③　④終了"})
+    EXPECT_EQ(SubMenuLines(log, line), 1 + 3 + 1) << line;
+  EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1);
+  EXPECT_EQ(screen.Count(76, 370, 0, "2 等式や不等式が表す数量の関係を読みとろう。"), 1);
+  EXPECT_TRUE(screen.Drew(640, 60, 3, "(2)"));  // B 2
+  EXPECT_EQ(KeyWaits(log), 7 + 2);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.device.keysRead(), static_cast<int>(keys.size()) - 1);  // "X" is never read
+  EXPECT_FALSE(ShowedErrorScreen(log));
 }
 
 }  // namespace

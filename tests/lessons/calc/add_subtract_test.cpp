@@ -129,19 +129,6 @@ TEST(AddSubtractDrills, WorkedItemsPrintTheTextbooksExamples) {
   }
 }
 
-TEST(AddSubtractSection, AimsOnceAndBadChoicesAskAgain) {
-  // 8, 0, -1, 7.5 and 0.5 are out; 2.5 is item 2; after it 14/2 is item 7, the main menu.
-  const DrillRun run(kCalc, DrillScript().Keys("2\r8\r0\r-1\r7.5\r0.5\r2.5\r" +
-                                               std::string(24, ' ') + "14/2\r6\r"));
-  run.ExpectPasses(0);
-  const Screen screen(run.rest);
-  EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1);
-  EXPECT_EQ(screen.Count(76, 305, 0, "1次式の加法や減法ができるようになろう。"), 1);
-  EXPECT_EQ(screen.Count(94, 30, 3, "教科書P76 問4　解答"), 1);
-  EXPECT_EQ(SubMenuLines(run.rest, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 7);
-  EXPECT_EQ(screen.Count(44, 180, 15, "2　1次式の加減"), 2);  // the main menu, then again
-}
-
 // Every line and result of a worked answer has the value of its problem.
 void ExpectWorkedByValue(std::span<const calc::TextbookWorking> problems) {
   for (const calc::TextbookWorking& w : problems) {

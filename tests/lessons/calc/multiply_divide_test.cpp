@@ -18,8 +18,6 @@
 namespace orvelle::test {
 namespace {
 
-const std::string kLine = "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了";
-
 // The line width of the box (x1, y1)-(x2, y2) as last drawn, or -1.
 int BoxWidth(const std::vector<DrawCall>& log, float x1, float y1, float x2, float y2, int fill) {
   int width = -1;
@@ -39,21 +37,6 @@ std::string DotsBox(const std::vector<DrawCall>& shown) {
     right = std::max(right, c.x1), bottom = std::max(bottom, c.y1);
   }
   return std::to_string(dots.size()) + " " + Pt(left, top) + "-" + Pt(right, bottom);
-}
-
-TEST(CalcSection3, AimsOnEntryOnlyAndTheSubMenuReadsAgainOutOfRange) {
-  // 0, 10, -1, 9.5 and an empty entry ask again; "1/0" is cleared and the 9 after it leaves.
-  // Entered again: the flower bed, and its screen stays under the line without the aims.
-  const ProgramRun run("Orvelle Calc", calc::ShowMainMenu,
-                       "3\r0\r10\r-1\r9.5\r\r1/0\r9\r3\r3\r         9\r6\r");
-  const auto& log = run.device.log();
-  EXPECT_EQ(Screen(log).Count(44, 240, 3, "<めあて>"), 2);
-  ExpectSeen(log, {{76, 305, 0, "1 1次式と数との乗除の計算ができるようになろう。"},
-                   {76, 370, 0, "2 1次式のいろいろな計算ができるようになろう。"}});
-  EXPECT_EQ(SubMenuLines(log, kLine), 8);
-  EXPECT_EQ(KeyWaits(log), 9);
-  EXPECT_FALSE(run.device.KeysLeft());
-  EXPECT_FALSE(ShowedErrorScreen(log));
 }
 
 TEST(CalcSection3, LineWidthOfTheFlowerBedCarriesOverToTheMainMenuAndSection4) {
@@ -115,8 +98,6 @@ TEST(CalcSection3, Example7RowsThenQuestion9InTwoColumns) {
   EXPECT_EQ(KeyWaits(run.rest), 12);
   // Question 9: each division, a key, times the reciprocal, a key, the answer after it.
   ExpectSeen(run.rest, {{40, 290, 5, "割り算は逆数をかける。"},
-                        {40, 450, 3, "(1)"},
-                        {640, 350, 3, "(4)"},
                         {MarkupEnd(694, "=ﾀ3/5ﾀy*(-ﾀ15/2ﾀ)="), 430, 5, "-ﾀ9/2ﾀy"}});
   ExpectWorkingShown(run.rest, {"12x/3", "=12x*ﾀ1/3ﾀ=", "4x"});
   ExpectWorkingShown(run.rest, {"ﾀ4/5ﾀx/10", "=ﾀ4/5ﾀx*ﾀ1/10ﾀ=", "ﾀ2/25ﾀx"});
@@ -126,10 +107,8 @@ TEST(CalcSection3, Example7RowsThenQuestion9InTwoColumns) {
 
 TEST(CalcSection3, FlowerBedFigureWorkingAndArcs) {
   const ItemRun item(kCalc, 3, 3, 9);
-  const float a = MarkupEnd(528, "3(2"), one = MarkupEnd(a, "a+");
-  item.Expect({{44, 30, 0, "縦3m,横2amの長方形の花壇があります。", 0},
-               {528, 210, 0, "3(2", 3},
-               {one, 210, 0, "1)", 3},
+  const float one = MarkupEnd(MarkupEnd(528, "3(2"), "a+");
+  item.Expect({{one, 210, 0, "1)", 3},
                {484, 350, 5, "=6a+3 (m^2)", 5},
                {484, 430, 3, "分配法則を使う！", 9}});
   ExpectWorkingShown(item.log(), {"3(2a+1)", "=3*2a+3*1", "=6a+3 (m^2)"});
@@ -151,43 +130,16 @@ TEST(CalcSection3, FlowerBedFigureWorkingAndArcs) {
   EXPECT_EQ(DotsBox(item.screens[1]), "91 320,194-390,210");
   EXPECT_EQ(DotsBox(item.screens[7]), "181 538,194-609,210");
   EXPECT_EQ(DotsBox(item.screens[8]), "181 538,178-673,210");
-  // The distributive arcs carry no label.
-  for (size_t screen : {7, 8}) {
-    for (const DrawCall& c : item.screens[screen])
-      EXPECT_FALSE(c.op == Op::kText && c.y1 < 640) << c.ToString();
-  }
 }
 
-TEST(CalcSection4, NoAimsAndTheSubMenuReadsAgainOutOfRange) {
-  // 0, 5, -1, 4.5 and an empty entry ask again; "1/0" is cleared, 3/3 opens page 1 and 8/2 leaves.
-  const ProgramRun run("Orvelle Calc", calc::ShowMainMenu,
-                       "4\r0\r5\r-1\r4.5\r\r1/0\r3/3\r 8/2\r6\r");
-  const auto& log = run.device.log();
-  EXPECT_EQ(Screen(log).Count(44, 240, 3, "<めあて>"), 0);
-  EXPECT_EQ(SubMenuLines(log, "①　②　③　④終了"), 7);
-  EXPECT_EQ(KeyWaits(log), 1);
-  EXPECT_TRUE(DrewMarkup(log, 640, 300, 3, "(2)"));  // page 1 to its end
-  EXPECT_FALSE(run.device.KeysLeft());
-  EXPECT_FALSE(ShowedErrorScreen(log));
-}
-
-// Each page: its title and problem numbers boxed where it puts them, a few texts where the page
-// puts them, and every question worked to its result, each step shown and of the question's value.
+// Each page: a few texts where the page puts them, and every question worked to its result, each
+// step shown and of the question's value.
 TEST(CalcSection4, PagesOfWorkedProblems) {
   const ItemRun one(kCalc, 4, 1, 1), two(kCalc, 4, 2, 1), three(kCalc, 4, 3, 0);
-  EXPECT_TRUE(HasBox(one.log(), 40, 30, 400, 78, 3, 13));    // the title's box
-  EXPECT_TRUE(HasBox(one.log(), 694, 30, 738, 74, 4, 3));    // problem 2's number
-  EXPECT_TRUE(HasBox(two.log(), 40, 440, 84, 484, 4, 3));    // problem 4's
-  EXPECT_TRUE(HasBox(three.log(), 466, 30, 510, 74, 4, 3));  // problem 5's
-  one.Expect({{40, 130, 3, "(1)", 0},
-              {MarkupEnd(94, " 5x+2x"), 130, 5, "=7x", 0},
-              {94, 410, 5, "=-x+2", 0},
-              {694, 500, 5, "=a-2", 1}});
+  EXPECT_TRUE(HasBox(three.log(), 466, 30, 510, 74, 4, 3));  // problem 5 on the title's line
+  one.Expect({{MarkupEnd(94, " 5x+2x"), 130, 5, "=7x", 0}, {694, 500, 5, "=a-2", 1}});
   const float step3 = MarkupEnd(94, " 6x/3");
-  two.Expect({{step3, 300, 0, "=6x*ﾀ1/3ﾀ", 0},
-              {MarkupEnd(step3, "=6x*ﾀ1/3ﾀ"), 300, 5, "=2x", 0},
-              {640, 400, 3, "(4)", 1},
-              {694, 600, 5, "=-5x-3", 1}});
+  two.Expect({{MarkupEnd(step3, "=6x*ﾀ1/3ﾀ"), 300, 5, "=2x", 0}, {694, 600, 5, "=-5x-3", 1}});
   three.Expect({{40, 100, 3, "(1)", 0}, {654, 470, 5, "=10x-2", 0}});
   for (const auto& [item, workings] :
        {std::pair{&one,

@@ -109,25 +109,32 @@ int MenusDrawn(const std::vector<DrawCall>& log) {
   return n;
 }
 
-TEST(CalcMenus, BadNumbersAskAgainAndOnlySixEnds) {
-  // Each: 0, 7, -1, 6.5, nothing, eleven digits (the eleventh clears the field), then "1/0",
-  // which clears the field and goes on reading.
-  const std::string bad = "0\r7\r-1\r6.5\r\r12345678901\r1/0\r";
-  const std::string keys =
-      bad + "5\r" + "2.5\r" + std::to_string(kCalc.SubMenuEnd(2)) + "\r" +  // main menu
-      "1\r" + bad + "6\r" +                                                 // section 1
-      "1\r2.5\r 1\r  1\r " + "6\r" +  // section 1 again: 2.5 runs item ②, answered at once
-      "6\rX";
+// Every menu from one key script: out-of-range numbers, nothing, a long digit string (the
+// eleventh digit clears the field) and "1/0" (cleared, reading goes on) ask again; a fraction
+// counts by its value; the aims come once an entry; 6 at the main menu ends the program.
+TEST(CalcMenus, BadChoicesAskAgainAtEveryMenu) {
+  const std::string bad = "0\r-1\r\r12345678901\r1/0\r";
+  const std::string keys = bad + "7\r6.5\r5\r2.5\r" +                     // main menu, item 5
+                           "8\r0\r-1\r7.5\r0.5\r14/2\r" +                 // section 2
+                           "1\r" + bad + "7\r6.5\r6\r" +                  // section 1
+                           "1\r2.5\r 1\r  1\r 6\r" +                      // 2.5 runs item 2
+                           "3\r" + bad + "10\r9.5\r3\r         9\r" +     // section 3
+                           "4\r" + bad + "5\r4.5\r3/3\r 8/2\r" + "6\rX";  // section 4
   ProgramRun run("Orvelle Calc", calc::ShowMainMenu, keys);
   const auto& log = run.device.log();
-  // The first menu, six bad numbers, the blank item 5, back from section 2, twice from 1.
-  EXPECT_EQ(MenusDrawn(log), 1 + 6 + 1 + 1 + 2);
-  const std::string line = "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了";
-  EXPECT_EQ(SubMenuLines(log, line), 1 + 6 + 1 + 1);
+  // Each menu: drawn on entry, again for six of its seven bad entries and after an item.
+  EXPECT_EQ(MenusDrawn(log), 1 + 6 + 1 + 5);  // item 5 and five returns from sections
+  EXPECT_EQ(SubMenuLines(log, "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了"), 1 + 6 + 1 + 1);
+  EXPECT_EQ(SubMenuLines(log, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 1 + 5);
+  EXPECT_EQ(SubMenuLines(log, "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了"),
+            1 + 6 + 1);
+  EXPECT_EQ(SubMenuLines(log, "①　②　③　④終了"), 1 + 6 + 1);
   const Screen screen(log);
-  EXPECT_EQ(screen.Count(76, 370, 0, "2　文字の部分が同じ項をまとめよう。"), 2);  // once an entry
+  EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1 + 2 + 1);  // sections 2, 1 twice, 3
+  EXPECT_EQ(screen.Count(76, 370, 0, "2　文字の部分が同じ項をまとめよう。"), 2);
   EXPECT_EQ(screen.Count(40, 30, 0, "問①　次の式の項をいいなさい。"), 1);
-  EXPECT_EQ(KeyWaits(log), 4);
+  EXPECT_TRUE(screen.Drew(484, 430, 3, "分配法則を使う！") && screen.Drew(640, 300, 3, "(2)"));
+  EXPECT_EQ(KeyWaits(log), 4 + 9 + 1);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.device.keysRead(), static_cast<int>(keys.size()) - 1);  // "X" is never read
   EXPECT_FALSE(ShowedErrorScreen(log));
