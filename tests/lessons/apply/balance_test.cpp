@@ -51,18 +51,18 @@ TEST(Balance, PointsAtTheTiltsTheExamplesUse) {
   }
 }
 
-TEST(Balance, LabelsStandOnThePansInsideTheErasedRectangle) {
+// The envelope and the letters stacked on the left pan, which starts at 610 (p is not quite pi:
+// 0.0004 off); the weights 20 and 5 on the right one, at 910 and 1060; all at about 420.
+TEST(Balance, LabelsStandOnThePans) {
   Bench b;
   Balance(b, 0);
   b.m.columnTopText = "便せんx枚";
   apply::DrawWeightLabels(b.m);
-  // The left pan starts at 610 (p is not quite pi: 0.0004 off), the right one at 910, both at 420.
   const float x = b.m.figX[3], y = b.m.figY[3];
   const auto& log = b.device.log();
-  EXPECT_TRUE(HasBox(log, x, y - 50, x + 240, y, 7, 8));
-  EXPECT_TRUE(HasBox(log, x, y - 100, x + 240, y - 50, 7, 6));
-  EXPECT_TRUE(HasBox(log, 910, 320, 1030, 420, 7, 10));
-  EXPECT_TRUE(HasBox(log, 1060, 370, 1120, 420, 7, 10));
+  EXPECT_TRUE(HasBox(log, x, y - 50, x + 240, y, 7, 8) &&
+              HasBox(log, x, y - 100, x + 240, y - 50, 7, 6));
+  EXPECT_TRUE(HasBox(log, 910, 320, 1030, 420, 7, 10) && HasBox(log, 1060, 370, 1120, 420, 7, 10));
   ExpectSeen(log, {{x + (240 - MarkupEnd(0, "便せんx枚")) / 2, y - 97, 13, "便せんx枚"},
                    {910 + (120 - MarkupEnd(0, "20")) / 2, 348, 13, "20"}});
 }

@@ -43,15 +43,6 @@ TEST(RelationsSection, StringCutting) {
                {100, 570, 5, "答　残りのひもの長さは0mより長い", 3}});
 }
 
-// Whether u sign v holds.
-bool Holds(const std::string& sign, int u, int v) {
-  if (sign == "=") return u == v;
-  if (sign == "<") return u < v;
-  if (sign == ">") return u > v;
-  if (sign == "≦") return u <= v;
-  return sign == "≧" && u >= v;
-}
-
 // The relation each of the program's words states.
 const std::map<std::string, std::string> kSignOf = {
     {"は等しい", "="},   {"より小さい", "<"},   {"より大きい", ">"},  {"以下", "≦"},
@@ -60,14 +51,10 @@ const std::map<std::string, std::string> kSignOf = {
 
 // Whether u `sign` v says what `words` say of u and v (of v and u when `swapped`).
 bool Agree(const std::string& sign, const std::string& words, bool swapped = false) {
-  if (!kSignOf.count(words)) return false;
-  for (int u = -1; u <= 1; ++u) {
-    for (int v = -1; v <= 1; ++v) {
-      if (Holds(kSignOf.at(words), u, v) != (swapped ? Holds(sign, v, u) : Holds(sign, u, v)))
-        return false;
-    }
-  }
-  return true;
+  const std::map<std::string, std::string> mirror = {
+      {"=", "="}, {"<", ">"}, {">", "<"}, {"≦", "≧"}, {"≧", "≦"}};
+  return kSignOf.count(words) && mirror.count(sign) &&
+         kSignOf.at(words) == (swapped ? mirror.at(sign) : sign);
 }
 
 TEST(RelationSentenceDrill, ThousandPassesWriteWhatTheSentencesSay) {
