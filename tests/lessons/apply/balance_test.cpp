@@ -1,16 +1,7 @@
 // The balance of section 3 of Orvelle Apply, and the examples ② to ④ that tilt it.
 #include "lessons/apply/balance.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <string>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/machine.h"
+#include "../../support/lesson_test.h"
 
 namespace orvelle::test {
 namespace {

@@ -3,14 +3,7 @@
 // half-disc figure.
 #include "lessons/apply/chapter_problems.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 #include "lessons/apply/main_menu.h"
 
 namespace orvelle::test {

@@ -1,15 +1,9 @@
 // Section 2 "数の表し方" of Orvelle Apply, screen by screen on the recording device.
 #include "lessons/apply/numbers.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
+#include "../../support/lesson_test.h"
 
 namespace orvelle::test {
 namespace {

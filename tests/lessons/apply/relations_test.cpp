@@ -1,13 +1,6 @@
 // Section 3 "関係の表し方" of Orvelle Apply: its frame, the fixed pages ①, ⑥ and ⑧, and the
 // drills ⑤ and ⑦ over many seeded passes: what each relation shown says agrees with its words.
-#include <gtest/gtest.h>
-
-#include <map>
-#include <set>
-#include <string>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
+#include "../../support/lesson_test.h"
 
 namespace orvelle::test {
 namespace {

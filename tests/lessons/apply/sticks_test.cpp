@@ -2,18 +2,7 @@
 // built of sticks, and the section's items screen by screen on the recording device.
 #include "lessons/apply/sticks.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <set>
-#include <string>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/machine.h"
-#include "../../support/markup_value.h"
-#include "../../support/screen.h"
+#include "../../support/lesson_test.h"
 #include "lessons/apply/cube_sticks.h"
 #include "lessons/apply/main_menu.h"
 

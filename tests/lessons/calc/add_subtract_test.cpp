@@ -3,18 +3,10 @@
 // prints, and the worked answers of P76 checked by value.
 #include "lessons/calc/add_subtract.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <span>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include "../../support/lesson_run.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 #include "platform/text.h"
 
 namespace orvelle::test {

@@ -1,17 +1,6 @@
 // Section 1 of Orvelle Calc, items ④ and ⑤ and the area diagram: the like-terms drills over
 // many seeded passes, each worked result equal to its problem, and the textbook answers.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <map>
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/machine.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 #include "lessons/calc/like_terms_area.h"
 
 namespace orvelle::test {

@@ -3,15 +3,7 @@
 // every answer checked by value.
 #include "lessons/calc/multiply_divide.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 #include "lessons/calc/calc_problems.h"
 #include "lessons/calc/main_menu.h"
 

@@ -1,15 +1,6 @@
 // Section 3, items ④ "例８" and ⑤ "例9" of Orvelle Calc: products with a bracket, their arcs
 // and cancellation marks.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <map>
-#include <string>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 
 namespace orvelle::test {
 namespace {

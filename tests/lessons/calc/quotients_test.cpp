@@ -1,16 +1,6 @@
 // Section 3, items ⑥ to ⑧ of Orvelle Calc: a bracket divided by a number, a fraction of an
 // expression times a multiple, expand and collect; each worked by its mathematics.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <functional>
-#include <set>
-#include <string>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 
 namespace orvelle::test {
 namespace {

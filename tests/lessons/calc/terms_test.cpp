@@ -3,15 +3,7 @@
 // exercise 1, each answer checked by its value.
 #include "lessons/calc/terms.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/machine.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 #include "lessons/calc/main_menu.h"
 
 namespace orvelle::test {
