@@ -37,12 +37,12 @@ TEST(CalcExample10, WorkedDivisionThenRuleAndQuestion13) {
                {40, 430, 5, "除法は逆数をかける。", 10}});
   // The arcs run from past "(-" of the reciprocal, 20 up, to the x-term and past the constant's
   // sign; the slashes cross 6 and the digits of -12, each with its quotient above it.
-  const auto arc1 = Dots(item.screens[2], 9), arc2 = Dots(item.screens[3], 7);
-  ASSERT_TRUE(arc1.size() == 181u && arc2.size() == 181u);
-  EXPECT_EQ(Pt(arc1.front().x1, arc1.front().y1), Pt(xr + 81, 160));
-  EXPECT_EQ(Pt(arc1.back().x1, arc1.back().y1), Pt(x6 + 27, 180));
-  EXPECT_EQ(Pt(arc2.front().x1, arc2.front().y1), Pt(xr + 81, 160));
-  EXPECT_EQ(Pt(arc2.back().x1, arc2.back().y1), Pt(x12 + 54, 180));
+  for (const auto& [screen, color, end] : {std::tuple{2, 9, x6 + 27}, {3, 7, x12 + 54}}) {
+    const auto arc = Dots(item.screens[screen], color);
+    ASSERT_EQ(arc.size(), 181u);
+    EXPECT_EQ(Pt(arc.front().x1, arc.front().y1) + " " + Pt(arc.back().x1, arc.back().y1),
+              Pt(xr + 81, 160) + " " + Pt(end, 180));
+  }
   EXPECT_TRUE(HasLine(item.screens[5], p1, 310, p1 + 27, 270, 3, 5));
   EXPECT_TRUE(HasLine(item.screens[7], p3 + 27, 310, p3 + 81, 270, 3, 5));
   item.Expect({{p1, 240, 3, "2", 5}, {p3 + 27, 240, 3, "4", 7}});
