@@ -120,4 +120,14 @@ void DrillRun::ExpectPasses(int passes) const {
   EXPECT_FALSE(ShowedErrorScreen(rest));
 }
 
+void FromFourClocks(const TestProgram& program, const DrillScript& script, const PassCheck& check,
+                    const std::function<void(const DrillRun&)>& after) {
+  for (const char* clock : {"07:01:02", "09:30:45", "11:11:11", "14:20:33"}) {
+    SCOPED_TRACE(clock);
+    const DrillRun run(program, script, check, clock);
+    run.ExpectPasses(static_cast<int>(script.marks.size()));
+    if (after) after(run);
+  }
+}
+
 }  // namespace orvelle::test

@@ -21,6 +21,9 @@ inline float Pick(int pick, int low, int n) {
 }
 
 inline std::string Str(float v) { return std::to_string(static_cast<int>(v)); }
+// A whole number with its sign ("+3", "-3"); a coefficient before a letter (1: "", -1: "-").
+inline std::string Signed(float v) { return (v > 0 ? "+" : "") + Str(v); }
+inline std::string Coef(float v) { return v == 1 ? "" : v == -1 ? "-" : Str(v); }
 
 // Keys for a drill of `passes` problems with `spaces` key waits each: "2⏎" at every next-step
 // prompt but the last (another problem), "1⏎" there.
@@ -115,6 +118,11 @@ struct ItemRun {
   // Every text of `seen` on its screen; a misplaced one is reported with where it stands.
   void Expect(const std::vector<Seen>& seen) const;
 };
+
+// `script` run from each of four clocks, every pass checked and every mark reached; `after` sees
+// each run's end.
+void FromFourClocks(const TestProgram& program, const DrillScript& script, const PassCheck& check,
+                    const std::function<void(const DrillRun&)>& after = {});
 
 // A drill run with the random generator scripted, its passes kept.
 inline DrillRun ScriptedDrill(const TestProgram& program, const DrillScript& script,

@@ -112,6 +112,15 @@ inline std::string Chars(const RecordingDevice& d) {
   return s;
 }
 
+// The dots of dotted arcs and lines (circles of radius 0.5) in colour `color` (-1: any), in order.
+inline std::vector<DrawCall> Dots(const std::vector<DrawCall>& log, int color = -1) {
+  std::vector<DrawCall> out;
+  for (const auto& c : log) {
+    if (c.op == Op::kCircle && c.r == 0.5f && (color < 0 || c.color == color)) out.push_back(c);
+  }
+  return out;
+}
+
 // Every coordinate the device was handed is a number.
 inline bool AllFinite(const RecordingDevice& d) {
   for (const auto& c : d.log()) {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
+
+#include "screen.h"
 
 namespace orvelle::test {
 namespace {
@@ -101,7 +104,8 @@ void ReplaceAll(std::string& s, const std::string& from, const std::string& to) 
 }  // namespace
 
 double MarkupValue(const std::string& text, const Letters& letters) {
-  std::string s = text.substr(0, text.find(" ("));
+  std::string s = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+  s = s.substr(0, s.find(" ("));
   if (!s.empty() && s.front() == '=') s.erase(0, 1);
   if (!s.empty() && s.back() == '=') s.pop_back();
   ReplaceAll(s, "ﾀ", "|");
@@ -134,6 +138,14 @@ bool SameExpression(const std::string& a, const std::string& b) {
     if (std::abs(x - y) > 1e-9 * (1 + std::abs(x))) return false;
   }
   return true;
+}
+
+void ExpectWorkingShown(const std::vector<DrawCall>& log, const std::vector<std::string>& steps) {
+  const Screen screen(log);
+  for (const std::string& step : steps) {
+    EXPECT_TRUE(screen.Shows(step)) << step << " is not shown";
+    EXPECT_TRUE(SameExpression(steps.front(), step)) << step << " in " << steps.front();
+  }
 }
 
 }  // namespace orvelle::test

@@ -6,6 +6,9 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "platform/recording_device.h"
 
 namespace orvelle::test {
 
@@ -14,8 +17,9 @@ using Letters = std::array<double, 26>;
 
 // The value of `text` ("-ﾀ3a/4ﾀ", "x^2y^3", "5(a+b)", "3*x/4", "=-2*(-6)^2"): "*" is ×, a "/"
 // outside a fraction ÷, "ﾀp/qﾀ" the fraction p over q, "^" a one-digit exponent, "π" 3.14159;
-// a number, letter, bracket or fraction next to another multiplies it; a leading or trailing
-// "=" and a unit in brackets after a space (" (cm)") are left out. Throws on anything else.
+// a number, letter, bracket or fraction next to another multiplies it; leading blanks, a leading
+// or trailing "=" and a unit in brackets after a space (" (cm)") are left out. Throws on anything
+// else.
 double MarkupValue(const std::string& text, const Letters& letters);
 
 // Letters all 0 but the ones given.
@@ -26,5 +30,9 @@ void ExpectSameValues(const Letters& letters, std::initializer_list<std::string>
 
 // Whether two expressions agree for several values of the letters.
 bool SameExpression(const std::string& a, const std::string& b);
+
+// Checks that each step of a working stands somewhere in `log` in one piece and agrees with the
+// first.
+void ExpectWorkingShown(const std::vector<DrawCall>& log, const std::vector<std::string>& steps);
 
 }  // namespace orvelle::test

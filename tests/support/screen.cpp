@@ -99,6 +99,29 @@ int Screen::Count(float x, float y, int color, const std::string& text) const {
   return Occurrences(calls_, MarkupDrawing(x, y, color, text), Same);
 }
 
+bool Screen::Shows(const std::string& text) const {
+  const auto& want = MarkupDrawing(0, 100, 0, text);
+  // Measuring draws below the screen, at a place of its own: the first call on the screen
+  // gives the shift.
+  size_t f = 0;
+  while (f < want.size() && want[f].y1 >= 1500) ++f;
+  for (size_t i = 0; f < want.size() && i + want.size() <= calls_.size(); ++i) {
+    const float dx = calls_[i + f].x1 - want[f].x1, dy = calls_[i + f].y1 - want[f].y1;
+    bool same = true;
+    for (size_t j = 0; same && j < want.size(); ++j) {
+      DrawCall moved = want[j];
+      if (moved.y1 < 1500) {
+        moved.x1 += dx, moved.x2 += dx, moved.y1 += dy, moved.y2 += dy;
+        for (auto& p : moved.points) p.x += dx, p.y += dy;
+      }
+      moved.color = calls_[i + j].color;
+      same = Same(calls_[i + j], moved);
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
 bool HasBox(const std::vector<DrawCall>& log, float x1, float y1, float x2, float y2, int border,
             int fill) {
   return std::any_of(log.begin(), log.end(), [&](const DrawCall& c) {

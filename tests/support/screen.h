@@ -30,6 +30,8 @@ class Screen {
   bool Drew(float x, float y, int color, const std::string& text) const {
     return Count(x, y, color, text) > 0;
   }
+  // Whether `text` stands somewhere on the screen in one piece, in any colour.
+  bool Shows(const std::string& text) const;
 
  private:
   std::vector<DrawCall> calls_;

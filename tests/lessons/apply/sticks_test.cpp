@@ -1,39 +1,26 @@
-// Section 1 "棒の本数を求めよう" of Orvelle Apply: the row of cubes built of sticks, and the
-// section's items screen by screen on the recording device.
+// Orvelle Apply's main menu and section 1 "棒の本数を求めよう": bad choices, the row of cubes
+// built of sticks, and the section's items screen by screen on the recording device.
 #include "lessons/apply/sticks.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <set>
-#include <string>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/log_view.h"
-#include "../../support/machine.h"
-#include "../../support/markup_value.h"
+#include "../../support/lesson_test.h"
 #include "lessons/apply/cube_sticks.h"
+#include "lessons/apply/main_menu.h"
 
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kApply;
-using test::MarkupEnd;
 
 // The sticks a pupil can count on a screen: lines at width 7, one drawn twice counted once.
 double Sticks(const std::vector<DrawCall>& log) {
   std::set<std::string> seen;
   for (const auto& c : log) {
-    const std::string a = test::Pt(c.x1, c.y1), b = test::Pt(c.x2, c.y2);
+    const std::string a = Pt(c.x1, c.y1), b = Pt(c.x2, c.y2);
     if (c.op == Op::kLine && c.width == 7) seen.insert(a < b ? a + b : b + a);
   }
   return static_cast<double>(seen.size());
 }
 
 TEST(CubeRowSticks, PointsGroupedSticksAndTheTopFace) {
-  test::Bench b;
+  Bench b;
   b.m.figX[25] = 7;
   b.m.gridOriginX = 80;
   b.m.gridOriginY = 90;
@@ -43,7 +30,7 @@ TEST(CubeRowSticks, PointsGroupedSticksAndTheTopFace) {
   const float rowX[] = {115, 80, 115, 80}, rowY[] = {90, 125, 195, 230};
   for (int k = 1; k <= 24; ++k) {
     const int r = (k - 1) / 6, i = (k - 1) % 6;
-    EXPECT_EQ(test::Pt(b.m.figX[k], b.m.figY[k]), test::Pt(rowX[r] + 105.0f * i, rowY[r])) << k;
+    EXPECT_EQ(Pt(b.m.figX[k], b.m.figY[k]), Pt(rowX[r] + 105.0f * i, rowY[r])) << k;
   }
   EXPECT_EQ(b.m.gridBaseY + b.m.figX[25], 237);
   // Grouped: each joint's four sticks in its colour; the sticks ending at it shortened on the left.
@@ -55,10 +42,9 @@ TEST(CubeRowSticks, PointsGroupedSticksAndTheTopFace) {
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(lines[4 * i].color, color[i]) << "joint " << i + 1;
     if (i > 0) {  // the front top stick ending at the joint
-      EXPECT_EQ(test::LineSig(lines[24 + 4 * (i - 1) + 1]),
-                test::Pt(80 + 105.0f * i, 125) + "-" +
-                    test::Pt(80 + 105.0f * (i - 1) + leftGap[i], 125) + " w7 c" +
-                    std::to_string(color[i]));
+      EXPECT_EQ(LineSig(lines[24 + 4 * (i - 1) + 1]),
+                Pt(80 + 105.0f * i, 125) + "-" + Pt(80 + 105.0f * (i - 1) + leftGap[i], 125) +
+                    " w7 c" + std::to_string(color[i]));
     }
   }
   b.device.ClearLog();
@@ -72,7 +58,7 @@ TEST(ApplySticks, EachWayShowsItsSticksAndEndsOnItsExpression) {
   const struct {
     int item, keyWaits;
     float x1, y1, x2, y2;  // a stick the way sets apart, in 3
-    test::Seen last;
+    Seen last;
   } ways[] = {
       {1, 1, g + 245, 280, g + 210, 315, {40, 470, 3, "<てむささんの考え>", 1}},
       {2, 4, 325, 260, 290, 295, {MarkupEnd(40, "求める棒の本数は "), 570, 5, "{12+8(x-1)}本", 4}},
@@ -82,45 +68,59 @@ TEST(ApplySticks, EachWayShowsItsSticksAndEndsOnItsExpression) {
   for (const auto& w : ways) {
     const ItemRun item(kApply, 1, w.item, w.keyWaits);
     item.Expect({w.last});
-    EXPECT_TRUE(test::HasLine(item.log(), w.x1, w.y1, w.x2, w.y2, 3, 7)) << w.item;
+    EXPECT_TRUE(HasLine(item.log(), w.x1, w.y1, w.x2, w.y2, 3, 7)) << w.item;
   }
 }
 
-TEST(ApplySticks, ComparisonGoesOnWhereEachExpressionEnded) {
-  const float one = MarkupEnd(MarkupEnd(40, "(1)"), "12+8(x-1)");
-  const float three = MarkupEnd(MarkupEnd(40, "(3)"), "4(x+1)+4x");
-  ItemRun(kApply, 1, 5, 6)
-      .Expect({
-          {one, 250, 0, "=12+8x-8", 1},
-          {MarkupEnd(one, "=12+8x-8"), 250, 5, "=8x+4(本)", 2},
-          {three, 350, 0, "=4x+4+4x", 3},
-          {40, 490, 3, "②", 6},
-          {76, 370, 0, "本棚をつくるとき、必要な棒の本数を求めよう。"},  // the aims, before
-      });
-}
-
+// Every count worked equal to the sticks of the figure it counts: a row of five cubes, and two
+// tiers of them sharing a face.
 TEST(ApplySticks, EveryCountIsTheSticksOfTheFigure) {
-  for (const char* e : {"12+8(x-1)", "=12+8x-8", "(1+3x)*2+(x+1)*2", "4(x+1)+4x", "=4x+4+4x",
-                        "(2+6x)+(2x+2)", "=6x+2x+2+2"}) {
-    EXPECT_TRUE(test::SameExpression(e, "8x+4")) << e;
-  }
-  for (const char* e : {"=16x+8-1-3x", "=16x-3x+8-1", "=13x+7"}) {
-    EXPECT_TRUE(test::SameExpression(e, "2*(8x+4)-(1+3x)")) << e;
-  }
-  // Five cubes in a row, and two tiers of them sharing a face, as drawn.
-  const auto x5 = test::LettersAt({{'x', 5}});
-  EXPECT_EQ(Sticks(ItemRun(kApply, 1, 5, 6).screens[0]), test::MarkupValue("8x+4", x5));
+  const auto x5 = LettersAt({{'x', 5}});
+  const ItemRun five(kApply, 1, 5, 6);
+  const float one = MarkupEnd(MarkupEnd(40, "(1)"), "12+8(x-1)");
+  five.Expect({{one, 250, 0, "=12+8x-8", 1},
+               {MarkupEnd(one, "=12+8x-8"), 250, 5, "=8x+4(本)", 2},
+               {40, 490, 3, "②", 6},
+               {76, 370, 0, "本棚をつくるとき、必要な棒の本数を求めよう。"}});  // the aims, before
+  ExpectWorkingShown(five.log(),
+                     {"12+8(x-1)", "=12+8x-8", "(1+3x)*2+(x+1)*2", "4(x+1)+4x", "=4x+4+4x"});
+  EXPECT_EQ(Sticks(five.screens[0]), MarkupValue("8x+4", x5));
   const ItemRun shelf(kApply, 1, 6, 5);
-  EXPECT_EQ(Sticks(shelf.screens[0]), test::MarkupValue("13x+7", x5));
+  ExpectWorkingShown(shelf.log(), {"2*(8x+4)-(1+3x)", "=16x+8-1-3x", "=16x-3x+8-1", "=13x+7 (本)"});
+  EXPECT_EQ(Sticks(shelf.screens[0]), MarkupValue("13x+7", x5));
   shelf.Expect({{40, 585, 5, "=13x+7 (本)", 5}});
   // The shared face in 3 one key later; one continuation mark, above the lower row's corner.
-  EXPECT_TRUE(test::HasLine(shelf.screens[1], 115, 195, 80, 230, 3, 7));
+  EXPECT_TRUE(HasLine(shelf.screens[1], 115, 195, 80, 230, 3, 7));
   const auto& first = shelf.screens[0];
   const auto mark = [](const DrawCall& c) { return c.scaleX == 5 && c.s == "…"; };
   ASSERT_EQ(std::count_if(first.begin(), first.end(), mark), 1);
   const auto at = std::find_if(first.begin(), first.end(), mark);
-  EXPECT_EQ(test::Pt(at->x1, at->y1), "660,165");
+  EXPECT_EQ(Pt(at->x1, at->y1), "660,165");
+}
+
+// Every menu from one key script: out-of-range choices and nothing ask again, a fraction counts
+// by its value, item 6 brings the main menu back, the aims come with section 3 only, and 14/2 at
+// the main menu ends the program.
+TEST(ApplyMenus, BadChoicesAskAgainAtEveryMenu) {
+  const std::string keys = "0\r8\r-1\r7.5\r2/3\r\r6\r6/2\r" +         // main menu
+                           std::string("0\r10\r-1\r1\r       9\r") +  // section 3
+                           "4\r0\r6\r-1\r7/2\r  5\r" +                // chapter problems A
+                           "5\r0\r5\r-1\r5/2\r4\r" + "14/2\rX";       // B
+  const ProgramRun run("Orvelle Apply", apply::ShowMainMenu, keys);
+  const auto& log = run.device.log();
+  const Screen screen(log);
+  EXPECT_EQ(screen.Count(264, 30, 15, "＜Orvelle Apply　メニュー＞"), 1 + 6 + 1 + 3);
+  for (const char* line : {"①P84Q　②例=　③例<>　④例≦≧　⑤練習1　⑥例3　⑦練習２　⑧問２　⑨終了",
+                           "①1,2,3　②4,5　③6　④7　⑤終了", "①　②　③　④終了"})
+    EXPECT_EQ(SubMenuLines(log, line), 1 + 3 + 1) << line;
+  EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1);
+  EXPECT_EQ(screen.Count(76, 370, 0, "2 等式や不等式が表す数量の関係を読みとろう。"), 1);
+  EXPECT_TRUE(screen.Drew(640, 60, 3, "(2)"));  // B 2
+  EXPECT_EQ(KeyWaits(log), 7 + 2);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.device.keysRead(), static_cast<int>(keys.size()) - 1);  // "X" is never read
+  EXPECT_FALSE(ShowedErrorScreen(log));
 }
 
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

@@ -1,125 +1,136 @@
-// Section 1 of Orvelle Calc, items ① to ③: the match-stick question, the drills on terms and
-// coefficients, and the worked answers of exercise 1, each answer checked by its value.
+// Orvelle Calc's main menu and section 1, items ① to ③: bad numbers ask again at both menus,
+// the match-stick question, the drills on terms and coefficients, and the worked answers of
+// exercise 1, each answer checked by its value.
 #include "lessons/calc/terms.h"
 
-#include <gtest/gtest.h>
+#include "../../support/lesson_test.h"
+#include "lessons/calc/main_menu.h"
 
-#include <cmath>
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "../../support/lesson_run.h"
-#include "../../support/markup_value.h"
-
-namespace orvelle {
+namespace orvelle::test {
 namespace {
-
-using test::ItemRun;
-using test::kCalc;
-using test::MarkupEnd;
 
 // The coefficient of `letter` in a linear expression: its value at letter 1 less that at 0.
 double Coefficient(const std::string& text, char letter) {
-  return test::MarkupValue(text, test::LettersAt({{letter, 1}})) -
-         test::MarkupValue(text, test::LettersAt({}));
+  return MarkupValue(text, LettersAt({{letter, 1}})) - MarkupValue(text, LettersAt({}));
 }
 
 // Whether the terms "t1,t2,..." add up to the expression.
 bool TermsMakeUp(const std::string& terms, const std::string& expression) {
   std::string sum = "(";
   for (char c : terms) sum += c == ',' ? std::string(")+(") : std::string(1, c);
-  return test::SameExpression(sum + ")", expression);
+  return SameExpression(sum + ")", expression);
 }
 
 TEST(CalcSection1, P73QuestionThreeWaysToCountSticks) {
   const ItemRun item(kCalc, 1, 1, 17);
   const std::string conclusion = "x+(x+1)+x=1+3x ,4x-(x-1)=1+3x";
   item.Expect({{40, 30, 0, "教科書P73Q をやってみよう。", 0},
-               {160, 140, 3, "1+3x", 0},
-               {40, 350, 7, "<てむささんの考え>", 2},
                {760, 80, 3, "4x-(x-1)", 3},
-               {640, 260, 3, "てむささん", 6},
-               {640, 420, 3, "ほぬりさん", 12},
                {MarkupEnd(640, "だから、"), 520, 5, "{4x-(x-1)}", 16},
-               {40, 580, 5, conclusion, 17},
                {MarkupEnd(40, conclusion), 580, 3, " となるのかな?", 17}});
-  // Figure 1's left edge back in 0; all six upright sticks of figure 2 in 3; the four shared
-  // ones of figure 3 in 7; at the sticks' width 7.
-  EXPECT_TRUE(test::HasLine(item.screens[1], 40, 208, 40, 292, 0, 7));
-  for (float x = 40; x <= 540; x += 100)
-    EXPECT_TRUE(test::HasLine(item.screens[4], x, 468, x, 552, 3, 7));
-  for (float x = 740; x <= 1040; x += 100)
-    EXPECT_TRUE(test::HasLine(item.screens[5], x, 148, x, 232, 7, 7));
 }
 
 // The terms drill past its tenth problem, the coefficient drill for 1000 passes: each problem
 // in turn, its answer right by value, the letter one of the five.
 TEST(CalcSection1, TermsAndCoefficientDrills) {
   constexpr int kTerms = 11, kCoefficients = 1000;
-  test::DrillScript s;
+  DrillScript s;
   s.Keys("1\r2\r").Passes(kTerms, 1).Keys(" ").Passes(kCoefficients, 1).Keys(" 6\r6\r");
   int letters[5] = {};
-  const test::DrillRun run(
-      kCalc, s, [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
-        const test::Screen screen(log);
-        const int k = (pass < kTerms ? pass : pass - kTerms) % 10 + 1;
-        ASSERT_EQ(m.exerciseNo, k);
-        const std::string written = m.coefText[10 + k], answer = m.coefText[20 + k];
-        if (pass < kTerms) {
-          const std::string expression = m.coefText[k];
-          EXPECT_TRUE(test::HasBox(log, 0, 80, 560, 400, 15, 15));
-          EXPECT_TRUE(screen.Drew(127, 110, 0, expression) &&
-                      screen.Drew(100, 190, 0, "=" + written) &&
-                      screen.Drew(100, 270, 3, "項…" + answer));
-          EXPECT_TRUE(test::SameExpression(expression, written) && TermsMakeUp(answer, expression))
-              << expression;
-          EXPECT_TRUE(k != 1 || expression == "9x+3");
-          return;
-        }
-        EXPECT_TRUE(pass > kTerms || (screen.Drew(40, 350, 5, "項") &&
-                                      screen.Drew(100, 400, 3, "1つ1つの数や文字式")));
-        const float pick = m.letterPick;
-        ASSERT_TRUE(pick >= 1 && pick <= 5 && pick == static_cast<int>(pick)) << pick;
-        ++letters[static_cast<int>(pick) - 1];
-        const std::string letter = k == 9    ? "x"
-                                   : k == 10 ? "a"
-                                             : std::string(1, "abcxy"[static_cast<int>(pick) - 1]);
-        const std::string term = written + (k > 8 ? "" : letter);
-        EXPECT_TRUE(test::HasBox(log, 600, 0, 1600, 400, 15, 15));
-        EXPECT_TRUE(screen.Drew(600, 30, 0, "問②　" + letter + "の係数をいいなさい。") &&
-                    screen.Drew(687, 110, 0, term) && screen.Drew(660, 190, 3, "係数…" + answer));
-        EXPECT_NEAR(Coefficient(term, letter[0]), test::MarkupValue(answer, {}), 1e-9) << term;
-      });
+  const DrillRun run(kCalc, s, [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+    const Screen screen(log);
+    const int k = (pass < kTerms ? pass : pass - kTerms) % 10 + 1;
+    ASSERT_EQ(m.exerciseNo, k);
+    const std::string written = m.coefText[10 + k], answer = m.coefText[20 + k];
+    if (pass < kTerms) {
+      const std::string expression = m.coefText[k];
+      EXPECT_TRUE(screen.Drew(127, 110, 0, expression) && screen.Drew(100, 190, 0, "=" + written) &&
+                  screen.Drew(100, 270, 3, "項…" + answer));
+      EXPECT_TRUE(SameExpression(expression, written) && TermsMakeUp(answer, expression))
+          << expression;
+      EXPECT_TRUE(k != 1 || expression == "9x+3");
+      return;
+    }
+    const float pick = m.letterPick;
+    ASSERT_TRUE(pick >= 1 && pick <= 5 && pick == static_cast<int>(pick)) << pick;
+    ++letters[static_cast<int>(pick) - 1];
+    const std::string letter = k == 9    ? "x"
+                               : k == 10 ? "a"
+                                         : std::string(1, "abcxy"[static_cast<int>(pick) - 1]);
+    const std::string term = written + (k > 8 ? "" : letter);
+    EXPECT_TRUE(screen.Drew(600, 30, 0, "問②　" + letter + "の係数をいいなさい。") &&
+                screen.Drew(687, 110, 0, term) && screen.Drew(660, 190, 3, "係数…" + answer));
+    EXPECT_NEAR(Coefficient(term, letter[0]), MarkupValue(answer, {}), 1e-9) << term;
+  });
   run.ExpectPasses(kTerms + kCoefficients);
   for (int n : letters) EXPECT_GT(n, kCoefficients / 8);
-  test::ExpectSeen(run.rest, {{600, 270, 5, "係数"}, {600, 360, 7, "教科書P74 問1 をしなさい。"}});
+  ExpectSeen(run.rest, {{600, 270, 5, "係数"}, {600, 360, 7, "教科書P74 問1 をしなさい。"}});
 }
 
 TEST(CalcSection1, Exercise1AnswersByValue) {
   const ItemRun item(kCalc, 1, 3, 12);
-  const float second = MarkupEnd(MarkupEnd(94, "xの係数…"), "4") + 27;
-  const float last = MarkupEnd(MarkupEnd(MarkupEnd(654, "aの係数…"), "5") + 27, "bの係数…");
-  item.Expect({{40, 30, 3, "問1　解答", 0},
-               {121, 105, 0, "4x+y=4x+1y", 0},
-               {MarkupEnd(94, "項…"), 155, 5, "4x,y", 1},
-               {second, 205, 0, "yの係数…", 2},
-               {MarkupEnd(second, "yの係数…"), 205, 5, "1", 3},
-               {40, 290, 3, "(2)", 3},
-               {600, 60, 3, "(3)", 6},
-               {681, 305, 0, "5a-ﾀb/4ﾀ-ﾀ1/3ﾀ=5a-ﾀ1/4ﾀb-ﾀ1/3ﾀ", 9},
-               {654, 395, 0, "項…", 9},
-               {last, 475, 5, "-ﾀ1/4ﾀ", 12}});
-  // Each expression: its second form, its terms, the coefficients of its two letters.
-  for (const auto& [e, written, terms, x, xValue, y, yValue] :
-       {std::tuple{"4x+y", "4x+1y", "4x,y", 'x', 4.0, 'y', 1.0},
-        {"7x-2y", "7x-2y", "7x,-2y", 'x', 7.0, 'y', -2.0},
-        {"-x+ﾀ2/3ﾀy+5", "-1x+ﾀ2/3ﾀy+5", "-x,ﾀ2/3ﾀy,5", 'x', -1.0, 'y', 2.0 / 3},
-        {"5a-ﾀb/4ﾀ-ﾀ1/3ﾀ", "5a-ﾀ1/4ﾀb-ﾀ1/3ﾀ", "5a,-ﾀb/4ﾀ,-ﾀ1/3ﾀ", 'a', 5.0, 'b', -0.25}}) {
-    EXPECT_TRUE(test::SameExpression(e, written) && TermsMakeUp(terms, e)) << e;
-    EXPECT_TRUE(Coefficient(e, x) == xValue && std::abs(Coefficient(e, y) - yValue) < 1e-9) << e;
+  item.Expect({{40, 30, 3, "問1　解答", 0}, {40, 290, 3, "(2)", 3}, {600, 60, 3, "(3)", 6}});
+  // Each expression (and its second form), a key, its terms, a key each, the coefficients of its
+  // two letters: each drawn after the one before, and right by value.
+  int screen = 0;
+  for (const auto& [x, y, written, terms, termsY, coefY, letters, first, second] :
+       {std::tuple{94.0f, 105.0f, "4x+y=4x+1y", "4x,y", 155.0f, 205.0f, "xy", "4", "1"},
+        {94.0f, 290.0f, "7x-2y", "7x,-2y", 340.0f, 390.0f, "xy", "7", "-2"},
+        {654.0f, 60.0f, "-x+ﾀ2/3ﾀy+5=-1x+ﾀ2/3ﾀy+5", "-x,ﾀ2/3ﾀy,5", 140.0f, 220.0f, "xy", "-1",
+         "ﾀ2/3ﾀ"},
+        {654.0f, 305.0f, "5a-ﾀb/4ﾀ-ﾀ1/3ﾀ=5a-ﾀ1/4ﾀb-ﾀ1/3ﾀ", "5a,-ﾀb/4ﾀ,-ﾀ1/3ﾀ", 395.0f, 475.0f, "ab",
+         "5", "-ﾀ1/4ﾀ"}}) {
+    const std::string w = written, e = w.substr(0, w.find('='));
+    const std::string of1 = std::string(1, letters[0]) + "の係数…";
+    const std::string of2 = std::string(1, letters[1]) + "の係数…";
+    const float x1 = MarkupEnd(x, of1), x2 = MarkupEnd(x1, first) + 27;
+    item.Expect({{x + 27, y, 0, w, screen},
+                 {MarkupEnd(x, "項…"), termsY, 5, terms, screen + 1},
+                 {x1, coefY, 5, first, screen + 2},
+                 {MarkupEnd(x2, of2), coefY, 5, second, screen + 3}});
+    EXPECT_TRUE(SameExpression(e, w.substr(w.find('=') + 1)) && TermsMakeUp(terms, e)) << e;
+    EXPECT_EQ(Coefficient(e, letters[0]), MarkupValue(first, {})) << e;
+    EXPECT_NEAR(Coefficient(e, letters[1]), MarkupValue(second, {}), 1e-9) << e;
+    screen += 3;
   }
 }
 
+int MenusDrawn(const std::vector<DrawCall>& log) {
+  int n = 0;
+  for (const auto& c : log) n += c.op == Op::kBox && c.x1 == 22 && c.y1 == 10 && c.fill == 10;
+  return n;
+}
+
+// Every menu from one key script: out-of-range numbers, nothing, a long digit string (the
+// eleventh digit clears the field) and "1/0" (cleared, reading goes on) ask again; a fraction
+// counts by its value; the aims come once an entry; 6 at the main menu ends the program.
+TEST(CalcMenus, BadChoicesAskAgainAtEveryMenu) {
+  const std::string bad = "0\r-1\r\r12345678901\r1/0\r";
+  const std::string keys = bad + "7\r6.5\r5\r2.5\r" +                     // main menu, item 5
+                           "8\r0\r-1\r7.5\r0.5\r14/2\r" +                 // section 2
+                           "1\r" + bad + "7\r6.5\r6\r" +                  // section 1
+                           "1\r2.5\r 1\r  1\r 6\r" +                      // 2.5 runs item 2
+                           "3\r" + bad + "10\r9.5\r3\r         9\r" +     // section 3
+                           "4\r" + bad + "5\r4.5\r3/3\r 8/2\r" + "6\rX";  // section 4
+  ProgramRun run("Orvelle Calc", calc::ShowMainMenu, keys);
+  const auto& log = run.device.log();
+  // Each menu: drawn on entry, again for six of its seven bad entries and after an item.
+  EXPECT_EQ(MenusDrawn(log), 1 + 6 + 1 + 5);  // item 5 and five returns from sections
+  EXPECT_EQ(SubMenuLines(log, "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了"), 1 + 6 + 1 + 1);
+  EXPECT_EQ(SubMenuLines(log, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 1 + 5);
+  EXPECT_EQ(SubMenuLines(log, "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了"),
+            1 + 6 + 1);
+  EXPECT_EQ(SubMenuLines(log, "①　②　③　④終了"), 1 + 6 + 1);
+  const Screen screen(log);
+  EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1 + 2 + 1);  // sections 2, 1 twice, 3
+  EXPECT_EQ(screen.Count(76, 370, 0, "2　文字の部分が同じ項をまとめよう。"), 2);
+  EXPECT_EQ(screen.Count(40, 30, 0, "問①　次の式の項をいいなさい。"), 1);
+  EXPECT_TRUE(screen.Drew(484, 430, 3, "分配法則を使う！") && screen.Drew(640, 300, 3, "(2)"));
+  EXPECT_EQ(KeyWaits(log), 4 + 9 + 1);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.device.keysRead(), static_cast<int>(keys.size()) - 1);  // "X" is never read
+  EXPECT_FALSE(ShowedErrorScreen(log));
+}
+
 }  // namespace
-}  // namespace orvelle
+}  // namespace orvelle::test

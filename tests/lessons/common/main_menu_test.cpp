@@ -19,8 +19,8 @@ using test::ProgramRun;
 int MenusDrawn(const RecordingDevice& d) {
   int n = 0;
   for (const auto& c : d.log()) {
-    if (c.op == Op::kBox && c.x1 == 22 && c.y1 == 10 && c.x2 == 1342 && c.y2 == 610 && c.color == 15 &&
-        c.fill == 10) {
+    if (c.op == Op::kBox && c.x1 == 22 && c.y1 == 10 && c.x2 == 1342 && c.y2 == 610 &&
+        c.color == 15 && c.fill == 10) {
       ++n;
     }
   }

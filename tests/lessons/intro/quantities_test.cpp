@@ -96,7 +96,8 @@ TEST(QuantitiesSection, Example10RectangleAndSquare) {
   int dots = 0, labels = 0;
   for (const auto& c : log) {
     dots += c.op == Op::kCircle && c.r == 0.5f && c.color == 3;
-    if (c.op == Op::kText && c.s == "m" && c.color == 0 && c.y1 < 900) {  // not off-screen measuring
+    if (c.op == Op::kText && c.s == "m" && c.color == 0 &&
+        c.y1 < 900) {  // not off-screen measuring
       ++labels;
       const bool leftOfRect = c.x1 < 840 && c.y1 > 50 && c.y1 < 200;
       const bool belowRect = c.y1 > 200 && c.y1 < 300 && c.x1 > 840 && c.x1 < 1080;
