@@ -18,8 +18,8 @@ struct Index {
   std::source_location where;
 
   template <class N>
-    requires std::is_arithmetic_v<N>
-  Index(N n, std::source_location loc = std::source_location::current())  // NOLINT: implicit
+  requires std::is_arithmetic_v<N> Index(
+      N n, std::source_location loc = std::source_location::current())  // NOLINT: implicit
       : where(loc) {
     if constexpr (std::is_floating_point_v<N>) {
       // Truncated like every conversion to an integer; a value no int can hold is simply out of

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <limits>
+#include <optional>
 
 #include "platform/fonts.h"
 #include "platform/palette.h"

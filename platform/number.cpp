@@ -46,10 +46,16 @@ float TextToNumber(std::string_view text) {
   std::string number;
   if (at(i) == '-' || at(i) == '+') number += text[i++];
   bool anyDigit = false;
-  while (digit(at(i))) { number += text[i++]; anyDigit = true; }
+  while (digit(at(i))) {
+    number += text[i++];
+    anyDigit = true;
+  }
   if (at(i) == '.') {
     number += text[i++];
-    while (digit(at(i))) { number += text[i++]; anyDigit = true; }
+    while (digit(at(i))) {
+      number += text[i++];
+      anyDigit = true;
+    }
   }
   if (!anyDigit) return 0;
   if (at(i) == 'E' || at(i) == 'e') {

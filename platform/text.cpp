@@ -76,11 +76,14 @@ int CharCode(std::string_view ch) {
   const auto b = [&](size_t i) { return i < ch.size() ? static_cast<unsigned char>(ch[i]) : 0; };
   const int n = SeqLen(b(0));
   switch (n) {
-    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+    case 2:
+      return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+    case 3:
+      return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
     case 4:
       return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
-    default: return b(0);
+    default:
+      return b(0);
   }
 }
 
