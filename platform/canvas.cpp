@@ -420,53 +420,42 @@ void Canvas::Clear() {
   standing_.clear();
 }
 
+namespace {
+
+// The device's call with the line width (and font) it is drawn with.
+DrawCall WithPen(DrawCall call, int width) {
+  call.width = width;
+  return call;
+}
+
+}  // namespace
+
 void Canvas::Line(float x1, float y1, float x2, float y2, int color, int width) {
-  Draw({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color, .width = width});
+  Draw(WithPen(LineCall(x1, y1, x2, y2, color), width));
 }
 
 void Canvas::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
-  Draw({.op = Op::kBox,
-        .x1 = x1,
-        .y1 = y1,
-        .x2 = x2,
-        .y2 = y2,
-        .color = border,
-        .fill = fill,
-        .width = width});
+  Draw(WithPen(BoxCall(x1, y1, x2, y2, border, fill), width));
 }
 
 void Canvas::Circle(float x, float y, float r, int color, float start, float end, bool filled,
                     int fill, int width) {
-  Draw({.op = Op::kCircle,
-        .x1 = x,
-        .y1 = y,
-        .r = r,
-        .start = start,
-        .end = end,
-        .filled = filled,
-        .color = color,
-        .fill = fill,
-        .width = width});
+  Draw(WithPen(CircleCall(x, y, r, color, start, end, filled, fill), width));
 }
 
 void Canvas::Polyline(const std::vector<Point>& points, int color, int width) {
-  Draw({.op = Op::kPolyline, .color = color, .width = width, .points = points});
+  Draw(WithPen(PolylineCall(points, color), width));
 }
 
 void Canvas::Polygon(const std::vector<Point>& points, int color, int fill, int width) {
-  Draw({.op = Op::kPolygon, .color = color, .fill = fill, .width = width, .points = points});
+  Draw(WithPen(PolygonCall(points, color, fill), width));
 }
 
 void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
                   const FontState& font) {
-  Draw({.op = Op::kText,
-        .x1 = x,
-        .y1 = y,
-        .color = color,
-        .scaleX = scaleX,
-        .scaleY = scaleY,
-        .s = s,
-        .font = font});
+  DrawCall call = TextCall(x, y, scaleX, scaleY, color, s);
+  call.font = font;
+  Draw(call);
 }
 
 void Canvas::Draw(const DrawCall& c) {

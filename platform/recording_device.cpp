@@ -85,6 +85,72 @@ std::string DrawCall::ToString() const {
   return name + " value=" + std::to_string(value);
 }
 
+DrawCall LineCall(float x1, float y1, float x2, float y2, int color) {
+  return {.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color};
+}
+
+DrawCall BoxCall(float x1, float y1, float x2, float y2, int border, int fill) {
+  return {.op = Op::kBox, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill};
+}
+
+DrawCall CircleCall(float x, float y, float r, int color, float start, float end, bool filled,
+                    int fill) {
+  return {.op = Op::kCircle,
+          .x1 = x,
+          .y1 = y,
+          .r = r,
+          .start = start,
+          .end = end,
+          .filled = filled,
+          .color = color,
+          .fill = fill};
+}
+
+DrawCall PolylineCall(const std::vector<Point>& points, int color) {
+  return {.op = Op::kPolyline, .color = color, .points = points};
+}
+
+DrawCall PolygonCall(const std::vector<Point>& points, int color, int fill) {
+  return {.op = Op::kPolygon, .color = color, .fill = fill, .points = points};
+}
+
+DrawCall TextCall(float x, float y, int scaleX, int scaleY, int color, const std::string& s) {
+  return {.op = Op::kText,
+          .x1 = x,
+          .y1 = y,
+          .color = color,
+          .scaleX = scaleX,
+          .scaleY = scaleY,
+          .s = s};
+}
+
+void CallDevice::Line(float x1, float y1, float x2, float y2, int color) {
+  Take(LineCall(x1, y1, x2, y2, color));
+}
+
+void CallDevice::Box(float x1, float y1, float x2, float y2, int border, int fill) {
+  Take(BoxCall(x1, y1, x2, y2, border, fill));
+}
+
+void CallDevice::Circle(float x, float y, float r, int color, float start, float end, bool filled,
+                        int fill) {
+  Take(CircleCall(x, y, r, color, start, end, filled, fill));
+}
+
+void CallDevice::Polyline(const std::vector<Point>& points, int color) {
+  Take(PolylineCall(points, color));
+}
+
+void CallDevice::Polygon(const std::vector<Point>& points, int color, int fill) {
+  Take(PolygonCall(points, color, fill));
+}
+
+void CallDevice::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) {
+  Take(TextCall(x, y, scaleX, scaleY, color, s));
+}
+
+void CallDevice::Clear() { Take({.op = Op::kClear}); }
+
 void RecordingDevice::SetKeys(const std::string& keys) { SetKeyList(SplitChars(keys)); }
 
 void RecordingDevice::SetKeyList(std::vector<std::string> keys) {
@@ -109,48 +175,6 @@ void RecordingDevice::Record(DrawCall call) {
 
 void RecordingDevice::SetMapMode(int mode) { Record({.op = Op::kMapMode, .value = mode}); }
 void RecordingDevice::MaximizeWindow() { Record({.op = Op::kMaximize}); }
-
-void RecordingDevice::Line(float x1, float y1, float x2, float y2, int color) {
-  Record({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
-}
-
-void RecordingDevice::Box(float x1, float y1, float x2, float y2, int border, int fill) {
-  Record({.op = Op::kBox, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
-}
-
-void RecordingDevice::Circle(float x, float y, float r, int color, float start, float end,
-                             bool filled, int fill) {
-  Record({.op = Op::kCircle,
-          .x1 = x,
-          .y1 = y,
-          .r = r,
-          .start = start,
-          .end = end,
-          .filled = filled,
-          .color = color,
-          .fill = fill});
-}
-
-void RecordingDevice::Polyline(const std::vector<Point>& points, int color) {
-  Record({.op = Op::kPolyline, .color = color, .points = points});
-}
-
-void RecordingDevice::Polygon(const std::vector<Point>& points, int color, int fill) {
-  Record({.op = Op::kPolygon, .color = color, .fill = fill, .points = points});
-}
-
-void RecordingDevice::Text(float x, float y, int scaleX, int scaleY, int color,
-                           const std::string& s) {
-  Record({.op = Op::kText,
-          .x1 = x,
-          .y1 = y,
-          .color = color,
-          .scaleX = scaleX,
-          .scaleY = scaleY,
-          .s = s});
-}
-
-void RecordingDevice::Clear() { Record({.op = Op::kClear}); }
 
 void RecordingDevice::SetFontName(const std::string& name) {
   Device::SetFontName(name);

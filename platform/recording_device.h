@@ -53,7 +53,33 @@ struct DrawCall {
   std::string ToString() const;
 };
 
-class RecordingDevice : public Device {
+// The drawing calls as records: what the devices log or keep and the canvas draws.
+DrawCall LineCall(float x1, float y1, float x2, float y2, int color);
+DrawCall BoxCall(float x1, float y1, float x2, float y2, int border, int fill);
+DrawCall CircleCall(float x, float y, float r, int color, float start, float end, bool filled,
+                    int fill);
+DrawCall PolylineCall(const std::vector<Point>& points, int color);
+DrawCall PolygonCall(const std::vector<Point>& points, int color, int fill);
+DrawCall TextCall(float x, float y, int scaleX, int scaleY, int color, const std::string& s);
+
+// A device that takes each drawing call as a record: the recording device logs it, the window
+// draws and keeps it.
+class CallDevice : public Device {
+ public:
+  void Line(float x1, float y1, float x2, float y2, int color) final;
+  void Box(float x1, float y1, float x2, float y2, int border, int fill) final;
+  void Circle(float x, float y, float r, int color, float start, float end, bool filled,
+              int fill) final;
+  void Polyline(const std::vector<Point>& points, int color) final;
+  void Polygon(const std::vector<Point>& points, int color, int fill) final;
+  void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) final;
+  void Clear() final;
+
+ protected:
+  virtual void Take(DrawCall call) = 0;
+};
+
+class RecordingDevice : public CallDevice {
  public:
   RecordingDevice() = default;
   // Keys as a UTF-8 text, one key per character.
@@ -77,14 +103,6 @@ class RecordingDevice : public Device {
 
   void SetMapMode(int mode) override;
   void MaximizeWindow() override;
-  void Line(float x1, float y1, float x2, float y2, int color) override;
-  void Box(float x1, float y1, float x2, float y2, int border, int fill) override;
-  void Circle(float x, float y, float r, int color, float start, float end, bool filled,
-              int fill) override;
-  void Polyline(const std::vector<Point>& points, int color) override;
-  void Polygon(const std::vector<Point>& points, int color, int fill) override;
-  void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) override;
-  void Clear() override;
   void SetFontName(const std::string& name) override;
   void SetFontSize(float size) override;
   void SetFontBold(bool on) override;
@@ -96,6 +114,7 @@ class RecordingDevice : public Device {
   [[noreturn]] void WaitForClose() override;
 
  private:
+  void Take(DrawCall call) override { Record(std::move(call)); }
   void Record(DrawCall call);
 
   std::vector<DrawCall> log_;

@@ -293,46 +293,6 @@ void WindowDevice::DrawNow(DrawCall call) {
 void WindowDevice::SetMapMode(int) {}
 
 void WindowDevice::MaximizeWindow() { SDL_MaximizeWindow(window_); }
-void WindowDevice::Line(float x1, float y1, float x2, float y2, int color) {
-  Draw({.op = Op::kLine, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
-}
-
-void WindowDevice::Box(float x1, float y1, float x2, float y2, int border, int fill) {
-  Draw({.op = Op::kBox, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = border, .fill = fill});
-}
-
-void WindowDevice::Circle(float x, float y, float r, int color, float start, float end, bool filled,
-                          int fill) {
-  Draw({.op = Op::kCircle,
-        .x1 = x,
-        .y1 = y,
-        .r = r,
-        .start = start,
-        .end = end,
-        .filled = filled,
-        .color = color,
-        .fill = fill});
-}
-
-void WindowDevice::Polyline(const std::vector<Point>& points, int color) {
-  Draw({.op = Op::kPolyline, .color = color, .points = points});
-}
-
-void WindowDevice::Polygon(const std::vector<Point>& points, int color, int fill) {
-  Draw({.op = Op::kPolygon, .color = color, .fill = fill, .points = points});
-}
-
-void WindowDevice::Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) {
-  Draw({.op = Op::kText,
-        .x1 = x,
-        .y1 = y,
-        .color = color,
-        .scaleX = scaleX,
-        .scaleY = scaleY,
-        .s = s});
-}
-
-void WindowDevice::Clear() { Draw({.op = Op::kClear}); }
 
 void WindowDevice::Present() {
   if (heldErase_) DrawNow(*std::exchange(heldErase_, std::nullopt));

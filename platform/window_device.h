@@ -27,7 +27,7 @@ struct WindowError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class WindowDevice : public Device {
+class WindowDevice : public CallDevice {
  public:
   // Opens the window, as large as the screen allows. Throws WindowError.
   explicit WindowDevice(const std::string& title);
@@ -37,14 +37,6 @@ class WindowDevice : public Device {
 
   void SetMapMode(int mode) override;
   void MaximizeWindow() override;
-  void Line(float x1, float y1, float x2, float y2, int color) override;
-  void Box(float x1, float y1, float x2, float y2, int border, int fill) override;
-  void Circle(float x, float y, float r, int color, float start, float end, bool filled,
-              int fill) override;
-  void Polyline(const std::vector<Point>& points, int color) override;
-  void Polygon(const std::vector<Point>& points, int color, int fill) override;
-  void Text(float x, float y, int scaleX, int scaleY, int color, const std::string& s) override;
-  void Clear() override;
   // Shows what was drawn, then returns the next key, or "" when none has come. The second poll in
   // a row that finds no key sleeps until a key comes (or the end: the window closed, a
   // termination signal), answering resizes and exposes meanwhile.
@@ -60,6 +52,7 @@ class WindowDevice : public Device {
   const Canvas& canvas() const { return *canvas_; }
 
  private:
+  void Take(DrawCall call) override { Draw(std::move(call)); }
   void Draw(DrawCall call);
   void DrawNow(DrawCall call);
   void Present();
