@@ -38,7 +38,7 @@ std::string NumberToText(float value) {
   return sign + mantissa + exp;
 }
 
-float TextToNumber(std::string_view text) {
+double TextToDouble(std::string_view text) {
   size_t i = 0;
   const auto at = [&](size_t k) { return k < text.size() ? text[k] : '\0'; };
   const auto digit = [](char c) { return c >= '0' && c <= '9'; };
@@ -68,7 +68,12 @@ float TextToNumber(std::string_view text) {
     }
   }
   const double v = std::strtod(number.c_str(), nullptr);
-  if (!std::isfinite(v) || std::fabs(v) > 3.4e38) return 0;  // beyond any float: no number
+  return std::isfinite(v) ? v : 0;
+}
+
+float TextToNumber(std::string_view text) {
+  const double v = TextToDouble(text);
+  if (std::fabs(v) > 3.4e38) return 0;  // beyond any float: no number
   return static_cast<float>(v);
 }
 

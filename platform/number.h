@@ -16,6 +16,8 @@ std::string NumberToText(float value);
 // The number at the start of a text: blanks, a sign, digits with at most one point, and an
 // exponent when digits follow it; the rest is ignored; 0 when there is none. Never fails.
 float TextToNumber(std::string_view text);
+// The same number in double precision, for the few places that keep every digit typed.
+double TextToDouble(std::string_view text);
 
 // Integer part: the greatest integer not above the value.
 float IntPart(float value);

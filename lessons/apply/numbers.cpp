@@ -35,32 +35,14 @@ void TableColumn(Machine& m, float x, float color, int first, int last) {
   }
 }
 
-// The number at the start of a typed text, in double precision: blanks, a sign, digits with at
-// most one point (the field takes no other characters); 0 when there is none.
-double LeadingNumber(std::string_view text) {
-  size_t i = 0;
-  const auto at = [&](size_t k) { return k < text.size() ? text[k] : '\0'; };
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  while (at(i) == ' ') ++i;
-  std::string number;
-  if (at(i) == '-' || at(i) == '+') number += text[i++];
-  bool anyDigit = false;
-  for (bool point = false; digit(at(i)) || (at(i) == '.' && !point); ++i) {
-    point = point || at(i) == '.';
-    anyDigit = anyDigit || digit(at(i));
-    number += text[i];
-  }
-  return anyDigit ? std::strtod(number.c_str(), nullptr) : 0;
-}
-
 // The typed number as the field reads it, in double precision: a "/" divides the part before it
 // by the part after it.
 double TypedNumber(const Machine& m) {
   const int slash = CharFind(m.entryText, "/");
-  if (slash == 0) return LeadingNumber(m.entryText);
-  const double divisor = LeadingNumber(CharMid(m.entryText, slash + 1));
+  if (slash == 0) return TextToDouble(m.entryText);
+  const double divisor = TextToDouble(CharMid(m.entryText, slash + 1));
   if (divisor == 0) return m.enteredValue;  // the field never confirms such a text
-  return LeadingNumber(CharLeft(m.entryText, slash - 1)) / divisor;
+  return TextToDouble(CharLeft(m.entryText, slash - 1)) / divisor;
 }
 
 // A number of the pupil's pair as a pupil writes it: a whole number with all its digits, any
