@@ -1,34 +1,11 @@
 #!/usr/bin/env bash
 # The part of apply_balance_close.sh that runs inside the Xvfb session.
 set -euo pipefail
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+. "$(dirname "$0")/session_lib.sh"
 
 # The screens orvelle-screens renders for a key script, one per key wait.
 render() {
   "$screens" --program apply --keys "$1" --out "$work/$2" >/dev/null
-}
-
-# How many pixels two images differ in.
-differ() {
-  local n
-  n=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
-  echo "${n%%.*}"
-}
-
-# Waits until the window shows `png` but for the number field's blinking dot.
-shows() {
-  local png=$1 what=$2 n=
-  for _ in $(seq 50); do
-    import -window root "$work/shot.png"
-    n=$(differ "$work/shot.png" "$png")
-    [ "$n" -lt 120 ] 2>/dev/null && return
-    sleep 0.1
-  done
-  fail "the window does not show $what ($n pixels differ)"
 }
 
 # Item ③ up to its still balance; then every key wait of the item up to the swing back's end.

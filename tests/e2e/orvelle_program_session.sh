@@ -1,30 +1,7 @@
 #!/usr/bin/env bash
 # The part of orvelle_program.sh that runs inside the Xvfb session.
 set -euo pipefail
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
-
-# The last screen orvelle-screens renders for a key script.
-expected() {
-  local keys=$1 dir=$work/expected-$2
-  "$screens" --program "$name" --keys "$keys" --out "$dir" >/dev/null
-  ls "$dir"/screen-*.png | tail -1
-}
-
-# Waits until the window shows `png` but for the number field's blinking dot (a few dozen pixels).
-shows() {
-  local png=$1 what=$2 differ=
-  for _ in $(seq 50); do
-    import -window root "$work/shot.png"
-    differ=$(compare -metric AE "$work/shot.png" "$png" null: 2>&1 || true)
-    [ "${differ%%.*}" -lt 120 ] 2>/dev/null && { echo "ok   the window shows $what"; return; }
-    sleep 0.1
-  done
-  fail "the window does not show $what ($differ pixels differ)"
-}
+. "$(dirname "$0")/session_lib.sh"
 
 "$program" >"$work/out" 2>"$work/err" &
 pid=$!

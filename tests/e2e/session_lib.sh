@@ -1,0 +1,34 @@
+# Steps the end-to-end sessions share; sourced by the scripts that run inside Xvfb. They expect
+# `work` (a scratch folder) and, for `expected`, `screens` (orvelle-screens) and `name` (its
+# --program, orvelle by default).
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# How many pixels two images differ in.
+differ() {
+  local n
+  n=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+  echo "${n%%.*}"
+}
+
+# The last screen orvelle-screens renders for a key script.
+expected() {
+  local dir=$work/expected-$2
+  "$screens" --program "${name:-orvelle}" --keys "$1" --png last --out "$dir" >/dev/null
+  ls "$dir"/screen-*.png
+}
+
+# Waits until the window shows `png` but for the number field's blinking dot (a few dozen pixels).
+shows() {
+  local png=$1 what=$2 n=
+  for _ in $(seq 50); do
+    import -window root "$work/shot.png"
+    n=$(differ "$work/shot.png" "$png")
+    [ "$n" -lt 120 ] 2>/dev/null && { echo "ok   the window shows $what"; return; }
+    sleep 0.1
+  done
+  fail "the window does not show $what ($n pixels differ)"
+}
