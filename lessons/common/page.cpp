@@ -22,7 +22,11 @@ void ProblemNumber(Machine& m, float x, float y, const std::string& number) {
 }
 
 void EraseBox(Machine& m, float x, float y, float width, float height) {
-  m.device.Box(x, y, x + width, y + height, kBackgroundColor, kBackgroundColor);
+  EraseRect(m, x, y, x + width, y + height);
+}
+
+void EraseRect(Machine& m, float x1, float y1, float x2, float y2) {
+  m.device.Box(x1, y1, x2, y2, kBackgroundColor, kBackgroundColor);
 }
 
 void WriteText(Machine& m, const PageText& text, std::source_location where) {

@@ -32,6 +32,9 @@ void ProblemNumber(Machine& m, float x, float y, const std::string& number);
 // a step writes again.
 void EraseBox(Machine& m, float x, float y, float width, float height);
 
+// Erases the rectangle between the corners (x1, y1) and (x2, y2) in the background colour.
+void EraseRect(Machine& m, float x1, float y1, float x2, float y2);
+
 // Where a text of a page table goes.
 enum class Place {
   kMargin,  // a new line at marginX, `gap` below lineY (0: on the same line)
