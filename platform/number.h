@@ -1,6 +1,7 @@
 // Numbers: every value of the programs is a single-precision float.
 #pragma once
 
+#include <optional>
 #include <source_location>
 #include <string>
 #include <string_view>
@@ -38,5 +39,26 @@ float CheckedDivide(float a, float b, std::source_location where = std::source_l
 
 inline void Exchange(float& a, float& b) { std::swap(a, b); }
 inline void Exchange(std::string& a, std::string& b) { std::swap(a, b); }
+
+// A number the pupil typed, held exactly: num / den in lowest terms, den > 0. 128 bits hold every
+// value the number field can give (at most 10 characters), its neighbour and their sum.
+__extension__ typedef __int128 ExactInt;
+struct ExactNumber {
+  ExactInt num = 0;
+  ExactInt den = 1;
+};
+
+ExactNumber operator+(const ExactNumber& a, const ExactNumber& b);
+
+// A typed text as the number field reads it, exactly: the number at its start (scanned as
+// TextToNumber scans, but for an exponent, which no key of the field types), or, when it holds a
+// "/", the number before the first "/" over the number after it. Only the first 20 characters
+// are read. A divisor of 0 gives no value (the field never confirms such a text).
+std::optional<ExactNumber> ReadExactNumber(std::string_view typed);
+
+// The text of an exact number: a whole number with all its digits, any other rounded once to 10
+// significant digits, ties away from zero, with no "0" before the point (".5"), no trailing
+// zeros and never an exponent; "-" before a negative value, 0 unsigned.
+std::string ExactNumberText(const ExactNumber& value);
 
 }  // namespace orvelle

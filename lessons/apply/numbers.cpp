@@ -1,10 +1,6 @@
 #include "lessons/apply/numbers.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "core/prompts.h"
 #include "core/screen.h"
@@ -12,7 +8,6 @@
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
-#include "platform/text.h"
 
 namespace orvelle::apply {
 namespace {
@@ -33,52 +28,6 @@ void TableColumn(Machine& m, float x, float color, int first, int last) {
   for (int i = first; i <= last; ++i) {
     TextKept(m, x, m.lineY + 50 * static_cast<float>(i), color, m.coefText[i]);
   }
-}
-
-// The typed number as the field reads it, in double precision: a "/" divides the part before it
-// by the part after it.
-double TypedNumber(const Machine& m) {
-  const int slash = CharFind(m.entryText, "/");
-  if (slash == 0) return TextToDouble(m.entryText);
-  const double divisor = TextToDouble(CharMid(m.entryText, slash + 1));
-  if (divisor == 0) return m.enteredValue;  // the field never confirms such a text
-  return TextToDouble(CharLeft(m.entryText, slash - 1)) / divisor;
-}
-
-// A number of the pupil's pair as a pupil writes it: a whole number with all its digits, any
-// other in fixed notation with up to 10 significant digits and no "0" before the point (".5"),
-// never in exponent form; 0 never signed.
-std::string PairText(double v) {
-  if (v == 0) return "0";
-  char buf[64];
-  if (v == std::floor(v)) {
-    std::snprintf(buf, sizeof buf, "%.0f", v);
-    return buf;
-  }
-  std::snprintf(buf, sizeof buf, "%.9e", std::fabs(v));  // d.ddddddddde±XX
-  std::string digits = buf[0] + std::string(buf + 2, 9);
-  const int exponent = std::atoi(buf + 12);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const int n = static_cast<int>(digits.size());
-  std::string fixed;
-  if (exponent < 0) {
-    fixed = "." + std::string(-exponent - 1, '0') + digits;
-  } else if (n <= exponent + 1) {
-    fixed = digits + std::string(exponent + 1 - n, '0');
-  } else {
-    fixed = digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
-  }
-  return (v < 0 ? "-" : "") + fixed;
-}
-
-// n + 1 or 2n + 1 as the pupil's own working gives it: the binary form of a typed decimal is not
-// exact, so -1.000001 + 1 comes out as -.0000009999999999...; rounded at the tenth significant
-// digit of n, the last digit n itself shows. Only where n is near -1 or -1/2 does that digit lie
-// below the result's own tenth.
-double RoundAsTyped(double v, double n) {
-  if (n == 0) return v;
-  const double step = std::pow(10.0, std::floor(std::log10(std::fabs(n))) - 9);
-  return std::round(v / step) * step;
 }
 
 // One pass of the pupil's pairs, on the line under "③": the pair, one key later the sum.
@@ -209,13 +158,13 @@ void InputConsecutivePair(Machine& m) {
   m.coef[2] = m.coef[1] + 1;
   m.coef[4] = m.coef[1] + m.coef[2];
   NumbersToStrings(m);
-  // Single precision holds neither 999999999 nor 16777217: the texts come from the typed number
-  // in double, where every number the field takes and its neighbour are exact.
-  const double n = TypedNumber(m);
-  m.coefText[1] = PairText(n);
-  const double next = RoundAsTyped(n + 1, n);
-  m.coefText[2] = next < 0 ? "+(" + PairText(next) + ")" : "+" + PairText(next);
-  m.coefText[4] = PairText(RoundAsTyped(n + (n + 1), n));
+  // Single precision holds neither 999999999 nor 16777217, nor 3/11 to ten digits: the texts come
+  // from the typed text, read exactly (the field never confirms a zero divisor).
+  const ExactNumber n = ReadExactNumber(m.entryText).value_or(ExactNumber{});
+  const ExactNumber next = n + ExactNumber{1, 1};
+  m.coefText[1] = ExactNumberText(n);
+  m.coefText[2] = next.num < 0 ? "+(" + ExactNumberText(next) + ")" : "+" + ExactNumberText(next);
+  m.coefText[4] = ExactNumberText(n + next);
 }
 
 void ShowConsecutiveSumItem(Machine& m) {
