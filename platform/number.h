@@ -41,7 +41,7 @@ inline void Exchange(float& a, float& b) { std::swap(a, b); }
 inline void Exchange(std::string& a, std::string& b) { std::swap(a, b); }
 
 // A number the pupil typed, held exactly: num / den in lowest terms, den > 0. 128 bits hold every
-// value the number field can give (at most 10 characters), its neighbour and their sum.
+// value the number field confirms (nine characters at most), its neighbour and their sum.
 __extension__ typedef __int128 ExactInt;
 struct ExactNumber {
   ExactInt num = 0;
