@@ -2,13 +2,16 @@
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 #include <tuple>
 
 #include "platform/device.h"
@@ -49,6 +52,10 @@ CellFit FitFor(const std::string& name) {
   return fit;
 }
 
+// The largest configuration file read. The project's is under 2 KiB; fontconfig takes seconds
+// over files of a few MB (a 16 MB one: 11 s) and start-up would stall with no window and no word.
+constexpr off_t kMostConfigBytes = 1 << 20;
+
 // The names the programs select. The project's configuration gives each a face of its own; one
 // that leaves a name as it is has not been read whole (a broken file loads only its part before
 // the fault).
@@ -68,10 +75,10 @@ std::string FamilyFor(FcConfig* config, const char* name) {
   return result;
 }
 
-// Loads the project's configuration into `config`; what is wrong with it, or nullptr.
-const char* LoadProjectConfig(FcConfig* config, const std::string& path) {
+// Loads the project's configuration into `config`; what is wrong with it, or "".
+std::string LoadProjectConfig(FcConfig* config, const std::string& path) {
   if (!config) return "cannot be used";
-  if (access(path.c_str(), R_OK) != 0) return "is missing";
+  if (std::string problem = ConfigFileProblem(path); !problem.empty()) return problem;
   // Not complaining: a missing file is caught above, and a fault in the file is said by
   // fontconfig itself on a line of its own, with its place.
   if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcFalse) ||
@@ -83,7 +90,7 @@ const char* LoadProjectConfig(FcConfig* config, const std::string& path) {
   for (const char* name : kNames) {
     if (FamilyFor(config, name) == name) return "cannot be read";
   }
-  return nullptr;
+  return "";
 }
 
 struct Library {
@@ -95,12 +102,12 @@ struct Library {
   Library() {
     const std::string path = FontConfigPath();
     config = FcConfigCreate();
-    const char* problem = LoadProjectConfig(config, path);
-    if (!problem) {
+    const std::string problem = LoadProjectConfig(config, path);
+    if (problem.empty()) {
       loaded = true;
       return;
     }
-    std::fprintf(stderr, "fonts: %s %s; using the system's fonts\n", path.c_str(), problem);
+    std::fprintf(stderr, "fonts: %s %s; using the system's fonts\n", path.c_str(), problem.c_str());
     if (config) FcConfigDestroy(config);
     config = FcInitLoadConfigAndFonts();
   }
@@ -291,16 +298,45 @@ const Face& FindFace(const std::string& name, bool bold, bool italic) {
   return *it->second;
 }
 
+std::string ConfigPathIn(const std::string& path, const std::string& folder) {
+  if (path.empty() || path[0] == '/' || folder.empty()) return path;
+  std::string_view rest = path;
+  while (rest.starts_with("./")) rest.remove_prefix(2);
+  return folder + (folder.back() == '/' ? "" : "/") + std::string(rest);
+}
+
+std::string ConfigFileProblem(const std::string& path) {
+  if (access(path.c_str(), R_OK) != 0) return "is missing";
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > kMostConfigBytes) {
+    return "is over 1 MiB (" + std::to_string(info.st_size) + " bytes) and refused";
+  }
+  return "";
+}
+
 std::string FontConfigPath() {
-  if (const char* path = std::getenv("ORVELLE_FONTS_CONF"); path && *path) return path;
-  return std::string(ORVELLE_FONTS_DIR) + "/fonts.conf";
+  const char* path = std::getenv("ORVELLE_FONTS_CONF");
+  if (!path || !*path) return std::string(ORVELLE_FONTS_DIR) + "/fonts.conf";
+  std::error_code error;
+  const std::filesystem::path here = std::filesystem::current_path(error);
+  return ConfigPathIn(path, error ? "" : here.string());
 }
 
 bool FontConfigLoaded() { return Lib().loaded; }
 
-bool HaveTextFace() {
+std::string TextFaceProblem() {
   const Face& gothic = FindFace(kGothicFont, false, false);
-  return gothic.face && gothic.Find(U'1').found;
+  if (!gothic.face || !gothic.Find(U'1').found) {
+    return "fonts: no font found to draw text with; cannot show the lessons";
+  }
+  // A face without Japanese draws the digits and leaves every other text of the lessons blank. The
+  // kana and the kanji are ones every program draws (の, and 終 of its main menu's 終了).
+  // Whatever the configuration asks for, the project's face is the one to install.
+  if (!gothic.Find(U'の').found || !gothic.Find(U'終').found) {
+    return "fonts: no font found to draw Japanese text with: IPAGothic is missing (Debian package "
+           "fonts-ipafont-gothic); cannot show the lessons";
+  }
+  return "";
 }
 
 }  // namespace orvelle

@@ -70,12 +70,21 @@ struct Face {
 const Face& FindFace(const std::string& name, bool bold, bool italic);
 
 // The configuration file the faces come from (the project's fonts.conf, or the file that
-// ORVELLE_FONTS_CONF names), and whether it could be loaded. When it cannot, or it finds no
-// fonts, that is said on stderr in one line and the system's configuration is used instead.
+// ORVELLE_FONTS_CONF names, read relative to the working directory), and whether it could be
+// loaded. When it cannot (missing, over 1 MiB, broken), or it finds no fonts, that is said on
+// stderr in one line and the system's configuration is used instead.
 std::string FontConfigPath();
 bool FontConfigLoaded();
 
-// Whether some face draws the programs' texts; without one every screen would be blank.
-bool HaveTextFace();
+// A configuration's path made absolute in `folder` (the working directory): fontconfig looks a
+// relative name up in its own folder. Unchanged when absolute or when the folder is unknown ("").
+std::string ConfigPathIn(const std::string& path, const std::string& folder);
+
+// Why a configuration file is not read ("is missing", or refused for its size), or "".
+std::string ConfigFileProblem(const std::string& path);
+
+// What keeps the programs' texts from being drawn, as one line for stderr, or "" when a face
+// draws the glyphs the lessons draw: a digit, a kana and a kanji.
+std::string TextFaceProblem();
 
 }  // namespace orvelle

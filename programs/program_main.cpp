@@ -9,8 +9,8 @@
 namespace orvelle {
 
 int RunInWindow(const std::string& title, MainMenu mainMenu) {
-  if (!HaveTextFace()) {
-    std::fprintf(stderr, "fonts: no font found to draw text with; cannot show the lessons\n");
+  if (const std::string problem = TextFaceProblem(); !problem.empty()) {
+    std::fprintf(stderr, "%s\n", problem.c_str());
     return 1;
   }
   std::unique_ptr<WindowDevice> device;
