@@ -53,8 +53,8 @@ constexpr PageText kExample2[] = {
     {kKey},
 };
 
-// Its exercise 問2 at a = -5: each question with its first step on its line, a second line
-// under the question's end, and the value after the last.
+// Its exercise 問2 at a = -5: each question with its first step on its line, a second line 9
+// after the question's end, and the value after the last.
 constexpr PageText kExercise2[] = {
     {kMargin, 0, 7, "教科書P71 問2 をしなさい。"},
     {kKey},

@@ -14,9 +14,6 @@ namespace {
 
 using enum Place;
 
-// Every pass writes in the left column, its answers 60 further in, over an area 560 wide and 320
-// high that it erases first.
-
 // 問①: the circumference for a diameter from the table, with 3.14.
 void DiameterPass(Machine& m) {
   static constexpr float kDiameters[] = {1, 2, 10, 20, 100, 200};

@@ -14,8 +14,6 @@ namespace {
 
 using enum Place;
 
-// Each pass writes in its column, its answers 60 further in, over an area it erases first.
-
 // 問①: the distance from a speed and a time; the left column from the top.
 void DistancePass(Machine& m) {
   PickSpeedAndTime(m);
