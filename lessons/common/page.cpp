@@ -11,9 +11,9 @@ void StartColumn(Machine& m, float x, float indent, float y) {
   m.lineY = y;
 }
 
-void OpenProblemsPage(Machine& m, const std::string& title, float width) {
+void OpenProblemsPage(Machine& m, const std::string& title, float width, float indent) {
   ClearPage(m, 1760, 1800);
-  StartColumn(m, 40, 54, 30);
+  StartColumn(m, 40, indent, 30);
   BoxStep(m, m.marginX, m.lineY, {width, 48, 3, 13}, 0, title);
 }
 
@@ -37,8 +37,18 @@ void WriteText(Machine& m, const PageText& text, std::source_location where) {
     case Place::kIndent:
       TextStep(m, m.indentX, m.lineY + text.gap, text.color, text.text);
       break;
+    case Place::kInset:
+      TextStep(m, m.indentX + text.gap, m.lineY, text.color, text.text);
+      break;
     case Place::kAfter:
       TextStep(m, m.afterX + text.gap, m.lineY, text.color, text.text);
+      break;
+    case Place::kQuestion:
+      TextStep(m, m.marginX, m.lineY + text.gap, text.color, text.text);
+      m.answerX = m.afterX;
+      break;
+    case Place::kUnder:
+      TextStep(m, m.answerX + text.gap, m.lineY + 50, text.color, text.text);
       break;
     case Place::kKey:
       Key(m, where);

@@ -19,10 +19,10 @@ namespace orvelle {
 // text goes on that line (a gap of 0) or below it.
 void StartColumn(Machine& m, float x, float indent, float y);
 
-// A page of worked problems: the whole window erased, a column at 40 with its indent 54 in, the
-// title in 0 in a box `width` wide and 48 high at (40, 30); afterX and lineY then stand at the
+// A page of worked problems: the whole window erased, a column at 40 with its indent `indent` in,
+// the title in 0 in a box `width` wide and 48 high at (40, 30); afterX and lineY then stand at the
 // box's right edge and top.
-void OpenProblemsPage(Machine& m, const std::string& title, float width);
+void OpenProblemsPage(Machine& m, const std::string& title, float width, float indent = 54);
 
 // A problem's number in 13 in its box, 44 square, its top-left at (x, y); afterX and lineY follow
 // the box.
@@ -37,10 +37,15 @@ void EraseRect(Machine& m, float x1, float y1, float x2, float y2);
 
 // Where a text of a page table goes.
 enum class Place {
-  kMargin,  // a new line at marginX, `gap` below lineY (0: on the same line)
-  kIndent,  // a new line at indentX, `gap` below lineY (0: on the same line)
-  kAfter,   // on along the line, `gap` after afterX
-  kKey,     // no text: the page waits for a key
+  kMargin,    // a new line at marginX, `gap` below lineY (0: on the same line)
+  kIndent,    // a new line at indentX, `gap` below lineY (0: on the same line)
+  kInset,     // on the same line at indentX + `gap`: a question one character (27) in, after its
+              // label
+  kAfter,     // on along the line, `gap` after afterX
+  kQuestion,  // a new line at marginX, `gap` below lineY: an expression whose working goes on
+              // after it, and under its end (kept in answerX) on the lines below
+  kUnder,     // the next line, 50 below lineY, `gap` after the end of the last kQuestion
+  kKey,       // no text: the page waits for a key
 };
 
 // A text of a page: labels and the terms discussed mostly in 3, working in 0, results in 5.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -12,6 +13,8 @@
 
 namespace orvelle::intro {
 namespace {
+
+using enum Place;
 
 // coefText(11) = x as it is substituted (a negative x in brackets); coefText(12) = -4x with its
 // sign ("+" in front when positive).
@@ -48,11 +51,10 @@ void WorkFiveMinusFourX(Machine& m) {
 
 // 問①: x from 1 to 10, on the right from the top.
 void PositiveXPass(Machine& m) {
-  m.device.Box(680, 0, 680 + 1320, 0 + 1300, 15, 15);
+  EraseBox(m, 680, 0, 1320, 1300);
   m.coef[1] = RandomPick(m, 10, 1);
   FiveMinusFourX(m);
-  m.indentX = 680;
-  m.lineY = 30;
+  StartColumn(m, 680, 0, 30);
   TextStep(m, m.indentX, m.lineY, 0, "問①　x=" + m.coefText[1] + "のとき、");
   TextStep(m, m.indentX + 108, m.lineY + 50, 0, "5-4xの値を求めなさい。");
   WorkFiveMinusFourX(m);
@@ -60,14 +62,43 @@ void PositiveXPass(Machine& m) {
 
 // 問②: x from -1 to -10, on the right below 問①'s rule.
 void NegativeXPass(Machine& m) {
-  m.device.Box(680, m.figY[1], 680 + 1320, m.figY[1] + 1300, 15, 15);
+  EraseBox(m, 680, m.figY[1], 1320, 1300);
   m.coef[1] = -RandomPick(m, 10, 1);
   FiveMinusFourX(m);
-  m.indentX = 680;
-  m.lineY = m.figY[1];
+  StartColumn(m, 680, 0, m.figY[1]);
   TextStep(m, m.indentX, m.lineY, 0, "問②　x=" + m.coefText[1] + "のときは？");
   WorkFiveMinusFourX(m);
 }
+
+// The sticks formula for x squares and at 30 squares, and the words 代入 and 式の値; the
+// meaning of 代入 goes on under the indent.
+// clang-format off
+constexpr PageText kSticksAtThirty[] = {
+    {kMargin, 0, 3, "教科書P71Q　をやってみよう。"},
+    {kKey},
+    {kMargin, 50, 0, "正方形を"}, {kAfter, 0, 3, "x"}, {kAfter, 0, 0, "個つくるとき、棒の本数は"},
+    {kMargin, 50, 0, "1+3*"}, {kAfter, 0, 3, "x"}, {kAfter, 0, 0, "=1+3"}, {kAfter, 0, 3, "x…①"},
+    {kKey},
+    {kMargin, 50, 0, "正方形を"}, {kAfter, 0, 3, "30"}, {kAfter, 0, 0, "個つくるとき、棒の本数は"},
+    {kKey},
+    {kMargin, 50, 0, "1+3*"},
+    {kKey},
+    {kAfter, 0, 3, "30"}, {kAfter, 0, 0, "=1+90="}, {kAfter, 0, 5, "91(本)"}, {kAfter, 0, 3, "…②"},
+    {kKey},
+    {kMargin, 50, 3, "②は、①の"}, {kAfter, 0, 5, "x"}, {kAfter, 0, 3, "を"}, {kAfter, 0, 5, "30"},
+        {kAfter, 0, 3, "にして計算している。"},
+    {kKey},
+    {kMargin, 70, 5, "<式の値>"},
+    {kMargin, 50, 5, "代入"},
+    {kKey},
+    {kAfter, 0, 0, "…式の中の文字に"},
+    {kIndent, 50, 0, "数をあてはめること"}, {kAfter, 0, 3, "(②の式)"},
+    {kMargin, 50, 5, "式の値"},
+    {kKey},
+    {kAfter, 0, 0, "…代入して計算した結果"}, {kAfter, 0, 3, "(91)"},
+    {kKey},
+};
+// clang-format on
 
 }  // namespace
 
@@ -82,46 +113,8 @@ void ShowExprValueGoals(Machine& m) {
 
 void ShowP71Question(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.indentX = 40;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY, 3, "教科書P71Q　をやってみよう。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "正方形を");
-  TextStep(m, m.afterX, m.lineY, 3, "x");
-  TextStep(m, m.afterX, m.lineY, 0, "個つくるとき、棒の本数は");
-  TextStep(m, m.indentX, m.lineY + 50, 0, "1+3*");
-  TextStep(m, m.afterX, m.lineY, 3, "x");
-  TextStep(m, m.afterX, m.lineY, 0, "=1+3");
-  TextStep(m, m.afterX, m.lineY, 3, "x…①");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "正方形を");
-  TextStep(m, m.afterX, m.lineY, 3, "30");
-  TextStep(m, m.afterX, m.lineY, 0, "個つくるとき、棒の本数は");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "1+3*");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 3, "30");
-  TextStep(m, m.afterX, m.lineY, 0, "=1+90=");
-  TextStep(m, m.afterX, m.lineY, 5, "91(本)");
-  TextStep(m, m.afterX, m.lineY, 3, "…②");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 3, "②は、①の");
-  TextStep(m, m.afterX, m.lineY, 5, "x");
-  TextStep(m, m.afterX, m.lineY, 3, "を");
-  TextStep(m, m.afterX, m.lineY, 5, "30");
-  TextStep(m, m.afterX, m.lineY, 3, "にして計算している。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 70, 5, "<式の値>");
-  TextStep(m, m.indentX, m.lineY + 50, 5, "代入");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 0, "…式の中の文字に");
-  TextStep(m, m.indentX + 108, m.lineY + 50, 0, "数をあてはめること");
-  TextStep(m, m.afterX, m.lineY, 3, "(②の式)");
-  TextStep(m, m.indentX, m.lineY + 50, 5, "式の値");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 0, "…代入して計算した結果");
-  TextStep(m, m.afterX, m.lineY, 3, "(91)");
-  Key(m);
+  StartColumn(m, 40, 108, 30);
+  WriteTexts(m, kSticksAtThirty);
 
   m.exerciseNo = 0;
   RunDrill(m, PositiveXPass);

@@ -1,132 +1,93 @@
 // Section 4, items ② "問1" and ③ "例２": worked answers of substitution, step by step.
 #include "core/shared.h"
+#include "lessons/common/page.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/expr_value.h"
 
 namespace orvelle::intro {
 namespace {
 
-// One column of 問1's answers: the value substituted, two linear expressions worked in two lines
-// each, and 12/x worked in one.
-struct SubstitutionColumn {
-  float margin;
-  const char* given;
-  struct {
-    const char* label;
-    const char* expression;
-    const char* firstLine;
-    const char* secondLine;  // ends in "=", the value follows it
-    const char* value;
-  } linear[2];
-  const char* fractionLine;  // ends in "=", the value waits for a key
-  const char* fractionValue;
+using enum Place;
+
+// clang-format off
+// 問1, a column for each value of x from the top: 5x+2 and 3-2x worked in two lines each, the value right
+// after the second; 12/x worked in one line, its value a key later.
+constexpr PageText kExercise1AtTwo[] = {
+    {kMargin, 0, 3, "教科書P71 問1の答"},
+    {kIndent, 50, 0, "x=2 を代入して"},
+    {kMargin, 50, 3, "(1)"}, {kInset, 27, 0, "5x+2"},
+        {kKey}, {kIndent, 50, 0, "=5*2+2"},
+        {kKey}, {kIndent, 50, 0, "=10+2="}, {kAfter, 0, 5, "12"},
+    {kMargin, 80, 3, "(2)"}, {kInset, 27, 0, "3-2x"},
+        {kKey}, {kIndent, 50, 0, "=3-2*2"},
+        {kKey}, {kIndent, 50, 0, "=3-4="}, {kAfter, 0, 5, "-1"},
+    {kMargin, 80, 3, "(3)"}, {kInset, 27, 0, "ﾀ12/xﾀ"},
+        {kKey}, {kIndent, 80, 0, "=ﾀ12/2ﾀ="},
+        {kKey}, {kAfter, 0, 5, "6"},
 };
 
-constexpr SubstitutionColumn kExercise1[] = {
-    {40,
-     "x=2 を代入して",
-     {{"(1)", "5x+2", "=5*2+2", "=10+2=", "12"}, {"(2)", "3-2x", "=3-2*2", "=3-4=", "-1"}},
-     "=ﾀ12/2ﾀ=",
-     "6"},
-    {600,
-     "x=-4 を代入して",
-     {{"(1)", "5x+2", "=5*(-4)+2", "=-20+2=", "-18"}, {"(2)", "3-2x", "=3-2*(-4)", "=3+8=", "11"}},
-     "=ﾀ12/-4ﾀ=",
-     "-3"},
+constexpr PageText kExercise1AtMinusFour[] = {
+    {kIndent, 50, 0, "x=-4 を代入して"},
+    {kMargin, 50, 3, "(1)"}, {kInset, 27, 0, "5x+2"},
+        {kKey}, {kIndent, 50, 0, "=5*(-4)+2"},
+        {kKey}, {kIndent, 50, 0, "=-20+2="}, {kAfter, 0, 5, "-18"},
+    {kMargin, 80, 3, "(2)"}, {kInset, 27, 0, "3-2x"},
+        {kKey}, {kIndent, 50, 0, "=3-2*(-4)"},
+        {kKey}, {kIndent, 50, 0, "=3+8="}, {kAfter, 0, 5, "11"},
+    {kMargin, 80, 3, "(3)"}, {kInset, 27, 0, "ﾀ12/xﾀ"},
+        {kKey}, {kIndent, 80, 0, "=ﾀ12/-4ﾀ="},
+        {kKey}, {kAfter, 0, 5, "-3"},
 };
 
-// 例2's exercise at a = -5: each question with its first step on its line, the second line at a
-// fixed x, and the value after it.
-struct SquareQuestion {
-  float gap;  // below the line before
-  const char* question;
-  const char* firstStep;
-  float secondLineX;  // right of indentX; 0: no second line
-  const char* secondLine;
-  const char* value;
+// 例2 at a = -2.
+constexpr PageText kExample2[] = {
+    {kMargin, 0, 3, "例2 a=-2 のとき、"},
+    {kMargin, 80, 3, "次の式の値を求めなさい。"},
+    {kMargin, 80, 3, "(1)"}, {kInset, 27, 0, "-a"},
+        {kKey}, {kIndent, 50, 0, "=-(-2)="},
+        {kKey}, {kAfter, 0, 5, "2"},
+    {kMargin, 80, 3, "(2)"}, {kInset, 27, 0, "a^2"},
+        {kKey}, {kIndent, 50, 0, "=(-2)^2"},
+        {kKey}, {kIndent, 50, 0, "=(-2)*(-2)="},
+        {kKey}, {kAfter, 0, 5, "4"},
+    {kKey},
 };
 
-constexpr SquareQuestion kExercise2[] = {
-    {50, "(1)-a", "=-(-5)=", 0, "", "5"},
-    {60, "(2)a^2", "=(-5)^2", 81, "=(-5)*(-5)=", "25"},
-    {50, "(3)-a^2", "=-(-5)^2", 108, "=-(-5)*(-5)=", "-25"},
-    {60, "(4)(-a)^2", "={-(-5)}^2", 162, "=5^2=", "25"},
+// Its exercise 問2 at a = -5: each question with its first step on its line, a second line 9
+// after the question's end, and the value after the last.
+constexpr PageText kExercise2[] = {
+    {kMargin, 0, 7, "教科書P71 問2 をしなさい。"},
+    {kKey},
+    {kQuestion, 50, 3, "(1)-a"}, {kKey}, {kAfter, 0, 0, "=-(-5)="},
+        {kKey}, {kAfter, 0, 5, "5"},
+    {kQuestion, 60, 3, "(2)a^2"}, {kKey}, {kAfter, 0, 0, "=(-5)^2"},
+        {kKey}, {kUnder, 9, 0, "=(-5)*(-5)="},
+        {kKey}, {kAfter, 0, 5, "25"},
+    {kQuestion, 50, 3, "(3)-a^2"}, {kKey}, {kAfter, 0, 0, "=-(-5)^2"},
+        {kKey}, {kUnder, 9, 0, "=-(-5)*(-5)="},
+        {kKey}, {kAfter, 0, 5, "-25"},
+    {kQuestion, 60, 3, "(4)(-a)^2"}, {kKey}, {kAfter, 0, 0, "={-(-5)}^2"},
+        {kKey}, {kUnder, 9, 0, "=5^2="},
+        {kKey}, {kAfter, 0, 5, "25"},
 };
+// clang-format on
 
 }  // namespace
 
 void ShowExercise1Answers(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.marginX = 40;
-  m.indentX = 100;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 3, "教科書P71 問1の答");
-  for (const SubstitutionColumn& column : kExercise1) {
-    m.marginX = column.margin;
-    m.indentX = m.marginX + 60;
-    m.lineY = 30;
-    TextStep(m, m.indentX, m.lineY + 50, 0, column.given);
-    float gap = 50;  // the first question under the value given, the others under a value
-    for (const auto& q : column.linear) {
-      TextStep(m, m.marginX, m.lineY + gap, 3, q.label);
-      TextStep(m, m.indentX + 27, m.lineY, 0, q.expression);
-      Key(m);
-      TextStep(m, m.indentX, m.lineY + 50, 0, q.firstLine);
-      Key(m);
-      TextStep(m, m.indentX, m.lineY + 50, 0, q.secondLine);
-      TextStep(m, m.afterX, m.lineY, 5, q.value);
-      gap = 80;
-    }
-    TextStep(m, m.marginX, m.lineY + 80, 3, "(3)");
-    TextStep(m, m.indentX + 27, m.lineY, 0, "ﾀ12/xﾀ");
-    Key(m);
-    TextStep(m, m.indentX, m.lineY + 80, 0, column.fractionLine);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, column.fractionValue);
-  }
+  StartColumn(m, 40, 60, 30);
+  WriteTexts(m, kExercise1AtTwo);
+  StartColumn(m, 600, 60, 30);
+  WriteTexts(m, kExercise1AtMinusFour);
 }
 
 void ShowExample2Answers(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 3, "例2 a=-2 のとき、");
-  TextStep(m, m.marginX, m.lineY + 80, 3, "次の式の値を求めなさい。");
-  TextStep(m, m.marginX, m.lineY + 80, 3, "(1)");
-  TextStep(m, m.indentX + 27, m.lineY, 0, "-a");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "=-(-2)=");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "2");
-  TextStep(m, m.marginX, m.lineY + 80, 3, "(2)");
-  TextStep(m, m.indentX + 27, m.lineY, 0, "a^2");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "=(-2)^2");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "=(-2)*(-2)=");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "4");
-
-  Key(m);
-  m.marginX = 520;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 7, "教科書P71 問2 をしなさい。");
-  bool first = true;  // only the first question waits after the pointer
-  for (const SquareQuestion& q : kExercise2) {
-    if (first) Key(m);
-    first = false;
-    TextStep(m, m.marginX, m.lineY + q.gap, 3, q.question);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 0, q.firstStep);
-    if (q.secondLineX > 0) {
-      Key(m);
-      TextStep(m, m.indentX + q.secondLineX, m.lineY + 50, 0, q.secondLine);
-    }
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, q.value);
-  }
+  StartColumn(m, 40, 60, 30);
+  WriteTexts(m, kExample2);
+  StartColumn(m, 520, 60, 30);
+  WriteTexts(m, kExercise2);
 }
 
 }  // namespace orvelle::intro

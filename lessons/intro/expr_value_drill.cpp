@@ -2,15 +2,18 @@
 // the rules of substitution and the textbook exercise at x = -3, y = 5.
 #include <string>
 
-#include "core/prompts.h"
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
+#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/expr_value.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
 namespace {
+
+using enum Place;
 
 // A value as it is substituted into a product: a negative one in brackets.
 std::string Substituted(float value, const std::string& text) {
@@ -39,8 +42,7 @@ void ValuePass(Machine& m) {
   m.coefText[11] = Substituted(m.coef[1], m.coefText[1]);
   m.coefText[12] = Substituted(m.coef[2], m.coefText[2]);
   if (m.coef[4] > 0) m.coefText[4] = "+" + m.coefText[4];
-  m.indentX = 40;
-  m.lineY = 30;
+  StartColumn(m, 40, 0, 30);
 
   const std::string given = "x=" + m.coefText[1] + ",y=" + m.coefText[2];
   TextStep(m, m.indentX, m.lineY, 0, "例3　" + given + "のとき、");
@@ -60,52 +62,38 @@ void ValuePass(Machine& m) {
   TextStep(m, m.figX[1], m.lineY + 50, 5, "=" + m.coefText[5]);
 }
 
-// The exercise at x = -3, y = 5: each question's working lines start under the end of its
-// expression.
-struct Question {
-  float gap;  // below the line before
-  const char* expression;
-  const char* substituted;
-  const char* products;
-  const char* value;
+// The rules under the last problem, then the exercise at x = -3, y = 5 in the right column: each
+// question's working lines start under the end of its expression.
+constexpr PageText kRules[] = {
+    {kIndent, 50, 5, "代入するとき、*　を書く"},
+    {kIndent, 50, 5, "負の数は、( )をつける"},
+    {kKey},
 };
 
-constexpr Question kExercise3[] = {
-    {50, "(1)2x-5y", "=2*(-3)-5*5", "=-6-25", "=-31"},
-    {50, "(2)-x-3y", "=-(-3)-3*5", "=3-15", "=-12"},
-    {60, "(3)x^2+3y", "=(-3)^2+3*5", "=9+15", "=24"},
+// clang-format off
+constexpr PageText kExercise3[] = {
+    {kMargin, 0, 7, "教科書P72問3 をしなさい。"},
+    {kKey},
+    {kQuestion, 50, 3, "(1)2x-5y"}, {kKey}, {kAfter, 0, 0, "=2*(-3)-5*5"},
+        {kKey}, {kUnder, 0, 0, "=-6-25"},
+        {kKey}, {kUnder, 0, 5, "=-31"},
+    {kQuestion, 50, 3, "(2)-x-3y"}, {kKey}, {kAfter, 0, 0, "=-(-3)-3*5"},
+        {kKey}, {kUnder, 0, 0, "=3-15"},
+        {kKey}, {kUnder, 0, 5, "=-12"},
+    {kQuestion, 60, 3, "(3)x^2+3y"}, {kKey}, {kAfter, 0, 0, "=(-3)^2+3*5"},
+        {kKey}, {kUnder, 0, 0, "=9+15"},
+        {kKey}, {kUnder, 0, 5, "=24"},
 };
+// clang-format on
 
 }  // namespace
 
 void ShowValueDrill(Machine& m) {
   ClearPage(m, 1760, 1300);
-  // No enteredValue = 3 here: the sub-menu has left 10, so the first problem always comes.
-  while (m.enteredValue != 1) {
-    ValuePass(m);
-    NextStepPrompt(m);
-  }
-
-  TextStep(m, m.indentX, m.lineY + 50, 5, "代入するとき、*　を書く");
-  TextStep(m, m.indentX, m.lineY + 50, 5, "負の数は、( )をつける");
-  Key(m);
-  m.marginX = 600;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 7, "教科書P72問3 をしなさい。");
-  bool first = true;  // only the first question waits after the pointer
-  for (const Question& q : kExercise3) {
-    if (first) Key(m);
-    first = false;
-    TextStep(m, m.marginX, m.lineY + q.gap, 3, q.expression);
-    m.answerX = m.drawX;
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 0, q.substituted);
-    Key(m);
-    TextStep(m, m.answerX, m.lineY + 50, 0, q.products);
-    Key(m);
-    TextStep(m, m.answerX, m.lineY + 50, 5, q.value);
-  }
+  RunDrill(m, ValuePass);
+  WriteTexts(m, kRules);
+  StartColumn(m, 600, 60, 30);
+  WriteTexts(m, kExercise3);
 }
 
 }  // namespace orvelle::intro

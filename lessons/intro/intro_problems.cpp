@@ -1,14 +1,16 @@
 // Section 5 "P72(基本の問題)": its sub-menu and the three pages of worked answers.
 #include "lessons/intro/intro_problems.h"
 
-#include <span>
 #include <string>
 
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::intro {
 namespace {
+
+using enum Place;
 
 // Problems 1 to 3: the label, the expression and, one key later, its answer.
 constexpr WorkedAnswer kProblem1[] = {
@@ -33,67 +35,47 @@ constexpr WorkedAnswer kProblem3[] = {
     {"(4)", 50, "(x+y)*2", "=2(x+y)"},
 };
 
-// A question of problems 4 and 5: the expression with its label, the substitution after it,
-// where needed a further line under the expression's end, then the value.
-struct Working {
-  float gap;  // below the question before
-  const char* expression;
-  const char* substituted;
-  const char* further;  // "": none
-  const char* value;
-};
+// Problems 4 and 5: the expression with its label, the substitution after it, where needed a
+// further line under the expression's end, then the value.
 
+// clang-format off
 // a = -6.
-constexpr Working kProblem4[] = {
-    {50, "(1)2a", "=2*(-6)", "", "=-12"},
-    {60, "(2)-3a+5", "=-3*(-6)+5", "=18+5", "=23"},
-    {80, "(3)ﾀ18/aﾀ", "=ﾀ18/-6ﾀ", "", "=-3"},
-    {80, "(4)-2a^2", "=-2*(-6)^2", "=-2*36", "=-72"},
+constexpr PageText kProblem4[] = {
+    {kQuestion, 50, 3, "(1)2a"}, {kKey}, {kAfter, 0, 0, "=2*(-6)"},
+        {kKey}, {kAfter, 0, 5, "=-12"},
+    {kQuestion, 60, 3, "(2)-3a+5"}, {kKey}, {kAfter, 0, 0, "=-3*(-6)+5"},
+        {kKey}, {kUnder, 0, 0, "=18+5"},
+        {kKey}, {kAfter, 0, 5, "=23"},
+    {kQuestion, 80, 3, "(3)ﾀ18/aﾀ"}, {kKey}, {kAfter, 0, 0, "=ﾀ18/-6ﾀ"},
+        {kKey}, {kAfter, 0, 5, "=-3"},
+    {kQuestion, 80, 3, "(4)-2a^2"}, {kKey}, {kAfter, 0, 0, "=-2*(-6)^2"},
+        {kKey}, {kUnder, 0, 0, "=-2*36"},
+        {kKey}, {kAfter, 0, 5, "=-72"},
 };
 
 // x = 3, y = -2: each further line ends in "=", and the value follows it at once.
-constexpr Working kProblem5[] = {
-    {50, "(1)-x+5y", "=-3+5*(-2)", "=-3-10=", "-13"},
-    {60, "(2)3x-4y", "=3*3-4*(-2)", "=9+8=", "17"},
-    {60, "(3)-7x+y^2", "=-7*3+(-2)^2", "=-21+4=", "-17"},
+constexpr PageText kProblem5[] = {
+    {kQuestion, 50, 3, "(1)-x+5y"}, {kKey}, {kAfter, 0, 0, "=-3+5*(-2)"},
+        {kKey}, {kUnder, 0, 0, "=-3-10="}, {kAfter, 0, 5, "-13"},
+    {kQuestion, 60, 3, "(2)3x-4y"}, {kKey}, {kAfter, 0, 0, "=3*3-4*(-2)"},
+        {kKey}, {kUnder, 0, 0, "=9+8="}, {kAfter, 0, 5, "17"},
+    {kQuestion, 60, 3, "(3)-7x+y^2"}, {kKey}, {kAfter, 0, 0, "=-7*3+(-2)^2"},
+        {kKey}, {kUnder, 0, 0, "=-21+4="}, {kAfter, 0, 5, "-17"},
 };
+// clang-format on
 
-// A new page with the section's heading in a box `width` wide.
-void StartPage(Machine& m, float width) {
-  ClearPage(m, 1760, 1800);
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
-  BoxStep(m, m.marginX, m.lineY, {width, 48, 3, 13}, 0, "P72(基本の問題)");
-}
-
-// The boxed problem number, 50 below the line.
-void ProblemNumber(Machine& m, const std::string& number) {
-  BoxStep(m, m.marginX, m.lineY + 50, {44, 44, 4, 3}, 13, number);
+// A new page with the section's heading in a box `width` wide, its columns indented 60, and the
+// problem's boxed number 50 below the heading.
+void OpenPage(Machine& m, float width, const std::string& number) {
+  OpenProblemsPage(m, "P72(基本の問題)", width, 60);
+  ProblemNumber(m, m.marginX, m.lineY + 50, number);
 }
 
 // A second column of the page, from the top again, for the next problem.
 void NextColumn(Machine& m, float margin, const std::string& number) {
   Key(m);
-  m.marginX = margin;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
-  ProblemNumber(m, number);
-}
-
-void Workings(Machine& m, std::span<const Working> questions, bool valueWaits) {
-  for (const Working& q : questions) {
-    TextStep(m, m.marginX, m.lineY + q.gap, 3, q.expression);
-    m.answerX = m.drawX;
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 0, q.substituted);
-    if (*q.further) {
-      Key(m);
-      TextStep(m, m.answerX, m.lineY + 50, 0, q.further);
-    }
-    if (valueWaits) Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, q.value);
-  }
+  StartColumn(m, margin, 60, 30);
+  ProblemNumber(m, m.marginX, m.lineY + 50, number);
 }
 
 }  // namespace
@@ -103,25 +85,22 @@ void IntroProblemsSection(Machine& m) {
 }
 
 void ShowProblems1And2(Machine& m) {
-  StartPage(m, 360);
-  ProblemNumber(m, "1");
+  OpenPage(m, 360, "1");
   WorkedAnswers(m, kProblem1);
   NextColumn(m, 600, "2");
   WorkedAnswers(m, kProblem2);
 }
 
 void ShowProblem3(Machine& m) {
-  StartPage(m, 396);
-  ProblemNumber(m, "3");
+  OpenPage(m, 396, "3");
   WorkedAnswers(m, kProblem3);
 }
 
 void ShowProblems4And5(Machine& m) {
-  StartPage(m, 396);
-  ProblemNumber(m, "4");
-  Workings(m, kProblem4, true);
+  OpenPage(m, 396, "4");
+  WriteTexts(m, kProblem4);
   NextColumn(m, 648, "5");
-  Workings(m, kProblem5, false);
+  WriteTexts(m, kProblem5);
 }
 
 }  // namespace orvelle::intro

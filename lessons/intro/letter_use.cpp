@@ -4,12 +4,15 @@
 
 #include "core/plain_text.h"
 #include "figures/match_squares.h"
+#include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
 namespace {
+
+using enum Place;
 
 // A row of n squares of 100 units with its top-left corner at (x, y); square colours as
 // DrawMatchSquares gives them for the highlight colour h.
@@ -39,22 +42,93 @@ void ColumnText(Machine& m, float x, float y, float color, const std::string& te
   m.tableRightY = m.drawY;
 }
 
-// An answer of exercises 1 and 2: the label, the reason (on one or two lines) and, for
-// exercise 1, the expression under it.
-struct Answer {
-  const char* label;
-  const char* text;
-  const char* secondLine;  // "" when the text has one line
-  const char* answer;      // exercise 1 only
+// The right-hand part of P64Q, 60 in from its column: the expression for x squares and its
+// value at 20 squares, then way (1)'s question, left open while the table gives way.
+// clang-format off
+constexpr PageText kLetterForSquares[] = {
+    {kMargin, 0, 0, "Q 数の代わりに正方形が"}, {kAfter, 0, 3, "x"}, {kAfter, 0, 0, "個"},
+    {kMargin, 50, 0, "として、棒の本数を表そう。"},
+    {kKey},
+    {kIndent, 50, 5, "答　(1+3*x)本"},
+    {kKey},
+    {kMargin, 60, 0, "Q 正方形20個のときは?"},
+    {kKey},
+    {kIndent, 50, 0, "1+3*20"}, {kAfter, 0, 5, "=61"},
+    {kIndent, 50, 5, "答　61本"},
+    {kKey},
+    {kMargin, 60, 0, "Q (1)の考えで、正方形が"}, {kAfter, 0, 3, "x"}, {kAfter, 0, 0, "個"},
+    {kMargin, 50, 0, "として、棒の本数を表そう。"},
+};
+// clang-format on
+
+constexpr PageText kWayOneForX[] = {
+    {kIndent, 50, 3, "3本の個数は、正方形の数より"},
+    {kIndent, 50, 3, "1個少ないから、"},
+    {kIndent, 50, 5, "答　{4+3*(x-1)}本"},
 };
 
-// The label and the reason, then a key.
-void Reason(Machine& m, const Answer& a) {
-  TextStep(m, m.marginX, m.lineY + 50, 3, a.label);
-  TextStep(m, m.indentX, m.lineY, 0, a.text);
-  if (*a.secondLine) TextStep(m, m.indentX, m.lineY + 50, 0, a.secondLine);
-  Key(m);
-}
+// 例1: the price of 1, 2, 3, △ and x notebooks, the total a key after each count; then what an
+// expression with letters is. 問1's pointer goes in the right column.
+// clang-format off
+constexpr PageText kExample1[] = {
+    {kMargin, 0, 0, "例1 1冊90円のノートx冊の代金を、"},
+    {kMargin, 50, 0, "文字を使った式で表しなさい。"},
+    {kKey},
+    {kMargin, 50, 3, "(代金)＝(単価)*(冊数)"},
+    {kKey}, {kMargin, 50, 0, "1冊…90*1"}, {kKey}, {kAfter, 50, 3, "90円"},
+    {kKey}, {kMargin, 50, 0, "2冊…90*2"}, {kKey}, {kAfter, 50, 3, "180円"},
+    {kKey}, {kMargin, 50, 0, "3冊…90*3"}, {kKey}, {kAfter, 50, 3, "270円"},
+    {kKey}, {kMargin, 50, 0, "△冊…"}, {kKey}, {kAfter, 50, 3, "(90*△)円"},
+    {kKey}, {kMargin, 50, 0, "x冊…"}, {kKey}, {kAfter, 50, 3, "(90*x)円"},
+    {kKey},
+    {kMargin, 50, 5, "　＜文字式＞"},
+    {kMargin, 50, 3, "①　文字(a,b,x…)を使った式"},
+    {kMargin, 50, 3, "②　○、△のかわりに"},
+    {kMargin, 50, 3, "　　aやxを使って式に表す。"},
+    {kKey},
+};
+// clang-format on
+
+constexpr PageText kExercise1Pointer[] = {
+    {kMargin, 0, 7, "教科書P65"},
+    {kMargin, 50, 7, "問1 をしなさい。"},
+};
+
+// 問1 with its answers: each label, the reason (on one or two lines), a key, the expression
+// under it and a key.
+// clang-format off
+constexpr PageText kExercise1[] = {
+    {kMargin, 0, 3, "教科書P65　問1解答"},
+    {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, "(代金)＝(単価)*(個数)"}, {kIndent, 50, 0, "だから"},
+        {kKey}, {kIndent, 50, 5, "(60*x)円"}, {kKey},
+    {kMargin, 50, 3, "(2)"}, {kIndent, 0, 0, "3脚ひけばよいから"},
+        {kKey}, {kIndent, 50, 5, "(n-3)脚"}, {kKey},
+    {kMargin, 50, 3, "(3)"}, {kIndent, 0, 0, "acmが3辺あるから"},
+        {kKey}, {kIndent, 50, 5, "(a*3)cm"}, {kKey},
+    {kMargin, 50, 3, "(4)"}, {kIndent, 0, 0, "xmを4でわればよいから"},
+        {kKey}, {kIndent, 50, 5, "(x/4)m"}, {kKey},
+    {kMargin, 50, 3, "(5)"}, {kIndent, 0, 0, "3℃たせばよいから"},
+        {kKey}, {kIndent, 50, 5, "(t+3)℃"}, {kKey},
+};
+
+// 問2, each reason a key after it, and 問3.
+constexpr PageText kExercises2And3[] = {
+    {kMargin, 0, 3, "教科書P65　問2 をしなさい。"},
+    {kKey},
+    {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, "お菓子の個数は自然数"}, {kKey},
+    {kMargin, 50, 3, "(2)"}, {kIndent, 0, 0, "いすの脚数は自然数"}, {kKey},
+    {kMargin, 50, 3, "(3)"}, {kIndent, 0, 0, "長さは正の数で、小数でもよい"}, {kKey},
+    {kMargin, 50, 3, "(4)"}, {kIndent, 0, 0, "長さは正の数で、小数でもよい"}, {kKey},
+    {kMargin, 50, 3, "(5)"}, {kIndent, 0, 0, "温度は正の数と負の数があり、"},
+        {kIndent, 50, 0, "小数でもよい"}, {kKey},
+    {kMargin, 50, 7, "小数もふくめた数の代わりは"},
+    {kIndent, 50, 5, "a,(4)x,t"},
+    {kKey},
+    {kMargin, 60, 3, "教科書P65　問3 をしなさい。"},
+    {kKey},
+    {kMargin, 50, 0, "負の数もふくめた数の代わり…"}, {kAfter, 0, 5, "t"},
+};
+// clang-format on
 
 }  // namespace
 
@@ -67,8 +141,7 @@ void ShowLetterUseGoals(Machine& m) { ShowGoals(m, 32, {"数量を文字を使�
 
 void ShowP62Question(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.indentX = 40;
-  m.lineY = 30;
+  StartColumn(m, 40, 0, 30);
   TextStep(m, m.indentX, m.lineY, 7, "正方形を20個つなげてつくるとき、");
   TextStep(m, m.indentX, m.lineY + 50, 7, "棒は何本必要？");
 
@@ -86,8 +159,7 @@ void ShowP62Question(Machine& m) {
   for (int i = 1; i <= 2; ++i) SquareLabel(m, i, 3, m.letterText[i]);
   Key(m);
 
-  m.indentX = 40;
-  m.lineY = m.figY[3] - 40;
+  StartColumn(m, 40, 0, m.figY[3] - 40);
   TextStep(m, m.indentX, m.lineY + 50, 3, "5個のときで考えよう。");
   Key(m);
   Row(m, 80, m.lineY + 70, 5, 0);
@@ -99,8 +171,7 @@ void ShowP62Question(Machine& m) {
   Key(m);
 
   // Way (1): four sticks, then three for each further square.
-  m.indentX = 40;
-  m.lineY = m.figY[6] - 40;
+  StartColumn(m, 40, 0, m.figY[6] - 40);
   TextStep(m, m.indentX, m.lineY + 50, 7, "(1)");
   Row(m, 80, m.lineY + 70, 5, 3);
   Key(m);
@@ -108,8 +179,7 @@ void ShowP62Question(Machine& m) {
   Key(m);
 
   // Way (2): one stick, then three for each square.
-  m.indentX = 700;
-  m.lineY = 10;
+  StartColumn(m, 700, 0, 10);
   TextStep(m, m.indentX, m.lineY, 7, "(2)");
   Row(m, m.indentX, m.lineY + 60, 5, 0);
   Key(m);
@@ -120,8 +190,7 @@ void ShowP62Question(Machine& m) {
   Key(m);
 
   // Way (3): five squares of four, less the four shared sticks.
-  m.indentX = 700;
-  m.lineY = m.figY[6] - 40;
+  StartColumn(m, 700, 0, m.figY[6] - 40);
   TextStep(m, 700, m.lineY + 50, 7, "(3)");
   Key(m);
   Row(m, 700, m.lineY + 60, 5, 0);
@@ -131,8 +200,7 @@ void ShowP62Question(Machine& m) {
   Key(m);
 
   // Way (4): top and bottom sticks, and the six upright ones.
-  m.indentX = 700;
-  m.lineY = m.figY[6] - 40;
+  StartColumn(m, 700, 0, m.figY[6] - 40);
   TextStep(m, 700, m.lineY + 50, 7, "(4)");
   Key(m);
   Row(m, 700, m.lineY + 60, 5, 0);
@@ -150,8 +218,7 @@ void ShowP62Question(Machine& m) {
 
 void ShowP64Question(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.indentX = 40;
-  m.lineY = 30;
+  StartColumn(m, 40, 0, 30);
   m.answerX = 460;
   m.tableRightY = 30;
   TextStep(m, m.indentX, m.lineY, 0, "(2)の考えで棒の本数を求めよう。");
@@ -172,122 +239,41 @@ void ShowP64Question(Machine& m) {
   ColumnText(m, 460, m.tableRightY + 120, 5, "1+3*3");
   Key(m);
 
-  m.indentX = 120;
-  m.lineY = m.tableRightY + 60;
+  StartColumn(m, 120, 0, m.tableRightY + 60);
   TextStep(m, m.indentX, m.lineY + 50, 3, "棒の本数=1+3*");
   TextStep(m, m.afterX, m.lineY, 5, "(正方形の個数)");
   Key(m);
 
   // The right-hand part, 120 after the expression column.
-  m.indentX = m.tableRightAfterX + 120;
-  m.lineY = 30;
-  m.markX[1] = m.indentX;
-  TextStep(m, m.indentX, m.lineY, 0, "Q 数の代わりに正方形が");
-  TextStep(m, m.afterX, m.lineY, 3, "x");
-  TextStep(m, m.afterX, m.lineY, 0, "個");
-  TextStep(m, m.indentX, m.lineY + 50, 0, "として、棒の本数を表そう。");
-  Key(m);
-  TextStep(m, m.indentX + 60, m.lineY + 50, 5, "答　(1+3*x)本");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 0, "Q 正方形20個のときは?");
-  Key(m);
-  TextStep(m, m.indentX + 60, m.lineY + 50, 0, "1+3*20");
-  TextStep(m, m.afterX, m.lineY, 5, "=61");
-  TextStep(m, m.indentX + 60, m.lineY + 50, 5, "答　61本");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 0, "Q (1)の考えで、正方形が");
-  TextStep(m, m.afterX, m.lineY, 3, "x");
-  TextStep(m, m.afterX, m.lineY, 0, "個");
-  TextStep(m, m.indentX, m.lineY + 50, 0, "として、棒の本数を表そう。");
+  StartColumn(m, m.tableRightAfterX + 120, 60, 30);
+  m.markX[1] = m.marginX;
+  WriteTexts(m, kLetterForSquares);
 
   // The table gives way to the two ways for five squares; the right-hand part stays.
-  m.device.Box(0, 0, m.markX[1] - 10, 1300, 15, 15);
+  EraseRect(m, 0, 0, m.markX[1] - 10, 1300);
   TextKept(m, 80, 150, 7, "(1) 4+3*4=16");
   Row(m, 80, 220, 5, 3);
   TextKept(m, 80, 350, 7, "(2) 1+3*5=16");
   Row(m, 80, 420, 5, 3);
   m.device.Line(m.figX[0], m.figY[0] + 8, m.figX[6], m.figY[6] - 8, 0);
   Key(m);
-  TextStep(m, m.indentX + 60, m.lineY + 50, 3, "3本の個数は、正方形の数より");
-  TextStep(m, m.indentX + 60, m.lineY + 50, 3, "1個少ないから、");
-  TextStep(m, m.indentX + 60, m.lineY + 50, 5, "答　{4+3*(x-1)}本");
+  WriteTexts(m, kWayOneForX);
 }
 
 void ShowExample1(Machine& m) {
-  struct Row {
-    const char* left;
-    const char* right;
-  };
-  static constexpr Row kRows[] = {
-      {"1冊…90*1", "90円"}, {"2冊…90*2", "180円"}, {"3冊…90*3", "270円"},
-      {"△冊…", "(90*△)円"}, {"x冊…", "(90*x)円"},
-  };
-
   ClearPage(m, 1760, 1300);
-  m.indentX = 40;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY, 0, "例1 1冊90円のノートx冊の代金を、");
-  TextStep(m, 40, m.lineY + 50, 0, "文字を使った式で表しなさい。");
-  Key(m);
-  TextStep(m, 40, m.lineY + 50, 3, "(代金)＝(単価)*(冊数)");
-  for (const Row& row : kRows) {
-    Key(m);
-    TextStep(m, m.indentX, m.lineY + 50, 0, row.left);
-    Key(m);
-    TextKept(m, m.afterX + 50, m.lineY, 3, row.right);
-  }
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 5, "　＜文字式＞");
-  TextStep(m, m.indentX, m.lineY + 50, 3, "①　文字(a,b,x…)を使った式");
-  TextStep(m, m.indentX, m.lineY + 50, 3, "②　○、△のかわりに");
-  TextStep(m, m.indentX, m.lineY + 50, 3, "　　aやxを使って式に表す。");
-  Key(m);
-  m.indentX = 680;
-  m.lineY = 30;
-  TextStep(m, 680, 30, 7, "教科書P65");
-  TextStep(m, 680, m.lineY + 50, 7, "問1 をしなさい。");
+  StartColumn(m, 40, 0, 30);
+  WriteTexts(m, kExample1);
+  StartColumn(m, 680, 0, 30);
+  WriteTexts(m, kExercise1Pointer);
 }
 
 void ShowExercises1To3(Machine& m) {
-  static constexpr Answer kExercise1[] = {
-      {"(1)", "(代金)＝(単価)*(個数)", "だから", "(60*x)円"},
-      {"(2)", "3脚ひけばよいから", "", "(n-3)脚"},
-      {"(3)", "acmが3辺あるから", "", "(a*3)cm"},
-      {"(4)", "xmを4でわればよいから", "", "(x/4)m"},
-      {"(5)", "3℃たせばよいから", "", "(t+3)℃"},
-  };
-  static constexpr Answer kExercise2[] = {
-      {"(1)", "お菓子の個数は自然数", "", ""},
-      {"(2)", "いすの脚数は自然数", "", ""},
-      {"(3)", "長さは正の数で、小数でもよい", "", ""},
-      {"(4)", "長さは正の数で、小数でもよい", "", ""},
-      {"(5)", "温度は正の数と負の数があり、", "小数でもよい", ""},
-  };
-
   ClearPage(m, 1760, 1300);
-  m.indentX = 110;
-  m.lineY = 30;
-  m.marginX = 40;
-  TextStep(m, m.marginX, m.lineY, 3, "教科書P65　問1解答");
-  for (const Answer& a : kExercise1) {
-    Reason(m, a);
-    TextStep(m, m.indentX, m.lineY + 50, 5, a.answer);
-    Key(m);
-  }
-
-  m.indentX = 670;
-  m.lineY = 30;
-  m.marginX = 600;
-  TextStep(m, 600, 30, 3, "教科書P65　問2 をしなさい。");
-  Key(m);
-  for (const Answer& a : kExercise2) Reason(m, a);
-  TextStep(m, m.marginX, m.lineY + 50, 7, "小数もふくめた数の代わりは");
-  TextStep(m, m.indentX, m.lineY + 50, 5, "a,(4)x,t");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 60, 3, "教科書P65　問3 をしなさい。");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 50, 0, "負の数もふくめた数の代わり…");
-  TextStep(m, m.afterX, m.lineY, 5, "t");
+  StartColumn(m, 40, 70, 30);
+  WriteTexts(m, kExercise1);
+  StartColumn(m, 600, 70, 30);
+  WriteTexts(m, kExercises2And3);
 }
 
 }  // namespace orvelle::intro

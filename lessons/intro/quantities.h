@@ -19,6 +19,10 @@ void ShowCircleExample8(Machine& m);      // ⑤ circumference with 3.14 and wit
 void ShowCircleExercise12(Machine& m);    // ⑥ diameter and circumference of radius L
 void ShowRectangleExample10(Machine& m);  // ⑦ what ab, 2(a+b), 4a and a² stand for
 
+// Erases the area a drill pass writes on, from (x1, y1) to (x2, y2); the corners stay in
+// figX/figY(1) and (2).
+void EraseDrillArea(Machine& m, float x1, float y1, float x2, float y2);
+
 // The random picks of the drills, one problem each.
 // Speed drills: coef(1) = v (10 × a pick of 6..10; a repeat of lastPick gives 5), coef(2) = t.
 void PickSpeedAndTime(Machine& m);

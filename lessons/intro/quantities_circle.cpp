@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -11,17 +12,7 @@
 namespace orvelle::intro {
 namespace {
 
-// A drill pass's layout: the left column (answers 60 further in), and the area from (0, top) to
-// (560, top + 320) erased.
-void LeftDrillArea(Machine& m, float top) {
-  m.marginX = 40;
-  m.indentX = m.marginX + 60;
-  m.figX[1] = 0;
-  m.figY[1] = top;
-  m.figX[2] = 560;
-  m.figY[2] = m.figY[1] + 320;
-  m.device.Box(m.figX[1], m.figY[1], m.figX[2], m.figY[2], 15, 15);
-}
+using enum Place;
 
 // 問①: the circumference for a diameter from the table, with 3.14.
 void DiameterPass(Machine& m) {
@@ -31,8 +22,8 @@ void DiameterPass(Machine& m) {
   m.coef[1] = m.auxNum[ToInt(m.coin)];
   m.coef[2] = m.coef[1] * 3.14f;
   NumbersToStrings(m);
-  LeftDrillArea(m, 0);
-  m.lineY = 30;
+  EraseDrillArea(m, 0, 0, 560, 320);
+  StartColumn(m, 40, 60, 30);
   TextStep(m, m.marginX, m.lineY, 0, "問①　直径" + m.coefText[1] + "cmの");
   TextStep(m, m.marginX, m.lineY + 50, 0, "円の周の長さを求めなさい。");
   Key(m);
@@ -45,8 +36,8 @@ void RadiusPass(Machine& m) {
   PickRadius(m);
   m.coef[2] = 2 * m.coef[1];
   NumbersToStrings(m);
-  LeftDrillArea(m, m.figY[1]);
-  m.lineY = m.figY[1];
+  EraseDrillArea(m, 0, m.figY[1], 560, m.figY[1] + 320);
+  StartColumn(m, 40, 60, m.figY[1]);
   TextStep(m, m.marginX, m.lineY, 0, "問②　半径" + m.coefText[1] + "cmの円の周の");
   TextStep(m, m.marginX, m.lineY + 50, 0, "長さを、πを使って求めなさい。");
   Key(m);
@@ -61,8 +52,8 @@ void LetterRadiusPass(Machine& m) {
   m.coin = RandomPick(m, 5, 1);
   m.letterText[1] = m.signText[ToInt(m.coin)];
   const std::string l = m.letterText[1];
-  LeftDrillArea(m, 0);
-  m.lineY = 30;
+  EraseDrillArea(m, 0, 0, 560, 320);
+  StartColumn(m, 40, 60, 30);
   TextStep(m, m.marginX, m.lineY, 0, "Q　半径" + l + "cmのとき");
   TextStep(m, m.marginX, m.lineY + 50, 0, "直径と円周を求めなさい。");
   Key(m);
@@ -75,12 +66,21 @@ void LetterRadiusPass(Machine& m) {
   TextStep(m, m.afterX, m.lineY, 5, "2π" + l + " (cm)");
 }
 
-// The right column, for the textbook exercise after the drills.
-void RightColumn(Machine& m) {
-  m.marginX = 640;
-  m.indentX = m.marginX + 60;
-  m.lineY = 30;
-}
+// The textbook exercises after the drills, in the right column.
+constexpr PageText kExercise11[] = {
+    {kKey},
+    {kMargin, 0, 7, "教科書P70 問11 をしなさい。"},
+    {kKey},
+    {kIndent, 60, 0, "5*π="},
+    {kAfter, 0, 5, "5π (cm)"},
+};
+
+constexpr PageText kExercise12[] = {
+    {kMargin, 0, 7, "教科書P70 問12 をしなさい。"},
+    {kKey},
+    {kIndent, 60, 0, "r*r*π="},
+    {kAfter, 0, 5, "πr^2 (cm^2)"},
+};
 
 }  // namespace
 
@@ -108,23 +108,16 @@ void ShowCircleExample8(Machine& m) {
   m.exerciseNo = 1;
   RunDrill(m, RadiusPass);
   TextStep(m, m.marginX, m.lineY + 70, 5, "πは数のあと、文字の前に書く");
-  RightColumn(m);
-  Key(m);
-  TextStep(m, m.marginX, m.lineY, 7, "教科書P70 問11 をしなさい。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 0, "5*π=");
-  TextStep(m, m.afterX, m.lineY, 5, "5π (cm)");
+  StartColumn(m, 640, 60, 30);
+  WriteTexts(m, kExercise11);
 }
 
 void ShowCircleExercise12(Machine& m) {
   ClearPage(m, 1320, 1300);
   m.exerciseNo = 1;
   RunDrill(m, LetterRadiusPass);
-  RightColumn(m);
-  TextStep(m, m.marginX, m.lineY, 7, "教科書P70 問12 をしなさい。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 0, "r*r*π=");
-  TextStep(m, m.afterX, m.lineY, 5, "πr^2 (cm^2)");
+  StartColumn(m, 640, 60, 30);
+  WriteTexts(m, kExercise12);
 }
 
 }  // namespace orvelle::intro

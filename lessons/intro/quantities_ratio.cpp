@@ -5,6 +5,7 @@
 #include "core/fractions.h"
 #include "core/prompts.h"
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -66,7 +67,7 @@ void NextBand(Machine& m) {
   m.figY[2] = m.figY[1] + 150;
 }
 
-void ClearBand(Machine& m) { m.device.Box(0, m.figY[1], 1760, m.figY[2], 15, 15); }
+void ClearBand(Machine& m) { EraseRect(m, 0, m.figY[1], 1760, m.figY[2]); }
 
 // A pass of the 1000-yen drill: the four amounts are whole numbers of yen.
 void YenPass(Machine& m) {
@@ -130,8 +131,7 @@ void LetterPass(Machine& m) {
 
 void ShowRatioItem(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.indentX = 40;
-  m.lineY = 30;
+  StartColumn(m, 40, 0, 30);
   m.device.SetDrawWidth(5);  // the boxes' borders; left so for what follows
   TextStep(m, m.indentX, m.lineY, 0, "Q ");
   TextStep(m, m.afterX, m.lineY, 3, "10円");

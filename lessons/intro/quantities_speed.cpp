@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -11,17 +12,7 @@
 namespace orvelle::intro {
 namespace {
 
-// A pass's layout: the column's margin (the answers 60 further in) and the area it erases, by
-// its two corners.
-void DrillArea(Machine& m, float margin, float x1, float y1, float x2, float y2) {
-  m.marginX = margin;
-  m.indentX = m.marginX + 60;
-  m.figX[1] = x1;
-  m.figY[1] = y1;
-  m.figX[2] = x2;
-  m.figY[2] = y2;
-  m.device.Box(m.figX[1], m.figY[1], m.figX[2], m.figY[2], 15, 15);
-}
+using enum Place;
 
 // 問①: the distance from a speed and a time; the left column from the top.
 void DistancePass(Machine& m) {
@@ -29,8 +20,8 @@ void DistancePass(Machine& m) {
   m.auxNum[1] = m.coef[1] * m.coef[2];
   NumbersToStrings(m);
   const std::string v = m.coefText[1], t = m.coefText[2], d = m.signText[1];
-  DrillArea(m, 40, 0, 0, 560, 320);
-  m.lineY = 30;
+  EraseDrillArea(m, 0, 0, 560, 320);
+  StartColumn(m, 40, 60, 30);
   TextStep(m, m.marginX, m.lineY, 0, "問①　分速" + v + "mで " + t + "分");
   TextStep(m, m.marginX, m.lineY + 50, 0, "進むときの道のりを求めなさい。");
   Key(m);
@@ -44,8 +35,8 @@ void TimePass(Machine& m) {
   m.auxNum[1] = m.coef[1] * m.coef[2];
   NumbersToStrings(m);
   const std::string v = m.coefText[1], t = m.coefText[2], d = m.signText[1];
-  DrillArea(m, 40, 0, m.figY[1], 560, m.figY[1] + 320);
-  m.lineY = m.figY[1];
+  EraseDrillArea(m, 0, m.figY[1], 560, m.figY[1] + 320);
+  StartColumn(m, 40, 60, m.figY[1]);
   TextStep(m, m.marginX, m.lineY, 0, "問②　分速" + v + "mで " + d + "m");
   TextStep(m, m.marginX, m.lineY + 50, 0, "進むときにかかる時間を求めなさい。");
   Key(m);
@@ -59,8 +50,8 @@ void SpeedPass(Machine& m) {
   m.auxNum[1] = m.coef[1] * m.coef[2];
   NumbersToStrings(m);
   const std::string v = m.coefText[1], t = m.coefText[2], d = m.signText[1];
-  DrillArea(m, 640, 640, 30, 2000, 350);
-  m.lineY = m.figY[1];
+  EraseDrillArea(m, 640, 30, 2000, 350);
+  StartColumn(m, 640, 60, 30);
   TextStep(m, m.marginX, m.lineY, 0, "問③　" + d + "m を" + t + "分で");
   TextStep(m, m.marginX, m.lineY + 50, 0, "進むときの速さ(分速)を求めなさい。");
   Key(m);
@@ -103,14 +94,22 @@ void LetterSpeedPass(Machine& m) {
     m.signText[31] = "毎分 ﾀ" + l + "/" + t + "ﾀ m";
   }
 
-  DrillArea(m, 640, 640, m.figY[1], 2000, m.figY[1] + 320);
-  m.lineY = m.figY[1];
+  EraseDrillArea(m, 640, m.figY[1], 2000, m.figY[1] + 320);
+  StartColumn(m, 640, 60, m.figY[1]);
   TextStep(m, m.marginX, m.lineY, 0, m.signText[1]);
   TextStep(m, m.marginX, m.lineY + 50, 0, m.signText[11]);
   Key(m);
   TextStep(m, m.indentX, m.lineY + 80, 0, m.signText[21]);  // "" leaves the x at indentX
   TextStep(m, m.afterX + 10, m.lineY, 5, m.signText[31]);
 }
+
+// The textbook exercise under the last drill.
+constexpr PageText kExercise10[] = {
+    {kKey},
+    {kMargin, 70, 7, "教科書P69問10 をしなさい。"},
+    {kKey},
+    {kIndent, 80, 5, "ﾀ800/xﾀ分間"},
+};
 
 }  // namespace
 
@@ -148,10 +147,7 @@ void ShowSpeedItem(Machine& m) {
   Key(m);
 
   RunCountedDrill(m, LetterSpeedPass);
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 70, 7, "教科書P69問10 をしなさい。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 80, 5, "ﾀ800/xﾀ分間");
+  WriteTexts(m, kExercise10);
 }
 
 }  // namespace orvelle::intro

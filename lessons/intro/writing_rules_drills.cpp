@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/screen.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/steps.h"
 #include "lessons/intro/writing_rules.h"
@@ -12,41 +13,15 @@
 namespace orvelle::intro {
 namespace {
 
-// The layout cursor at the top of a drill pass. Items ① and ③ work from indentX alone, items
-// ⑤, ⑥ and ⑧ from the columns at marginX 40 and 640. "Below the rule": under the rule line of
-// the drill above, whose y is kept in figY(31).
-void IndentLeftTop(Machine& m) {
-  m.indentX = 40;
-  m.lineY = 30;
-}
-void IndentLeftBelowRule(Machine& m) {
-  m.indentX = 40;
-  m.lineY = m.figY[31];
-}
-void IndentRightTop(Machine& m) {
-  m.indentX = 680;
-  m.lineY = 30;
-}
-void ColumnLeftTop(Machine& m) {
-  m.marginX = 40;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
-}
-void ColumnRightTop(Machine& m) {
-  m.marginX = 640;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
-}
-void ColumnLeftBelowRule(Machine& m) {
-  m.marginX = 40;
-  m.indentX = m.marginX + 54;
-  m.lineY = m.figY[31] + 80;
-}
+using enum Place;
+
+// The drills' columns: items ① and ③ work from indentX alone (an indent of 0), items ⑤, ⑥ and ⑧
+// from the columns at 40 and 640 with their indent 54 in.
 
 // --- ① products ---
 
 const FlashDrill kProducts = {
-    .cursor = IndentLeftTop,
+    .column = {40, 0, FlashTop::kPage},
     .heading = {"Q1　積の表し方のきまりをみつけよう。", 40, 0},
     .erase = {0, 600, 60, 140},
     .question = {80, 80},
@@ -80,7 +55,7 @@ constexpr FlashProblem kFractionFactors[] = {
 };
 
 const FlashDrill kLetterOrderDrill = {
-    .cursor = IndentLeftTop,
+    .column = {40, 0, FlashTop::kPage},
     .heading = {"Q1　きまりをみつけよう。", 40, 0},
     .erase = {0, 600, 60, 140},
     .question = {80, 80},
@@ -90,9 +65,9 @@ const FlashDrill kLetterOrderDrill = {
     .table = kLetterOrder,
 };
 
-// Below the letter-order rule, whose y is kept in figY(31).
+// 80 below the letter-order rule, whose y is kept in figY(31).
 const FlashDrill kBracketsDrill = {
-    .cursor = IndentLeftBelowRule,
+    .column = {40, 0, FlashTop::kBelowRule},
     .heading = {"Q2　きまりをみつけよう。", 40, 80},
     .erase = {0, 640, 60, 140},
     .question = {80, 80},
@@ -104,7 +79,7 @@ const FlashDrill kBracketsDrill = {
 
 // The right column; boxes tall enough for the stacked fractions.
 const FlashDrill kFractionFactorsDrill = {
-    .cursor = IndentRightTop,
+    .column = {680, 0, FlashTop::kPage},
     .heading = {"Q3　きまりをみつけよう。", 680, 0},
     .erase = {680, 1600, 60, 200},
     .question = {720, 90},
@@ -129,7 +104,7 @@ constexpr FlashProblem kPowers[] = {
 };
 
 const FlashDrill kFactorOneDrill = {
-    .cursor = ColumnLeftTop,
+    .column = {40, 54, FlashTop::kPage},
     .heading = {"Q1　きまりをみつけよう。", 94, 0},
     .erase = {0, 600, 60, 140},
     .question = {134, 80},
@@ -141,7 +116,7 @@ const FlashDrill kFactorOneDrill = {
 
 // The right column; its erase box leaves the left column alone.
 const FlashDrill kPowersDrill = {
-    .cursor = ColumnRightTop,
+    .column = {640, 54, FlashTop::kPage},
     .heading = {"Q2　きまりをみつけよう。", 694, 0},
     .erase = {694, 1600, 60, 140},
     .question = {734, 80},
@@ -173,7 +148,7 @@ constexpr FlashProblem kQuotientSigns[] = {
 };
 
 const FlashDrill kQuotientsDrill = {
-    .cursor = ColumnLeftTop,
+    .column = {40, 54, FlashTop::kPage},
     .heading = {"Q1　きまりをみつけよう。", 40, 0},
     .erase = {0, 720, 60, 200},
     .question = {80, 90},
@@ -183,10 +158,11 @@ const FlashDrill kQuotientsDrill = {
     .table = kQuotients,
 };
 
-// Below the quotients' rule, whose y is kept in figY(31); the quotient, its fraction, the answer.
+// 80 below the quotients' rule, whose y is kept in figY(31); the quotient, its fraction, the
+// answer.
 const FlashDrill kQuotientSignsDrill = {
-    .cursor = ColumnLeftBelowRule,
-    .heading = {"Q2　きまりをみつけよう。", 40, 0},
+    .column = {40, 54, FlashTop::kBelowRule},
+    .heading = {"Q2　きまりをみつけよう。", 40, 80},
     .erase = {0, 720, 50, 200},
     .question = {40, 80},
     .box = {150, 90},
@@ -208,7 +184,7 @@ constexpr FlashProblem kSymbolWriting[] = {
 };
 
 const FlashDrill kSymbolWritingDrill = {
-    .cursor = ColumnLeftTop,
+    .column = {40, 54, FlashTop::kPage},
     .heading = {"Q 次の式を,*や/の記号を使って表しなさい。", 40, 0},
     .erase = {0, 1200, 60, 200},
     .question = {80, 90},
@@ -217,6 +193,38 @@ const FlashDrill kSymbolWritingDrill = {
     .columns = FlashColumns::kAnswerFirst,
     .table = kSymbolWriting,
 };
+
+// --- the worked pages after the drills ---
+
+// Item ①'s 例1: the change from 1000 yen.
+constexpr PageText kChange[] = {
+    {kMargin, 70, 0, "例1　1000円出して、1個a円の"},
+    {kMargin, 50, 0, "品物を2個買ったときのおつりは？"},
+    {kKey},
+    {kMargin, 50, 3, "おつり=1000-(代金)"},
+    {kMargin, 50, 3, "代金=(単価)*(個数)"},
+    {kAfter, 30, 0, "だから"},
+    {kKey},
+    {kMargin, 50, 0, "(1000-a*2)円="},
+    {kKey},
+    {kAfter, 0, 5, "(1000-2a)円"},
+};
+
+// Item ⑧'s P68 問7, two problems a line: the right-hand label 80 after the left-hand answer,
+// its question right after the label.
+// clang-format off
+constexpr PageText kExercise7[] = {
+    {kKey},
+    {kMargin, 90, 7, "教科書P68問7 をしなさい。"},
+    {kKey},
+    {kMargin, 80, 3, "(1)"}, {kInset, 27, 0, "6ab="}, {kKey}, {kAfter, 0, 5, "6*a*b"},
+        {kAfter, 80, 3, "(2)"}, {kAfter, 0, 0, "5x^2="}, {kKey}, {kAfter, 0, 5, "5*x*x"},
+    {kMargin, 80, 3, "(3)"}, {kInset, 27, 0, "ﾀ2x/7ﾀ="}, {kKey}, {kAfter, 0, 5, "2*x/7"},
+        {kAfter, 80, 3, "(4)"}, {kAfter, 0, 0, "a-ﾀb/2ﾀ="}, {kKey}, {kAfter, 0, 5, "a-b/2"},
+    {kMargin, 80, 3, "(5)"}, {kInset, 27, 0, "ﾀm+n/4ﾀ="}, {kKey}, {kAfter, 0, 5, "(m+n)/4"},
+        {kAfter, 80, 3, "(6)"}, {kAfter, 0, 0, "ﾀ1/5ﾀ(a-b)="}, {kKey}, {kAfter, 0, 5, "1/5*(a-b)"},
+};
+// clang-format on
 
 }  // namespace
 
@@ -253,18 +261,8 @@ void ShowRule1ProductDrill(Machine& m) {
   Key(m);
 
   // Example 1 to the right of the drill.
-  m.indentX = 520;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY + 70, 0, "例1　1000円出して、1個a円の");
-  TextStep(m, m.indentX, m.lineY + 50, 0, "品物を2個買ったときのおつりは？");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 3, "おつり=1000-(代金)");
-  TextStep(m, m.indentX, m.lineY + 50, 3, "代金=(単価)*(個数)");
-  TextStep(m, m.afterX + 30, m.lineY, 0, "だから");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "(1000-a*2)円=");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "(1000-2a)円");
+  StartColumn(m, 520, 0, 30);
+  WriteTexts(m, kChange);
 }
 
 void ShowRule2Drills(Machine& m) {
@@ -335,9 +333,7 @@ void ShowRule4QuotientDrills(Machine& m) {
   TextStep(m, m.marginX, m.lineY + 80, 5, "- が奇数のとき、- をつける");
   Key(m);
 
-  m.marginX = 640;
-  m.indentX = m.marginX + 54;
-  m.lineY = 30;
+  StartColumn(m, 640, 54, 30);
   TextStep(m, m.marginX, m.lineY, 7, "教科書P68問5 をしなさい。");
   Key(m);
   WorkedAnswers(m, kExercise5);
@@ -346,38 +342,9 @@ void ShowRule4QuotientDrills(Machine& m) {
 }
 
 void ShowSymbolWritingDrill(Machine& m) {
-  // Two problems a line: the right-hand label 80 after the left-hand answer, its question
-  // right after the label.
-  struct Half {
-    const char* label;
-    const char* question;
-    const char* answer;
-  };
-  struct Pair {
-    Half left;
-    Half right;
-  };
-  static constexpr Pair kExercise7[] = {
-      {{"(1)", "6ab=", "6*a*b"}, {"(2)", "5x^2=", "5*x*x"}},
-      {{"(3)", "ﾀ2x/7ﾀ=", "2*x/7"}, {"(4)", "a-ﾀb/2ﾀ=", "a-b/2"}},
-      {{"(5)", "ﾀm+n/4ﾀ=", "(m+n)/4"}, {"(6)", "ﾀ1/5ﾀ(a-b)=", "1/5*(a-b)"}},
-  };
-
   ClearPage(m, 1320, 1300);
   RunFlashDrill(m, kSymbolWritingDrill);
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 90, 7, "教科書P68問7 をしなさい。");
-  Key(m);
-  for (const Pair& pair : kExercise7) {
-    TextStep(m, m.marginX, m.lineY + 80, 3, pair.left.label);
-    TextStep(m, m.indentX + 27, m.lineY, 0, pair.left.question);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, pair.left.answer);
-    TextStep(m, m.afterX + 80, m.lineY, 3, pair.right.label);
-    TextStep(m, m.afterX, m.lineY, 0, pair.right.question);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, pair.right.answer);
-  }
+  WriteTexts(m, kExercise7);
 }
 
 }  // namespace orvelle::intro

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "core/prompts.h"
+#include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/number.h"
-#include "platform/palette.h"
 #include "platform/text.h"
 
 namespace orvelle::intro {
@@ -90,7 +90,8 @@ void Pass(Machine& m, const FlashDrill& drill) {
       break;
   }
 
-  drill.cursor(m);
+  StartColumn(m, drill.column.x, drill.column.indent,
+              drill.column.top == FlashTop::kPage ? 30 : m.figY[31]);
   TextStep(m, drill.heading.x, m.lineY + drill.heading.dy, kHeadingColor, drill.heading.text);
   const float hy = m.lineY;
 
@@ -99,7 +100,7 @@ void Pass(Machine& m, const FlashDrill& drill) {
   m.figY[11] = hy + drill.erase.dy;
   m.figX[12] = drill.erase.right;
   m.figY[12] = m.figY[11] + drill.erase.height;
-  m.device.Box(m.figX[11], m.figY[11], m.figX[12], m.figY[12], kBackgroundColor, kBackgroundColor);
+  EraseRect(m, m.figX[11], m.figY[11], m.figX[12], m.figY[12]);
 
   TextStep(m, drill.question.x, hy + drill.question.dy, kQuestionColor, Question(m, drill) + "=");
   m.figX[1] = m.afterX + 10;

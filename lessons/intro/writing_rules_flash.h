@@ -35,9 +35,16 @@ enum class FlashColumns {
 // A box as wide as 30 per character of its answer, plus 30.
 constexpr float kBoxFitsAnswer = 0;
 
+// Where a drill's column starts on every pass: at the page's top (y 30), or on the rule line of
+// the drill above it (its y kept in figY(31)).
+enum class FlashTop { kPage, kBelowRule };
+
 struct FlashDrill {
-  // Sets the layout cursor (marginX, indentX, lineY) at the top of every pass.
-  void (*cursor)(Machine& m);
+  // The column StartColumn sets at the top of every pass: marginX, indentX and lineY.
+  struct {
+    float x, indent;
+    FlashTop top;
+  } column;
   struct {
     const char* text;
     float x;

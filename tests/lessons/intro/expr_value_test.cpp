@@ -63,6 +63,8 @@ TEST(ExprValueSection, P71QuestionThenDrillsAtThreeAndMinusThree) {
       {680, 560, 5, "- のとき、( )をつける", 26},
       {44, 600, 7, "教科書P71 問1 をしなさい。", 27},
   });
+  // 1+3x at 30 squares: 1+90, 91 sticks.
+  ExpectSameValues(LettersAt({{'x', 30}}), {"1+3*x", "=1+3x", "1+3*30", "=1+90=", "91"});
   EXPECT_TRUE(test::HasBox(item.screens[9], 680, 0, 2000, 1300, 15, 15));
   EXPECT_TRUE(test::HasBox(item.screens[18], 680, 360, 2000, 1660, 15, 15));
 }

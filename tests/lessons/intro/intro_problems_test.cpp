@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "../../support/lesson_run.h"
 #include "../../support/markup_value.h"
@@ -25,8 +28,16 @@ bool DrewTextBox(const ItemRun& item, float x, float y, float w, float h, int bo
          test::DrewMarkup(item.log(), textX, y + static_cast<int>((h - 44) / 2), color, text);
 }
 
+// Whether nothing is drawn on the line at y from x on: the line ends there (letters and the
+// parts of a fraction stand up to 22 above or below it, the next line 50 below).
+bool LineEndsAt(const std::vector<DrawCall>& screen, float x, float y) {
+  return std::none_of(screen.begin(), screen.end(), [&](const DrawCall& c) {
+    return (c.op == Op::kText || c.op == Op::kLine) && std::abs(c.y1 - y) < 25 && c.x1 >= x;
+  });
+}
+
 // A row of problems 1 to 3: the label and the expression on one screen, the answer one key later
-// after it, and of the same value whatever the letters are.
+// after it, ending the line, and of the same value whatever the letters are.
 struct Row {
   float x, y;
   const char* label;
@@ -41,6 +52,8 @@ void ExpectRows(const ItemRun& item, std::initializer_list<Row> rows) {
     item.Expect({{r.x, r.y, 3, r.label, r.screen},
                  {x, r.y, 0, r.expression, r.screen},
                  {MarkupEnd(x, r.expression), r.y, 5, r.answer, r.screen + 1}});
+    const float end = MarkupEnd(MarkupEnd(x, r.expression), r.answer);
+    EXPECT_TRUE(LineEndsAt(item.screens[r.screen + 1], end, r.y)) << r.answer;
     EXPECT_TRUE(test::SameExpression(r.expression, r.answer)) << r.expression << " " << r.answer;
   }
 }
@@ -50,14 +63,19 @@ TEST(IntroProblemsSection, Problems1And2) {
   EXPECT_TRUE(DrewTextBox(item, 40, 30, 360, 48, 3, 13, 0, "P72(基本の問題)"));
   EXPECT_TRUE(DrewTextBox(item, 40, 80, 44, 44, 4, 3, 13, "1"));
   EXPECT_TRUE(DrewTextBox(item, 600, 80, 44, 44, 4, 3, 13, "2"));
-  // The first row, rows 50 and 80 below the one before, problem 2 in the second column.
+  // Every row, 50 or 80 below the one before; problem 2 in the second column.
   ExpectRows(item, {{40, 130, "(1)", "b*9", "=9b", 0},
                     {40, 180, "(2)", "b*4*a", "=4ab", 1},
+                    {40, 230, "(3)", "(x+3)*2", "=2(x+3)", 2},
+                    {40, 280, "(4)", "(-1)*t", "=-t", 3},
+                    {40, 330, "(5)", "c*1", "=c", 4},
+                    {40, 380, "(6)", "a*(-6)-1", "=-6a-1", 5},
                     {40, 430, "(7)", "y*y", "=y^2", 6},
                     {40, 510, "(8)", "3x/2", "=ﾀ3x/2ﾀ", 7},
                     {40, 590, "(9)", "(a-2)/3", "=ﾀa-2/3ﾀ", 8},
                     {600, 130, "(1)", "5xy", "=5*x*y", 10},
                     {600, 180, "(2)", "-2a^2", "=(-2)*a*a", 11},
+                    {600, 260, "(3)", "ﾀ4/7ﾀa", "=ﾀ4/7ﾀ*a", 12},
                     {600, 340, "(4)", "ﾀ6/xﾀ", "=6/x", 13}});
 }
 

@@ -6,14 +6,17 @@
 #include <string>
 
 #include "../../support/lesson_run.h"
+#include "../../support/markup_value.h"
 #include "lessons/intro/main_menu.h"
 
 namespace orvelle {
 namespace {
 
+using test::ExpectWorkingShown;
 using test::ItemRun;
 using test::kIntro;
 using test::MarkupEnd;
+using test::MarkupValue;
 
 TEST(LetterUse, P62QuestionCountsSticksFourWays) {
   const ItemRun item(kIntro, 1, 1, 16);
@@ -42,6 +45,13 @@ TEST(LetterUse, P62QuestionCountsSticksFourWays) {
     circles += c.op == Op::kCircle && c.r == 25 && c.y1 == 370 && c.width == 3 && !c.filled;
   }
   EXPECT_EQ(circles, 5);
+  // The four ways count the same 16 sticks; way (1) at 20 squares gives 61.
+  const test::Screen screen(item.log());
+  for (const std::string way : {"4+3*4", "1+3*5", "4*5-4", "5*2+6"}) {
+    EXPECT_TRUE(screen.Shows(way + "=16")) << way;
+    EXPECT_EQ(MarkupValue(way, {}), 16) << way;
+  }
+  EXPECT_EQ(MarkupValue("4+3*19=", {}), 61);
   bool dots = false;
   for (const auto& c : item.screens[0]) {
     dots |= c.s == "…" && c.x1 == 350 && c.y1 == 146 && c.scaleX == 5 && c.scaleY == 5;
@@ -62,9 +72,7 @@ TEST(LetterUse, P64QuestionTableAndRightHandPart) {
       {40, 30, 0, "(2)の考えで棒の本数を求めよう。", 0},
       {340, 80, 3, "棒の本数を求める式", 0},
       {40, 165, 3, "1", 0},
-      {460, 165, 5, "1+3*1", 1},
       {40, 405, 3, "3", 0},
-      {460, 405, 5, "1+3*3", 3},
       {120, 515, 3, "棒の本数=1+3*", 4},
       {right, 30, 0, "Q 数の代わりに正方形が", 5},
       {right + 60, 130, 5, "答　(1+3*x)本", 6},
@@ -73,6 +81,13 @@ TEST(LetterUse, P64QuestionTableAndRightHandPart) {
       {right + 60, 550, 5, "答　{4+3*(x-1)}本", 10},
       {80, 150, 7, "(1) 4+3*4=16", 9},
   });
+  // Row k of the table gives 1+3k sticks, a key after the one above; 1+3x at 20 squares is 61,
+  // and way (1)'s 4+3(x-1) the same expression.
+  for (int k = 1; k <= 3; ++k) {
+    item.Expect({{460, 45.0f + 120 * k, 5, "1+3*" + std::to_string(k), k}});
+  }
+  ExpectWorkingShown(item.log(), {"1+3*20", "=61"});
+  ExpectWorkingShown(item.log(), {"(1+3*x)", "{4+3*(x-1)}"});
   // Each table row's leading stick in colour 7; way (2)'s stick set apart in 0.
   EXPECT_TRUE(test::HasLine(item.log(), 80, 148, 80, 232, 7, 7));
   EXPECT_TRUE(test::HasLine(item.log(), 80, 388, 80, 472, 7, 7));
@@ -81,16 +96,22 @@ TEST(LetterUse, P64QuestionTableAndRightHandPart) {
 }
 
 TEST(LetterUse, Example1TwoPausesPerRow) {
-  ItemRun(kIntro, 1, 3, 13)
-      .Expect({
-          {40, 130, 3, "(代金)＝(単価)*(冊数)", 1},
-          {MarkupEnd(40, "2冊…90*2") + 50, 230, 3, "180円", 5},
-          {MarkupEnd(40, "△冊…") + 50, 330, 3, "(90*△)円", 9},
-          {40, 380, 0, "x冊…", 10},
-          {40, 430, 5, "　＜文字式＞", 12},
-          {40, 580, 3, "　　aやxを使って式に表す。", 12},
-          {680, 80, 7, "問1 をしなさい。", 13},
-      });
+  const ItemRun item(kIntro, 1, 3, 13);
+  item.Expect({
+      {40, 130, 3, "(代金)＝(単価)*(冊数)", 1},
+      {MarkupEnd(40, "△冊…") + 50, 330, 3, "(90*△)円", 9},
+      {40, 380, 0, "x冊…", 10},
+      {40, 430, 5, "　＜文字式＞", 12},
+      {40, 580, 3, "　　aやxを使って式に表す。", 12},
+      {680, 80, 7, "問1 をしなさい。", 13},
+  });
+  // k notebooks, a key later 90k yen after them.
+  for (int k = 1; k <= 3; ++k) {
+    const std::string count = std::to_string(k) + "冊…90*" + std::to_string(k);
+    const float y = 130.0f + 50 * k;
+    item.Expect({{40, y, 0, count, 2 * k},
+                 {MarkupEnd(40, count) + 50, y, 3, std::to_string(90 * k) + "円", 2 * k + 1}});
+  }
 }
 
 TEST(LetterUse, ExercisesAnswersLineByLine) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../../support/lesson_run.h"
+#include "../../support/markup_value.h"
 #include "lessons/intro/quantities.h"
 
 namespace orvelle {
@@ -60,6 +61,7 @@ TEST(CircleExample8, CircumferencesWithThreePointOneFour) {
       {700, 90, 0, "5*π=", 24},
       {MarkupEnd(700, "5*π="), 90, 5, "5π (cm)", 24},
   });
+  EXPECT_TRUE(test::SameExpression("5*π=", "5π (cm)"));
 }
 
 // Any number but 1 gives another problem, 0, a negative number and a fraction too; 2/2 is 1.
@@ -191,6 +193,7 @@ TEST(CircleExercise12, DiameterAndCircumferenceOfALetterRadius) {
   test::ExpectSeen(run.rest, {{640, 30, 7, "教科書P70 問12 をしなさい。"},
                               {700, 90, 0, "r*r*π="},
                               {MarkupEnd(700, "r*r*π="), 90, 5, "πr^2 (cm^2)"}});
+  EXPECT_TRUE(test::SameExpression("r*r*π=", "πr^2 (cm^2)"));
   EXPECT_EQ(test::KeyWaits(run.rest), 1);
 }
 

@@ -3,8 +3,10 @@
 
 #include <numeric>
 #include <string>
+#include <utility>
 
 #include "../../support/lesson_run.h"
+#include "../../support/markup_value.h"
 
 namespace orvelle {
 namespace {
@@ -56,9 +58,16 @@ TEST(RatioItem, FixedQuestionThenTheTwoDrills) {
   // Centred on the line: (70 - 44) / 2 above it; border 3, fill 13, at width 5.
   EXPECT_TRUE(test::HasBox({boxes[0]}, box1, 110 - 13, box1 + 120, 110 - 13 + 70, 3, 13));
   EXPECT_EQ(boxes[0].width, 5);
+  // Each answer over its box, and each the one ratio 10/100: as a decimal, a fraction, in
+  // percent and in 割 (tenths).
+  const std::pair<std::string, double> answers[] = {
+      {"0.1", 1}, {"ﾀ1/10ﾀ", 1}, {"10", 100}, {"1", 10}};
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(boxes[4 + k].x1, boxes[k].x1);
     EXPECT_EQ(boxes[4 + k].y1, boxes[k].y1);
+    const auto& [answer, per] = answers[k];
+    test::ExpectSeen(q, {{boxes[k].x1 + (120 - MarkupEnd(0, answer)) / 2, 110, 5, answer}});
+    EXPECT_DOUBLE_EQ(test::MarkupValue(answer, {}) / per, 10.0 / 100) << answer;
   }
 
   // The first drill in the band 200-350: 0.3 and 25/100 of 1000 yen.

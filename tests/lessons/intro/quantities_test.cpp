@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../../support/lesson_run.h"
+#include "../../support/markup_value.h"
 #include "lessons/intro/main_menu.h"
 
 namespace orvelle {
@@ -21,44 +22,54 @@ TEST(QuantitiesSection, Example5UnitsBroughtTogether) {
   const float then1 = MarkupEnd(40, "xm=100xcm");
   const float then2 = MarkupEnd(40, "ycm=ﾀy/100ﾀm");
   const float frac = MarkupEnd(40, "60分間=1時間,1分間=");
-  ItemRun(kIntro, 3, 1, 10)
-      .Expect({
-          {40, 30, 0, "例5 ", 0},
-          {xm, 30, 3, "xm", 0},
-          {MarkupEnd(40, "② 残ったひもは何"), 130, 3, " m", 0},
-          {40, 180, 3, "xm=100xcm", 1},
-          {then1, 180, 0, " だから ", 1},
-          {MarkupEnd(then1, " だから "), 180, 5, "①　(100x-y)cm", 2},
-          {40, 260, 3, "ycm=ﾀy/100ﾀm", 3},
-          {MarkupEnd(then2, " だから "), 260, 5, "②　(x-ﾀy/100ﾀ)m", 4},
-          {MarkupEnd(40, "<注意>"), 330, 0, "単位をそろえてから計算", 5},
-          {40, 450, 3, "akg=1000ag", 7},
-          {MarkupEnd(MarkupEnd(40, "akg=1000ag"), " だから "), 450, 5, "(1)　(1000a+40)g", 8},
-          {frac, 520, 3, "ﾀ1/60ﾀ時間", 9},
-          {MarkupEnd(MarkupEnd(frac, "ﾀ1/60ﾀ時間"), " だから "), 520, 3, "y分間=ﾀy/60ﾀ時間", 9},
-          {40, 590, 5, "(2)　(x+ﾀy/60ﾀ)時間", 10},
-      });
+  const ItemRun item(kIntro, 3, 1, 10);
+  item.Expect({
+      {40, 30, 0, "例5 ", 0},
+      {xm, 30, 3, "xm", 0},
+      {MarkupEnd(40, "② 残ったひもは何"), 130, 3, " m", 0},
+      {40, 180, 3, "xm=100xcm", 1},
+      {then1, 180, 0, " だから ", 1},
+      {MarkupEnd(then1, " だから "), 180, 5, "①　(100x-y)cm", 2},
+      {40, 260, 3, "ycm=ﾀy/100ﾀm", 3},
+      {MarkupEnd(then2, " だから "), 260, 5, "②　(x-ﾀy/100ﾀ)m", 4},
+      {MarkupEnd(40, "<注意>"), 330, 0, "単位をそろえてから計算", 5},
+      {40, 450, 3, "akg=1000ag", 7},
+      {MarkupEnd(MarkupEnd(40, "akg=1000ag"), " だから "), 450, 5, "(1)　(1000a+40)g", 8},
+      {frac, 520, 3, "ﾀ1/60ﾀ時間", 9},
+      {MarkupEnd(MarkupEnd(frac, "ﾀ1/60ﾀ時間"), " だから "), 520, 3, "y分間=ﾀy/60ﾀ時間", 9},
+      {40, 590, 5, "(2)　(x+ﾀy/60ﾀ)時間", 10},
+  });
+  // What is left of the string in cm is 100 times what is left in m.
+  EXPECT_TRUE(test::SameExpression("100x-y", "100(x-ﾀy/100ﾀ)"));
 }
 
 TEST(QuantitiesSection, Example6JuiceAndExercise9) {
   const float al = MarkupEnd(40, "例6 ");
   const float x1 = MarkupEnd(112, "(1)");
   const float x2 = MarkupEnd(112, "(2)");
-  ItemRun(kIntro, 3, 3, 9)
-      .Expect({
-          {40, 30, 7, "例6 ", 0},
-          {al, 30, 3, "aL", 0},
-          {112, 130, 7, "<解答>", 0},
-          {112, 180, 3, "(飲み物の量)*(割合)", 1},
-          {112, 260, 0, "a*ﾀ70/100ﾀ=", 2},
-          {MarkupEnd(112, "a*ﾀ70/100ﾀ="), 260, 5, "ﾀ7/10ﾀa (L)", 3},
-          {112, 440, 3, "(1)", 5},
-          {x1, 440, 0, "x*ﾀ7/100ﾀ=", 6},
-          // "(2)" comes with the answer of (1), without a key between them.
-          {MarkupEnd(x1, "x*ﾀ7/100ﾀ="), 440, 5, "ﾀ7/100ﾀx (kg)", 7},
-          {112, 520, 3, "(2)", 7},
-          {MarkupEnd(x2, "y*ﾀ3/10ﾀ="), 520, 5, "ﾀ3/10ﾀy (円)", 9},
-      });
+  const ItemRun item(kIntro, 3, 3, 9);
+  item.Expect({
+      {40, 30, 7, "例6 ", 0},
+      {al, 30, 3, "aL", 0},
+      {112, 130, 7, "<解答>", 0},
+      {112, 180, 3, "(飲み物の量)*(割合)", 1},
+      {112, 260, 0, "a*ﾀ70/100ﾀ=", 2},
+      {MarkupEnd(112, "a*ﾀ70/100ﾀ="), 260, 5, "ﾀ7/10ﾀa (L)", 3},
+      {112, 440, 3, "(1)", 5},
+      {x1, 440, 0, "x*ﾀ7/100ﾀ=", 6},
+      // "(2)" comes with the answer of (1), without a key between them.
+      {MarkupEnd(x1, "x*ﾀ7/100ﾀ="), 440, 5, "ﾀ7/100ﾀx (kg)", 7},
+      {112, 520, 3, "(2)", 7},
+      {MarkupEnd(x2, "y*ﾀ3/10ﾀ="), 520, 5, "ﾀ3/10ﾀy (円)", 9},
+  });
+  // Each share in letter notation is the product it rewrites.
+  const test::Screen screen(item.log());
+  for (const auto& [product, share] : {std::pair{"a*ﾀ70/100ﾀ=", "ﾀ7/10ﾀa (L)"},
+                                       {"x*ﾀ7/100ﾀ=", "ﾀ7/100ﾀx (kg)"},
+                                       {"y*ﾀ3/10ﾀ=", "ﾀ3/10ﾀy (円)"}}) {
+    EXPECT_TRUE(screen.Shows(product) && screen.Shows(share)) << product;
+    EXPECT_TRUE(test::SameExpression(product, share)) << product;
+  }
 }
 
 TEST(QuantitiesSection, Example10RectangleAndSquare) {

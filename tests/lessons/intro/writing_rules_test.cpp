@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,19 @@ void ExpectWorked(const std::string& question, const std::string& answer) {
   for (size_t eq; (eq = question.find('=', from)) != std::string::npos; from = eq + 1) {
     EXPECT_TRUE(test::SameExpression(question.substr(from, eq - from), answer))
         << question << " " << answer;
+  }
+}
+
+// An example of a rule, "(1a=a -1x=-x)" or "(ba→ab)": both sides of each of its equalities are
+// the same expression.
+void ExpectIdentities(const std::string& example) {
+  const std::string arrow = "→";
+  std::istringstream parts(example.substr(1, example.size() - 2));
+  for (std::string part; parts >> part;) {
+    const size_t eq = part.find('=');
+    const size_t at = eq != std::string::npos ? eq : part.find(arrow);
+    const size_t after = at + (eq != std::string::npos ? 1 : arrow.size());
+    EXPECT_TRUE(test::SameExpression(part.substr(0, at), part.substr(after))) << example;
   }
 }
 
@@ -69,6 +83,10 @@ TEST(WritingRules, StampsExampleStepByStep) {
       {MarkupEnd(eq, "="), 430, 5, "(3a+2b)g", 8},
   });
   EXPECT_TRUE(test::HasBox(item.screens[0], 0, 0, 1320, 1300, 15, 15));
+  // Each price in letter notation is the sum it rewrites.
+  test::ExpectWorkingShown(item.log(), {"(52*x+82*y)", "(52x+82y)"});
+  test::ExpectWorkingShown(item.log(), {"(80-2*a)cm", "(80-2a)cm"});
+  test::ExpectWorkingShown(item.log(), {"(a*3+b*2)g", "(3a+2b)g"});
 }
 
 TEST(WritingRules, Exercise2AnswersOneKeyBeforeEach) {
@@ -105,6 +123,7 @@ TEST(WritingRules, Exercise6ThenTheWholeSummaryAtOnce) {
       {636, 540, 0, "(x/3=ﾀx/3ﾀ)", 6},
   };
   test::ExpectSameValues(test::LettersAt({{'x', 7}}), {"(15+10+x)/3", "(25+x)/3", "ﾀ25+x/3ﾀ"});
+  ExpectWorked("a/3=", "ﾀa/3ﾀ (L)");
   const struct {
     const char* number;
     float y;
@@ -126,6 +145,10 @@ TEST(WritingRules, Exercise6ThenTheWholeSummaryAtOnce) {
   }
   item.Expect(seen);
   EXPECT_TRUE(test::HasBox(item.screens[0], 0, 0, 1760, 1300, 15, 15));
+  // Every example of the summary holds whatever the letters.
+  for (const Seen& s : seen) {
+    if (s.screen == 6 && s.text.front() == '(') ExpectIdentities(s.text);
+  }
 }
 
 // --- the texts around the drills, one problem in each drill ---
@@ -142,6 +165,7 @@ TEST(WritingRules, ProductsRuleAndExample1AfterTheDrill) {
       {MarkupEnd(520, "(1000-a*2)円="), 300, 5, "(1000-2a)円", 9},
   });
   EXPECT_TRUE(test::HasBox(item.screens[0], 0, 0, 1320, 1300, 15, 15));
+  test::ExpectWorkingShown(item.log(), {"(1000-a*2)", "(1000-2a)"});
 }
 
 TEST(WritingRules, Rule2DrillsFollowEachOtherWithTheirRules) {
