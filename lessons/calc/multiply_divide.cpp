@@ -9,6 +9,7 @@
 #include "figures/dotted_arc.h"
 #include "lessons/calc/calc_steps.h"
 #include "lessons/calc/products.h"
+#include "lessons/calc/program.h"
 #include "lessons/calc/quotients.h"
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
@@ -171,8 +172,7 @@ void Arc(Machine& m, float px, float py, float qx, float qy, float side, float h
 }  // namespace
 
 void ShowCalcSection3Menu(Machine& m) {
-  RunSection(m, ShowSection3Goals,
-             "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了",
+  RunSection(m, ShowSection3Goals, kSection3,
              {ShowCalcExample6, ShowCalcExample7, ShowFlowerBedProblem, ShowCalcExample8,
               ShowCalcExample9, ShowCalcExample10, ShowCalcExample11, ShowCalcExample12});
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "figures/match_squares.h"
+#include "lessons/calc/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
@@ -205,7 +206,7 @@ void Exercise1Answers(Machine& m, std::span<const Exercise1> rows) {
 }  // namespace
 
 void ShowCalcSection1Menu(Machine& m) {
-  RunSection(m, ShowSection1Goals, "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了",
+  RunSection(m, ShowSection1Goals, kSection1,
              {ShowP73Question, ShowTermsAndCoefficients, ShowExercise1Answers, ShowLikeTermsExample,
               ShowCollectLikeTermsExample});
 }

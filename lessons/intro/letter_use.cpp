@@ -6,6 +6,7 @@
 #include "figures/match_squares.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
@@ -58,8 +59,8 @@ void Reason(Machine& m, const Answer& a) {
 
 }  // namespace
 
-void LetterUseSection(Machine& m) {
-  RunSection(m, ShowLetterUseGoals, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
+void ShowLetterUseMenu(Machine& m) {
+  RunSection(m, ShowLetterUseGoals, kLetterUse,
              {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
 }
 

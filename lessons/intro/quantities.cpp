@@ -6,6 +6,7 @@
 #include "figures/dotted_arc.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
 namespace {
@@ -42,7 +43,7 @@ void LabelledBox(Machine& m, float width, float height, const std::string& left,
 }  // namespace
 
 void ShowQuantitiesMenu(Machine& m) {
-  RunSection(m, ShowQuantitiesGoals, "①例5　②割合　③例6　④例7　⑤例8　⑥問12　⑦例10　⑧終了",
+  RunSection(m, ShowQuantitiesGoals, kQuantities,
              {ShowUnitsExample5, ShowRatioItem, ShowJuiceExample6, ShowSpeedItem,
               ShowCircleExample8, ShowCircleExercise12, ShowRectangleExample10});
 }

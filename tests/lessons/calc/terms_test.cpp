@@ -116,11 +116,10 @@ TEST(CalcMenus, BadChoicesAskAgainAtEveryMenu) {
   const auto& log = run.device.log();
   // Each menu: drawn on entry, again for six of its seven bad entries and after an item.
   EXPECT_EQ(MenusDrawn(log), 1 + 6 + 1 + 5);  // item 5 and five returns from sections
-  EXPECT_EQ(SubMenuLines(log, "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了"), 1 + 6 + 1 + 1);
-  EXPECT_EQ(SubMenuLines(log, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 1 + 5);
-  EXPECT_EQ(SubMenuLines(log, "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了"),
-            1 + 6 + 1);
-  EXPECT_EQ(SubMenuLines(log, "①　②　③　④終了"), 1 + 6 + 1);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(1)), 1 + 6 + 1 + 1);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(2)), 1 + 5);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(3)), 1 + 6 + 1);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(4)), 1 + 6 + 1);
   const Screen screen(log);
   EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1 + 2 + 1);  // sections 2, 1 twice, 3
   EXPECT_EQ(screen.Count(76, 370, 0, "2　文字の部分が同じ項をまとめよう。"), 2);

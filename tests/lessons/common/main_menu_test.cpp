@@ -61,7 +61,7 @@ TEST(MainMenu, FractionsCountByTheirValue) {
   EXPECT_TRUE(ends.device.KeysLeft());
   // 11/2 is 5.5: its whole part, item 5 (its sub-menu line shows), not the last item.
   ProgramRun five("Orvelle", intro::ShowMainMenu, "11/2\r");
-  EXPECT_EQ(test::SubMenuLines(five.device.log(), "①1,2　②3　③4,5　④終了"), 1);
+  EXPECT_EQ(test::SubMenuLines(five.device.log(), test::kIntro.SubMenuLine(5)), 1);
   // 2/2 opens section 1, whose aims stand on the cleared window.
   ProgramRun one("Orvelle", intro::ShowMainMenu, "2/2\r");
   EXPECT_TRUE(DrewMarkup(one.device.log(), 44, 240, 3, "<めあて>"));
@@ -85,7 +85,7 @@ TEST(MainMenu, EachProgramHasItsTitleAndItems) {
 // and its item 6 ends the program with status 0 and the keys after it unread.
 TEST(MainMenu, CalcThroughTheProgramRunner) {
   test::DrillScript s;
-  s.Keys("5\r").Keys(std::to_string(test::kCalc.menuEnd) + "\rX");
+  s.Keys("5\r").Keys(std::to_string(test::kCalc.MenuEnd()) + "\rX");
   const test::DrillRun run(test::kCalc, s);
   EXPECT_EQ(MenusDrawn(run.device), 2);
   EXPECT_EQ(run.status, 0);
