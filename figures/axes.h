@@ -23,4 +23,11 @@ void DrawDecimalAxisLabels(Machine& m);
 // the point on the screen. Sets the label offsets back to 0 and both steps to 1.
 void PlotPoint(Machine& m);
 
+// A plot's label: figureLabel in fillColor at (x, y) moved by plotLabelDX/DY.
+void DrawPlotLabel(Machine& m, float x, float y);
+
+// The one-shot inputs of a plot (a point or a graph) back to their defaults once it is drawn: the
+// label offsets to 0, both steps to 1.
+void ResetPlotInputs(Machine& m);
+
 }  // namespace orvelle

@@ -41,7 +41,7 @@ void DrawRightAngleMark(Machine& m) {
   for (const Point& p : corner) {
     if (!figure::Finite(p.x, p.y)) return;
   }
-  m.device.Polyline(corner, figure::Colour(m.lineColor));
+  m.device.Polyline(corner, figure::Color(m.lineColor));
 }
 
 void AngleDegreesText(Machine& m) {

@@ -7,6 +7,7 @@
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "platform/palette.h"
 
 namespace orvelle::apply {
 namespace {
@@ -127,7 +128,7 @@ void DrawString(Machine& m) {
   m.gridOriginY = 30;
   m.gridCols = 11;
   m.boxHeight = 4;
-  m.lineColor = 15;  // no lines: the grid only places the points
+  m.lineColor = kBackgroundColor;  // no lines: the grid only places the points
   m.cellSize = 50;
   DrawGrid(m);
   for (int i = 1; i <= 4; ++i) {
