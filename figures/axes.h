@@ -1,5 +1,6 @@
 // The coordinate plane: axes on a grid, tick numbers, plotted points. A graph point (X, Y) stands
 // at (gridBaseX + cellSize X / axisXStep, gridBaseY - cellSize Y / axisYStep).
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"
