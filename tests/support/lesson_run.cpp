@@ -54,7 +54,8 @@ ItemRun::ItemRun(const TestProgram& program, int section, int item, int keyWaits
     : run(program, ItemScript(program, section, item, keyWaits, keys), {}, "12:00:00",
           [&](Machine& m) {
             if (!random.empty()) m.random.Script(random);
-          }) {
+          }),
+      keyWaits(keyWaits) {
   SCOPED_TRACE("section " + std::to_string(section) + " item " + std::to_string(item));
   EXPECT_EQ(KeyWaits(log()), keyWaits);
   EXPECT_FALSE(run.device.KeysLeft());
@@ -63,6 +64,14 @@ ItemRun::ItemRun(const TestProgram& program, int section, int item, int keyWaits
   // The four keys that chose the section and the item come first.
   const auto parts = SplitAtKeys(log());
   if (parts.size() > 4) screens.assign(parts.begin() + 4, parts.end());
+}
+
+std::vector<DrawCall> ItemRun::Page() const {
+  std::vector<DrawCall> page;
+  for (size_t k = 0; k < screens.size() && k <= static_cast<size_t>(keyWaits); ++k) {
+    page.insert(page.end(), screens[k].begin(), screens[k].end());
+  }
+  return page;
 }
 
 void ItemRun::Expect(const std::vector<Seen>& seen) const {

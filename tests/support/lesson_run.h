@@ -118,10 +118,13 @@ struct DrillRun {
 struct ItemRun {
   DrillRun run;
   std::vector<std::vector<DrawCall>> screens;  // the item's: 0 is before its first key
+  int keyWaits;
 
   ItemRun(const TestProgram& program, int section, int item, int keyWaits,
           const std::string& keys = "", const std::vector<float>& random = {});
   const std::vector<DrawCall>& log() const { return run.rest; }
+  // What the item itself drew: its screens up to its last key wait.
+  std::vector<DrawCall> Page() const;
   // Every text of `seen` on its screen; a misplaced one is reported with where it stands.
   void Expect(const std::vector<Seen>& seen) const;
 };

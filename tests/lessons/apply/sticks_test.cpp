@@ -3,6 +3,7 @@
 #include "lessons/apply/sticks.h"
 
 #include "../../support/lesson_test.h"
+#include "../../support/page_reading.h"
 #include "lessons/apply/cube_sticks.h"
 #include "lessons/apply/main_menu.h"
 
@@ -69,6 +70,38 @@ TEST(ApplySticks, EachWayShowsItsSticksAndEndsOnItsExpression) {
     const ItemRun item(kApply, 1, w.item, w.keyWaits);
     item.Expect({w.last});
     EXPECT_TRUE(HasLine(item.log(), w.x1, w.y1, w.x2, w.y2, 3, 7)) << w.item;
+  }
+}
+
+// What each way says, quantity after quantity, read from its screens: for rows of 2, 5 and 9
+// cubes, the values of its expressions are those of its way of counting the row's 8x+4 sticks.
+TEST(ApplySticks, EachWaySaysWhatItCounts) {
+  using Values = std::vector<double>;
+  const struct {
+    int item, keyWaits;
+    Values (*says)(double x);
+  } ways[] = {
+      // One cube's 12, then x-1 groups of 8, each group one cube more.
+      {2, 4, [](double x) { return Values{8 * x + 4, 12, 8, x - 1, 8 * (x - 1), 8 * x + 4}; }},
+      // The top and bottom faces of 1+3x each; the x+1 upright sticks twice, front and back.
+      {3, 5,
+       [](double x) {
+         const double face = 1 + 3 * x, uprights = x + 1;
+         return Values{face,         face,         2 * face,  2 * face,  uprights, 2,
+                       2 * uprights, 2 * uprights, 8 * x + 4, 8 * x + 4, 8 * x + 4};
+       }},
+      // x+1 squares of 4, and x groups of 4 lengthwise sticks.
+      {4, 4,
+       [](double x) { return Values{8 * x + 4, 4, x + 1, 4 * (x + 1), 4, x, 4 * x, 8 * x + 4}; }},
+  };
+  for (const auto& w : ways) {
+    const ItemRun item(kApply, 1, w.item, w.keyWaits);
+    const auto said = Expressions(ReadTexts(item.Page()));
+    for (const double x : {2.0, 5.0, 9.0}) {
+      Values values;
+      for (const std::string& e : said) values.push_back(MarkupValue(e, LettersAt({{'x', x}})));
+      EXPECT_EQ(values, w.says(x)) << "item " << w.item << " at x = " << x;
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 #include "lessons/calc/terms.h"
 
 #include "../../support/lesson_test.h"
+#include "../../support/page_reading.h"
 #include "lessons/calc/main_menu.h"
 
 namespace orvelle::test {
@@ -28,6 +29,26 @@ TEST(CalcSection1, P73QuestionThreeWaysToCountSticks) {
                {760, 80, 3, "4x-(x-1)", 3},
                {MarkupEnd(640, "だから、"), 520, 5, "{4x-(x-1)}", 16},
                {MarkupEnd(40, conclusion), 580, 3, " となるのかな?", 17}});
+}
+
+// What the three ways say, quantity after quantity, read from the screens: for rows of 2, 5 and
+// 9 squares, the values of the expressions are those of the row's 1+3x sticks counted each way.
+TEST(CalcSection1, P73QuestionEachWaySaysWhatItCounts) {
+  const ItemRun item(kCalc, 1, 1, 17);
+  auto said = Expressions(ReadTexts(item.Page()));
+  ASSERT_FALSE(said.empty());
+  EXPECT_EQ(said.front(), "73");  // the heading's page number
+  said.erase(said.begin());
+  for (const double x : {2.0, 5.0, 9.0}) {
+    const double row = 1 + 3 * x;
+    // The three ways; the top x, the sides x+1, the bottom x; x squares of 4, x-1 sides shared;
+    // the two sums equal to the first way's.
+    const std::vector<double> says = {row,   row,   row, x,   x + 1, x,   row, x,
+                                      4 * x, x - 1, row, row, row,   row, row};
+    std::vector<double> values;
+    for (const std::string& e : said) values.push_back(MarkupValue(e, LettersAt({{'x', x}})));
+    EXPECT_EQ(values, says) << "at x = " << x;
+  }
 }
 
 // The terms drill past its tenth problem, the coefficient drill for 1000 passes: each problem
