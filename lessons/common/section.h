@@ -31,7 +31,6 @@
 #include <functional>
 #include <initializer_list>
 #include <source_location>
-#include <string>
 
 #include "core/shared.h"
 #include "lessons/common/program.h"
