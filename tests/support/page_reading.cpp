@@ -11,7 +11,6 @@
 #include "platform/device.h"
 #include "platform/palette.h"
 #include "platform/text.h"
-#include "screen.h"
 
 namespace orvelle::test {
 namespace {
@@ -114,7 +113,6 @@ std::vector<Glyph> Glyphs(const std::vector<DrawCall>& log) {
 
 std::vector<ReadText> ReadTexts(const std::vector<DrawCall>& log) {
   std::vector<ReadText> texts;
-  std::vector<float> ends;
   size_t next = 0;  // the next call to look at for a box that erases
   const auto eraseUpTo = [&](size_t call) {
     for (; next < call && next < log.size(); ++next) {
@@ -133,22 +131,21 @@ std::vector<ReadText> ReadTexts(const std::vector<DrawCall>& log) {
     for (int t = static_cast<int>(texts.size()) - 1; t >= 0 && at < 0; --t) {
       if (!Near(texts[t].y, g.y) || texts[t].erased < g.call) continue;
       for (int n = 0; n <= 3; ++n) {
-        if (Near(ends[t] + 27.0f * static_cast<float>(n), g.x)) {
+        if (Near(texts[t].end + 27.0f * static_cast<float>(n), g.x)) {
           at = t;
           spaces = n;
         }
       }
     }
     if (at < 0) {
-      texts.push_back({g.x, g.y, "", {}, g.call});
-      ends.push_back(g.x);
+      texts.push_back({g.x, g.y, g.x, "", {}, g.call});
       at = static_cast<int>(texts.size()) - 1;
     }
     ReadText& t = texts[static_cast<size_t>(at)];
     t.text += std::string(static_cast<size_t>(spaces), ' ') + g.text;
     t.colors.insert(t.colors.end(), static_cast<size_t>(spaces), g.color);
     t.colors.insert(t.colors.end(), SplitChars(g.text).size(), g.color);
-    ends[static_cast<size_t>(at)] = g.x + g.advance;
+    t.end = g.x + g.advance;
   }
   return texts;
 }
@@ -247,14 +244,12 @@ std::string LastOf(const std::vector<Run>& runs) {
 
 std::vector<Equality> Equalities(const std::vector<ReadText>& texts) {
   const size_t n = texts.size();
-  std::vector<float> ends(n);
-  for (size_t t = 0; t < n; ++t) ends[t] = texts[t].x + MarkupEnd(0, texts[t].text);
   // The text just right of each on its line, as it goes on from a run that ends on an operator.
   std::vector<std::vector<Run>> runs(n);
   for (size_t t = 0; t < n; ++t) {
     std::string after;
     for (size_t u = 0; u < n; ++u) {
-      const float gap = texts[u].x - ends[t];
+      const float gap = texts[u].x - texts[t].end;
       if (u != t && Near(texts[u].y, texts[t].y) && gap >= 0 && gap < 60) after = texts[u].text;
     }
     runs[t] = Runs(texts[t], Trim(after));
@@ -269,7 +264,7 @@ std::vector<Equality> Equalities(const std::vector<ReadText>& texts) {
       return texts[u].erased > r.drawn && !LastOf(runs[u]).empty();
     };
     for (size_t u = 0; u < t; ++u) {
-      const float gap = r.x - ends[u];
+      const float gap = r.x - texts[u].end;
       if (Near(texts[u].y, r.y) && gap > -0.5f && gap < 60 && shown(u)) {
         best = static_cast<int>(u);
       }
@@ -278,7 +273,7 @@ std::vector<Equality> Equalities(const std::vector<ReadText>& texts) {
     // A mark over the line above (a cancellation's small digit) is no line of the working.
     for (size_t u = 0; u < t; ++u) {
       const ReadText& p = texts[u];
-      if (p.y >= r.y || r.x < p.x - 60 || r.x > ends[u] || !shown(u)) continue;
+      if (p.y >= r.y || r.x < p.x - 60 || r.x > p.end || !shown(u)) continue;
       if (SplitChars(p.text).size() == 1) continue;
       if (best >= 0) {
         const ReadText& b = texts[static_cast<size_t>(best)];
@@ -295,7 +290,8 @@ std::vector<Equality> Equalities(const std::vector<ReadText>& texts) {
     for (const Run& run : runs[t]) {
       std::vector<std::string> sides = run.sides;
       // "a=-3 のとき": the page gives a its value for what follows.
-      if (run.given && sides.size() == 2 && sides[0].size() == 1 && std::islower(sides[0][0])) {
+      if (run.given && sides.size() == 2 && sides[0].size() == 1 &&
+          std::islower(static_cast<unsigned char>(sides[0][0]))) {
         std::erase_if(given, [&](const auto& g) { return g.first == sides[0][0]; });
         given.emplace_back(sides[0][0], MarkupValue(sides[1], {}));
         continue;

@@ -18,6 +18,7 @@ namespace orvelle::test {
 // moved on without drawing. A leading space draws nothing and is not read.
 struct ReadText {
   float x, y;  // where the pen stood at its first glyph
+  float end;   // and where it stood after its last
   std::string text;
   std::vector<int> colors;   // one for each character of `text`
   size_t drawn = 0;          // the call of the log that drew its first glyph
