@@ -1,4 +1,5 @@
 // Ratio marks: chevrons of two short lines just beyond the point that divides a segment m : n.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "core/ratio_marks.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Ratio marks: chevrons that mark the point dividing a segment in a given ratio.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

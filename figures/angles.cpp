@@ -87,13 +87,13 @@ void DrawAngleMark(Machine& m) {
     figure::CountedLoop(m.loopIndex, 1, m.markCount, 1, [&](float) {
       r -= 8;
       if (sweep && vertexOk && r > 0 && figure::Finite(r)) {
-        m.device.Circle(m.vertexX, m.vertexY, r, figure::Colour(m.fillColor), m.rayTurnB,
-                        m.rayTurnA, false, figure::Colour(m.fillColor));
+        m.device.Circle(m.vertexX, m.vertexY, r, figure::Color(m.fillColor), m.rayTurnB, m.rayTurnA,
+                        false, figure::Color(m.fillColor));
       }
     });
   } else if (sweep && vertexOk && m.markRadius > 0 && figure::Finite(m.markRadius)) {
-    m.device.Circle(m.vertexX, m.vertexY, m.markRadius, figure::Colour(m.lineColor), m.rayTurnB,
-                    m.rayTurnA, true, figure::Colour(m.fillColor));
+    m.device.Circle(m.vertexX, m.vertexY, m.markRadius, figure::Color(m.lineColor), m.rayTurnB,
+                    m.rayTurnA, true, figure::Color(m.fillColor));
   }
   DrawAngleLabel(m);
   m.swapRays = 0;

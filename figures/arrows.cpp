@@ -1,3 +1,4 @@
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "figures/arrows.h"
 
 #include <cmath>
@@ -42,7 +43,7 @@ void DrawLeftBrace(Machine& m) {
   m.device.SetDrawWidth(5);
   bool finite = true;
   for (const Point& p : brace) finite = finite && figure::Finite(p.x, p.y);
-  if (finite) m.device.Polyline(brace, figure::Colour(m.drawColor));
+  if (finite) m.device.Polyline(brace, figure::Color(m.drawColor));
   m.device.SetDrawWidth(entryWidth);
   m.originX = x + 35;
   m.originY = y + 5;

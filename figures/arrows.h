@@ -1,4 +1,5 @@
 // A left brace and arrowed segments.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

@@ -1,3 +1,4 @@
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "figures/axes.h"
 
 #include <cmath>
@@ -16,7 +17,7 @@ bool IsFifth(float index) { return std::fmod(std::round(static_cast<double>(inde
 
 void DrawScaledText(Machine& m, int scaleX, int scaleY) {
   if (m.drawText.empty() || !figure::Finite(m.drawX, m.drawY)) return;
-  m.device.Text(m.drawX, m.drawY, scaleX, scaleY, figure::Colour(m.drawColor), m.drawText);
+  m.device.Text(m.drawX, m.drawY, scaleX, scaleY, figure::Color(m.drawColor), m.drawText);
 }
 
 // The tick value v split for writing: its sign and whole part, and its tenths digit. Tenths are
@@ -162,11 +163,19 @@ void PlotPoint(Machine& m) {
   m.plotScreenX = m.gridBaseX + m.cellSize * m.pointValueX / m.axisXStep;
   m.plotScreenY = m.gridBaseY - m.cellSize * m.pointValueY / m.axisYStep;
   figure::DrawDisc(m, m.plotScreenX, m.plotScreenY, m.pointRadius, m.fillColor);
+  DrawPlotLabel(m, m.plotScreenX - 20, m.plotScreenY - 40);
+  ResetPlotInputs(m);
+}
+
+void DrawPlotLabel(Machine& m, float x, float y) {
   m.drawColor = m.fillColor;
-  m.drawX = m.plotScreenX - 20 + m.plotLabelDX;
-  m.drawY = m.plotScreenY - 40 + m.plotLabelDY;
+  m.drawX = x + m.plotLabelDX;
+  m.drawY = y + m.plotLabelDY;
   m.drawText = m.figureLabel;
   DrawMarkupText(m);
+}
+
+void ResetPlotInputs(Machine& m) {
   m.plotLabelDX = 0;
   m.plotLabelDY = 0;
   m.axisXStep = 1;

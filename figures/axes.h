@@ -1,5 +1,6 @@
 // The coordinate plane: axes on a grid, tick numbers, plotted points. A graph point (X, Y) stands
 // at (gridBaseX + cellSize X / axisXStep, gridBaseY - cellSize Y / axisYStep).
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"
@@ -22,5 +23,12 @@ void DrawDecimalAxisLabels(Machine& m);
 // figureLabel 20 to the left and 40 above it, moved by plotLabelDX/DY. plotScreenX, plotScreenY =
 // the point on the screen. Sets the label offsets back to 0 and both steps to 1.
 void PlotPoint(Machine& m);
+
+// A plot's label: figureLabel in fillColor at (x, y) moved by plotLabelDX/DY.
+void DrawPlotLabel(Machine& m, float x, float y);
+
+// The one-shot inputs of a plot (a point or a graph) back to their defaults once it is drawn: the
+// label offsets to 0, both steps to 1.
+void ResetPlotInputs(Machine& m);
 
 }  // namespace orvelle

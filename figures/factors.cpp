@@ -1,3 +1,4 @@
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "figures/factors.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Prime factorisation by the small primes.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

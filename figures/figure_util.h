@@ -41,18 +41,18 @@ inline bool Finite(float a) { return std::isfinite(a); }
 inline bool Finite(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 
 // A palette number as the screen takes it.
-inline int Colour(float c) { return ToInt(c); }
+inline int Color(float c) { return ToInt(c); }
 
 // A plain line; a line with an end that is not a number is not drawn.
-inline void DrawLine(Machine& m, float x1, float y1, float x2, float y2, float colour) {
+inline void DrawLine(Machine& m, float x1, float y1, float x2, float y2, float color) {
   if (!Finite(x1, y1) || !Finite(x2, y2)) return;
-  m.device.Line(x1, y1, x2, y2, Colour(colour));
+  m.device.Line(x1, y1, x2, y2, Color(color));
 }
 
 // A filled disc in one colour (outline and inside), as dots and markers are drawn.
-inline void DrawDisc(Machine& m, float x, float y, float r, float colour) {
+inline void DrawDisc(Machine& m, float x, float y, float r, float color) {
   if (!Finite(x, y) || !Finite(r) || r < 0) return;
-  m.device.Circle(x, y, r, Colour(colour), 0, 0, true, Colour(colour));
+  m.device.Circle(x, y, r, Color(color), 0, 0, true, Color(color));
 }
 
 }  // namespace orvelle::figure

@@ -1,5 +1,6 @@
 // Plane geometry in screen coordinates: the foot of a perpendicular, the crossing of two lines,
 // and the point of a line at a given x or y.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

@@ -1,7 +1,8 @@
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "figures/graphs.h"
 
+#include "figures/axes.h"
 #include "figures/figure_util.h"
-#include "notation/markup.h"
 #include "platform/text.h"
 
 namespace orvelle {
@@ -73,17 +74,8 @@ void PlotGraph(Machine& m) {
   } else {
     PlotCurveDots(m);
   }
-  if (drawn) {
-    m.drawColor = m.fillColor;
-    m.drawX += m.plotLabelDX;
-    m.drawY += m.plotLabelDY;
-    m.drawText = m.figureLabel;
-    DrawMarkupText(m);
-  }
-  m.plotLabelDX = 0;
-  m.plotLabelDY = 0;
-  m.axisXStep = 1;
-  m.axisYStep = 1;
+  if (drawn) DrawPlotLabel(m, m.drawX, m.drawY);
+  ResetPlotInputs(m);
   m.device.SetDrawWidth(entryWidth);
 }
 

@@ -1,5 +1,6 @@
 // Graphs of simple functions on the coordinate plane (figures/axes.h), and the sign change at the
 // head of an expression text.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

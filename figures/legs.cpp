@@ -1,3 +1,4 @@
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "figures/legs.h"
 
 #include "core/plain_text.h"
@@ -31,13 +32,13 @@ void DrawRightAngleLegs(Machine& m) {
   }
   const float x1 = m.legStartX, y1 = m.legStartY, x2 = m.legEndX, y2 = m.legEndY;
   m.device.SetDrawWidth(4);
-  const auto leg = [&](float fromX, float fromY, float toX, float toY, float colour) {
+  const auto leg = [&](float fromX, float fromY, float toX, float toY, float color) {
     m.vertexX = fromX;
     m.vertexY = fromY;
     m.pointCX = toX;
     m.pointCY = toY;
     m.arrowReverse = 1;
-    m.lineColor = colour;
+    m.lineColor = color;
     m.markRadius = 16;
     DrawArrowSegment(m);
   };

@@ -1,3 +1,4 @@
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #include "figures/marks.h"
 
 #include <cmath>
@@ -41,7 +42,7 @@ void DrawRightAngleMark(Machine& m) {
   for (const Point& p : corner) {
     if (!figure::Finite(p.x, p.y)) return;
   }
-  m.device.Polyline(corner, figure::Colour(m.lineColor));
+  m.device.Polyline(corner, figure::Color(m.lineColor));
 }
 
 void AngleDegreesText(Machine& m) {

@@ -1,5 +1,6 @@
 // Marks on segments and angles: equal-length strokes, the right-angle corner, and an angle's size
 // in degrees. (The ratio chevrons are DrawRatioTicks, core/ratio_marks.h.)
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

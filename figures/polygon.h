@@ -1,4 +1,5 @@
 // A closed polygon through the vertex table, with labels outside its vertices.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

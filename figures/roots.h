@@ -1,4 +1,5 @@
 // Square roots in simplest form.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet.
 #pragma once
 
 #include "core/shared.h"

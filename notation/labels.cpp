@@ -1,4 +1,6 @@
 // Labels of figures: one line, bold, size 15, with glyph metrics of their own.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet
+// (figures/angles draws its label with it only when labelMode is 1, which no lesson sets).
 #include "notation/labels.h"
 
 #include <string>

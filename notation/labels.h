@@ -1,4 +1,6 @@
 // A compact label drawer for figures: no mark-up, narrower advances, small italic letters.
+// Part of the shared library every program carries, for lessons to use: no lesson calls it yet
+// (figures/angles draws its label with it only when labelMode is 1, which no lesson sets).
 #pragma once
 
 #include "core/shared.h"

@@ -1,6 +1,7 @@
 #include "platform/recording_device.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "platform/error.h"
 #include "platform/text.h"
@@ -41,11 +42,12 @@ std::string SiteText(const std::source_location& site) {
 }  // namespace
 
 const char* OpName(Op op) {
-  // In the order of the enumeration.
+  // In the order of the enumeration, one name for each operation.
   static constexpr const char* kNames[] = {
       "mapmode", "maximize", "font",    "fontsize", "bold",  "italic", "width", "line", "box",
       "circle",  "polyline", "polygon", "text",     "clear", "key",    "pause", "clock"};
-  return kNames[static_cast<int>(op)];
+  static_assert(std::size(kNames) == static_cast<size_t>(Op::kCount));
+  return kNames[static_cast<size_t>(op)];
 }
 
 std::string DrawCall::ToString() const {

@@ -29,6 +29,7 @@ enum class Op {
   kKey,
   kPause,
   kClock,
+  kCount,  // not an operation: how many there are
 };
 
 // The operation's name in the review log: "mapmode", "text", "key", ...

@@ -10,8 +10,11 @@
 
 #include "core/startup.h"
 #include "lessons/apply/main_menu.h"
+#include "lessons/apply/program.h"
 #include "lessons/calc/main_menu.h"
+#include "lessons/calc/program.h"
 #include "lessons/intro/main_menu.h"
+#include "lessons/intro/program.h"
 #include "platform/canvas.h"
 #include "platform/recording_device.h"
 
@@ -129,13 +132,13 @@ int main(int argc, char** argv) {
   std::string title;
   if (program == "orvelle") {
     gMenu = intro::ShowMainMenu;
-    title = "Orvelle";
+    title = intro::kProgram.title;
   } else if (program == "calc") {
     gMenu = calc::ShowMainMenu;
-    title = "Orvelle Calc";
+    title = calc::kProgram.title;
   } else if (program == "apply") {
     gMenu = apply::ShowMainMenu;
-    title = "Orvelle Apply";
+    title = apply::kProgram.title;
   } else {
     std::fputs(kUsage, stderr);
     return 2;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lessons/common/page.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::apply {
@@ -21,7 +22,7 @@ void DrawBalance(Machine& m) {
   const float x0 = m.figX[0], y0 = m.figY[0];
   const float k = m.figParam[1], t = m.balanceTilt, p = m.piValue;
   // Wide enough for a label on a pan raised by the largest tilt (p/12) and for the fulcrum.
-  m.device.Box(x0 - 390, y0 - 230, x0 + 380, y0 + 100, 15, 15);
+  EraseRect(m, x0 - 390, y0 - 230, x0 + 380, y0 + 100);
 
   m.figX[1] = x0 + k * std::cos(p + t);
   m.figY[1] = y0 - k * std::sin(p + t);

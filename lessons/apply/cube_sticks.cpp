@@ -2,6 +2,7 @@
 
 #include "figures/grid.h"
 #include "platform/number.h"
+#include "platform/palette.h"
 
 namespace orvelle::apply {
 namespace {
@@ -47,7 +48,7 @@ void ComputeCubeRowPoints(Machine& m) {
   m.gridCols = 3 * m.squareCount;
   m.boxHeight = 4;
   m.cellSize = kUnit;
-  m.lineColor = 15;  // the frame is not drawn: only its base point is wanted
+  m.lineColor = kBackgroundColor;  // the frame is not drawn: only its base point is wanted
   DrawGrid(m);
   for (int i = 1; i <= n; ++i) {
     const float front = 3 * static_cast<float>(i - 1);

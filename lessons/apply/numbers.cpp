@@ -4,6 +4,7 @@
 
 #include "core/prompts.h"
 #include "core/screen.h"
+#include "lessons/apply/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -43,11 +44,11 @@ void ShowTypedPair(Machine& m) {
 }  // namespace
 
 void ShowNumbersMenu(Machine& m) {
-  RunSection(m, ShowNumbersAim, "①倍数　②偶数例7　③奇数　④2つの続いた整数の和　⑤終了",
+  RunSection(m, ShowNumbersGoals, kNumbers,
              {ShowMultiplesItem, ShowEvenNumbersItem, ShowOddNumbersItem, ShowConsecutiveSumItem});
 }
 
-void ShowNumbersAim(Machine& m) { ShowGoals(m, 0, {"文字式を利用して、整数の性質を調べよう。"}); }
+void ShowNumbersGoals(Machine& m) { ShowGoals(m, 0, {"文字式を利用して、整数の性質を調べよう。"}); }
 
 void ShowMultiplesItem(Machine& m) {
   // Textbook P83 問1: the multiple, one key later what it stands for.

@@ -7,7 +7,7 @@ namespace orvelle::apply {
 
 // The section: its aims once, then its sub-menu until "⑤終了".
 void ShowNumbersMenu(Machine& m);
-void ShowNumbersAim(Machine& m);
+void ShowNumbersGoals(Machine& m);
 
 // The items of the sub-menu.
 void ShowMultiplesItem(Machine& m);       // ① multiples of 3 are 3n

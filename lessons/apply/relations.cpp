@@ -3,9 +3,11 @@
 
 #include "figures/dotted_arc.h"
 #include "figures/grid.h"
+#include "lessons/apply/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "platform/palette.h"
 
 namespace orvelle::apply {
 namespace {
@@ -126,7 +128,7 @@ void DrawString(Machine& m) {
   m.gridOriginY = 30;
   m.gridCols = 11;
   m.boxHeight = 4;
-  m.lineColor = 15;  // no lines: the grid only places the points
+  m.lineColor = kBackgroundColor;  // no lines: the grid only places the points
   m.cellSize = 50;
   DrawGrid(m);
   for (int i = 1; i <= 4; ++i) {
@@ -179,13 +181,13 @@ constexpr PageText kStringTerms2[] = {
 }  // namespace
 
 void ShowRelationsMenu(Machine& m) {
-  RunSection(m, ShowRelationsAim, "①P84Q　②例=　③例<>　④例≦≧　⑤練習1　⑥例3　⑦練習２　⑧問２　⑨終了",
+  RunSection(m, ShowRelationsGoals, kRelations,
              {ShowPostageTable, ShowBalanceEquality, ShowBalanceInequality,
               ShowBalanceAtMostAtLeast, DrillRelationSentences, ShowMuseumFeesExample,
               DrillPriceRelations, ShowStringCuttingAnswers});
 }
 
-void ShowRelationsAim(Machine& m) {
+void ShowRelationsGoals(Machine& m) {
   ShowGoals(
       m, 32,
       {"1 数量の間の関係を等式や不等式で表そう。", "2 等式や不等式が表す数量の関係を読みとろう。"});

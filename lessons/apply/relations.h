@@ -8,7 +8,7 @@ namespace orvelle::apply {
 
 // The section: its aims, then its sub-menu until "⑨終了".
 void ShowRelationsMenu(Machine& m);
-void ShowRelationsAim(Machine& m);
+void ShowRelationsGoals(Machine& m);
 
 // The items of the sub-menu.
 void ShowPostageTable(Machine& m);          // ① P84Q: the postage for 4 and 5 sheets of 4 g

@@ -164,7 +164,7 @@ void TotalAgainstAmount(Machine& m) {
   m.figX[1] = 0;
   m.figX[2] = 1600;
   m.figY[2] = m.figY[1] + 320;
-  m.device.Box(m.figX[1], m.figY[1], m.figX[2], m.figY[2], 15, 15);
+  EraseRect(m, m.figX[1], m.figY[1], m.figX[2], m.figY[2]);
   PriceQuestion(m, "練習②");
   const std::string &pencil = m.signText[1], &notebook = m.signText[2];
   TextStep(

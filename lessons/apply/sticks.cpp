@@ -1,6 +1,7 @@
 #include "lessons/apply/sticks.h"
 
 #include "lessons/apply/cube_sticks.h"
+#include "lessons/apply/program.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
@@ -73,12 +74,12 @@ void StartPage(Machine& m) {
 }  // namespace
 
 void ShowSticksMenu(Machine& m) {
-  RunSection(m, ShowSticksAim, "①P81Q　②ろみす　③てむさ　④けぺとむ　⑤比べて　⑥2段　⑦終了",
+  RunSection(m, ShowSticksGoals, kSticks,
              {ShowSticksQuestion, ShowCountByCubeGroups, ShowCountByFaces, ShowCountBySquares,
               CompareStickCounts, ShowTwoTierShelf});
 }
 
-void ShowSticksAim(Machine& m) {
+void ShowSticksGoals(Machine& m) {
   ShowGoals(m, 32, {"立方体をつなげて", "本棚をつくるとき、必要な棒の本数を求めよう。"});
 }
 

@@ -7,7 +7,7 @@ namespace orvelle::apply {
 
 // The section: its aims once, then its sub-menu until "⑦終了".
 void ShowSticksMenu(Machine& m);
-void ShowSticksAim(Machine& m);
+void ShowSticksGoals(Machine& m);
 
 // The items of the sub-menu.
 void ShowSticksQuestion(Machine& m);     // ① P81 Q: the row of cubes and two ways to see it

@@ -7,6 +7,7 @@
 
 #include "core/screen.h"
 #include "lessons/calc/calc_steps.h"
+#include "lessons/calc/program.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -76,7 +77,7 @@ void WorkedSubtractionPass(Machine& m) {
 }  // namespace
 
 void ShowCalcSection2Menu(Machine& m) {
-  RunSection(m, ShowSection2Goals, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了",
+  RunSection(m, ShowSection2Goals, kSection2,
              {ShowWorkedAddition, ShowExercise4And5Answers, ShowWorkedSubtraction,
               ShowExercise6And7Answers, ShowColumnAddition, ShowColumnSubtraction});
 }

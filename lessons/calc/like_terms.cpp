@@ -122,38 +122,19 @@ void CollectPass(Machine& m) {
   TextKept(m, m.indentX, m.figY[1] + 55, 0, "=" + t1 + L + t3 + L + t2 + t4);
 }
 
-// A problem of P75 exercise 3: the label and the problem, a key, the letter terms brought
-// first, a key, the result after them.
-struct Collected {
-  float labelStep;  // below the line before
-  const char* label;
-  const char* problem;
-  const char* regrouped;
-  const char* result;
+// P75 exercise 3: each problem, a key, the letter terms brought first, a key, the result after
+// them.
+constexpr TwoLineAnswer kExercise3Left[] = {
+    {"(1)", 50, " 8x+6-3x-3", "=8x-3x+6-3", "=5x+3"},
 };
 
-constexpr Collected kExercise3Left[] = {
-    {50, "(1)", " 8x+6-3x-3", "=8x-3x+6-3", "=5x+3"},
+constexpr TwoLineAnswer kExercise3Right[] = {
+    {"(2)", 0, " 5x-2-4x+8", "=5x-4x-2+8", "=x+6"},
+    {"(3)", 60, " 6x-7+3x-2", "=6x+3x-7-2", "=9x-9"},
+    {"(4)", 60, " 6a-4-5a+1", "=6a-5a-4+1", "=a-3"},
+    {"(5)", 60, " 3x-2+x+9", "=3x+x-2+9", "=4x+7"},
+    {"(6)", 60, " a+5-7a-5", "=a-7a+5-5", "=-6a"},
 };
-
-constexpr Collected kExercise3Right[] = {
-    {0, "(2)", " 5x-2-4x+8", "=5x-4x-2+8", "=x+6"},
-    {60, "(3)", " 6x-7+3x-2", "=6x+3x-7-2", "=9x-9"},
-    {60, "(4)", " 6a-4-5a+1", "=6a-5a-4+1", "=a-3"},
-    {60, "(5)", " 3x-2+x+9", "=3x+x-2+9", "=4x+7"},
-    {60, "(6)", " a+5-7a-5", "=a-7a+5-5", "=-6a"},
-};
-
-void CollectedAnswers(Machine& m, std::span<const Collected> rows) {
-  for (const Collected& r : rows) {
-    TextStep(m, m.marginX, m.lineY + r.labelStep, 3, r.label);
-    TextStep(m, m.indentX, m.lineY, 0, r.problem);
-    Key(m);
-    TextStep(m, m.indentX, m.lineY + 50, 0, r.regrouped);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, r.result);
-  }
-}
 
 }  // namespace
 
@@ -206,9 +187,9 @@ void ShowCollectLikeTermsExample(Machine& m) {
   Key(m);
   TextStep(m, m.marginX, m.lineY + 50, 7, "教科書P75 問3　をやろう。");
   Key(m);
-  CollectedAnswers(m, kExercise3Left);
+  TwoLineAnswers(m, kExercise3Left, 50);
   StartColumn(m, 640, 54, 30);
-  CollectedAnswers(m, kExercise3Right);
+  TwoLineAnswers(m, kExercise3Right, 50);
 }
 
 }  // namespace orvelle::calc

@@ -9,6 +9,7 @@
 #include "figures/dotted_arc.h"
 #include "lessons/calc/calc_steps.h"
 #include "lessons/calc/products.h"
+#include "lessons/calc/program.h"
 #include "lessons/calc/quotients.h"
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
@@ -53,16 +54,8 @@ constexpr Division kDivisions[] = {
 constexpr int kTableRows = 10;
 
 // Textbook P77 問8: a problem, one key later its product right after it; row (5) shows its
-// working on a line of its own under the problem, the product after it.
-struct ProductAnswer {
-  const char* label;
-  float gap;  // below the row before
-  const char* problem;
-  const char* middle;  // "": none
-  const char* answer;
-};
-
-constexpr ProductAnswer kQuestion8[] = {
+// working on a line of its own under the problem, the product with it.
+constexpr TwoLineAnswer kQuestion8[] = {
     {"(1)", 50, " 4a*2=", "", "8a"},           {"(2)", 50, " (-x)*5=", "", "-5x"},
     {"(3)", 50, " 8*3n=", "", "24n"},          {"(4)", 50, " (-2)*4a=", "", "-8a"},
     {"(5)", 80, " ﾀ1/5ﾀy*5", "=ﾀ5/5ﾀy=", "y"}, {"(6)", 70, " (-2x)*7=", "", "-14x"},
@@ -70,15 +63,7 @@ constexpr ProductAnswer kQuestion8[] = {
 
 // Textbook P77 問9: the division; a key, the product with the reciprocal on the next line; a
 // key, the quotient after it.
-struct DivisionAnswer {
-  const char* label;
-  float gap;  // below the line before
-  const char* division;
-  const char* reciprocal;
-  const char* answer;
-};
-
-constexpr DivisionAnswer kQuestion9[] = {
+constexpr TwoLineAnswer kQuestion9[] = {
     {"(1)", 80, " 12x/3", "=12x*ﾀ1/3ﾀ=", "4x"},
     {"(2)", 0, " ﾀ4/5ﾀx/10", "=ﾀ4/5ﾀx*ﾀ1/10ﾀ=", "ﾀ2/25ﾀx"},  // at the top of the second column
     {"(3)", 80, " 4x/ﾀ2/3ﾀ", "=4x*ﾀ3/2ﾀ=", "6x"},
@@ -110,23 +95,6 @@ void ShowDivisionRow(Machine& m) {
   TextStep(m, m.indentX, m.lineY + 90, 0, "=" + m.coefText[k + 10] + "=");
   Key(m);
   TextStep(m, m.afterX, m.lineY, 5, m.coefText[k + 20]);
-}
-
-void ShowQuestion8Row(Machine& m, const ProductAnswer& row) {
-  TextStep(m, m.marginX, m.lineY + row.gap, 3, row.label);
-  TextStep(m, m.indentX, m.lineY, 0, row.problem);
-  Key(m);
-  if (*row.middle) TextStep(m, m.indentX, m.lineY + 80, 0, row.middle);
-  TextStep(m, m.afterX, m.lineY, 5, row.answer);
-}
-
-void ShowQuestion9Row(Machine& m, const DivisionAnswer& row) {
-  TextStep(m, m.marginX, m.lineY + row.gap, 3, row.label);
-  TextStep(m, m.indentX, m.lineY, 0, row.division);
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 80, 0, row.reciprocal);
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, row.answer);
 }
 
 // The flower bed's cells, rows from figTopY at answerX: the bed 2 cells of 88 across, the strip
@@ -171,8 +139,7 @@ void Arc(Machine& m, float px, float py, float qx, float qy, float side, float h
 }  // namespace
 
 void ShowCalcSection3Menu(Machine& m) {
-  RunSection(m, ShowSection3Goals,
-             "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了",
+  RunSection(m, ShowSection3Goals, kSection3,
              {ShowCalcExample6, ShowCalcExample7, ShowFlowerBedProblem, ShowCalcExample8,
               ShowCalcExample9, ShowCalcExample10, ShowCalcExample11, ShowCalcExample12});
 }
@@ -192,7 +159,7 @@ void ShowCalcExample6(Machine& m) {
   StartColumn(m, 640, 54, 30);
   TextStep(m, m.indentX, m.lineY, 7, "教科書P77 問8　をやろう。");
   Key(m);
-  for (const ProductAnswer& row : kQuestion8) ShowQuestion8Row(m, row);
+  TwoLineAnswers(m, kQuestion8, 80, ResultKey::kWithWorking);
 }
 
 void ShowCalcExample7(Machine& m) {
@@ -205,13 +172,13 @@ void ShowCalcExample7(Machine& m) {
   Key(m);
   // (1) under the pointer; (2) to (4) in a second column from the heading's line. The quotient
   // of (3) and the division of (4) come with the same key.
-  ShowQuestion9Row(m, kQuestion9[0]);
+  const std::span<const TwoLineAnswer> rows = kQuestion9;
+  TwoLineAnswers(m, rows.subspan(0, 1), 80);
   StartColumn(m, 640, 54, 30);
   Key(m);
-  ShowQuestion9Row(m, kQuestion9[1]);
+  TwoLineAnswers(m, rows.subspan(1, 1), 80);
   Key(m);
-  ShowQuestion9Row(m, kQuestion9[2]);
-  ShowQuestion9Row(m, kQuestion9[3]);
+  TwoLineAnswers(m, rows.subspan(2), 80);
 }
 
 void ShowFlowerBedProblem(Machine& m) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "figures/match_squares.h"
+#include "lessons/calc/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
@@ -106,9 +107,6 @@ constexpr CoefficientRow kCoefficients[] = {
     {"-ﾀ2/3ﾀ", "-ﾀ2/3ﾀ"}, {"", "1"},    {"-", "-1"},    {"ﾀx/3ﾀ", "ﾀ1/3ﾀ"}, {"-ﾀa/2ﾀ", "-ﾀ1/2ﾀ"},
 };
 
-// Erases the box from (figX(1), figY(1)) to (figX(2), figY(2)).
-void EraseProblem(Machine& m) { m.device.Box(m.figX[1], m.figY[1], m.figX[2], m.figY[2], 15, 15); }
-
 // A pass of the terms drill, on the left: problem exerciseNo, a key, its sum and its terms.
 void TermsPass(Machine& m) {
   for (int k = 1; k <= 10; ++k) {
@@ -121,7 +119,7 @@ void TermsPass(Machine& m) {
   m.figY[1] = 80;
   m.figX[2] = 560;
   m.figY[2] = m.figY[1] + 320;
-  EraseProblem(m);
+  EraseRect(m, m.figX[1], m.figY[1], m.figX[2], m.figY[2]);
   TextKept(m, m.marginX, m.lineY, 0, "問①　次の式の項をいいなさい。");
   TextStep(m, m.indentX + 27, m.lineY + 80, 0, m.coefText[m.exerciseNo]);
   Key(m);
@@ -143,7 +141,7 @@ void CoefficientPass(Machine& m) {
   m.figY[1] = 0;
   m.figX[2] = 1600;
   m.figY[2] = m.figY[1] + 400;
-  EraseProblem(m);
+  EraseRect(m, m.figX[1], m.figY[1], m.figX[2], m.figY[2]);
   if (m.exerciseNo == 9) {
     m.coefText[m.letterPick] = "x";
   } else if (m.exerciseNo == 10) {
@@ -205,7 +203,7 @@ void Exercise1Answers(Machine& m, std::span<const Exercise1> rows) {
 }  // namespace
 
 void ShowCalcSection1Menu(Machine& m) {
-  RunSection(m, ShowSection1Goals, "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了",
+  RunSection(m, ShowSection1Goals, kSection1,
              {ShowP73Question, ShowTermsAndCoefficients, ShowExercise1Answers, ShowLikeTermsExample,
               ShowCollectLikeTermsExample});
 }

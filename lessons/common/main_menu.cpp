@@ -1,11 +1,13 @@
 #include "lessons/common/main_menu.h"
 
+#include <string>
 #include <vector>
 
 #include "core/plain_text.h"
 #include "core/prompts.h"
 #include "core/screen.h"
 #include "notation/markup.h"
+#include "platform/error.h"
 #include "platform/palette.h"
 
 namespace orvelle {
@@ -13,7 +15,7 @@ namespace {
 
 void FillWindow(Machine& m) { m.device.Box(0, 0, 1760, 1800, kBackgroundColor, kBackgroundColor); }
 
-void DrawMenu(Machine& m, const std::vector<MainMenuItem>& items) {
+void DrawMenu(Machine& m, const std::vector<std::string>& lines) {
   ClearLessonArea(m);
   FillWindow(m);
   m.device.Box(22, 10, 22 + 1320, 10 + 600, 15, 10);  // the board
@@ -22,24 +24,30 @@ void DrawMenu(Machine& m, const std::vector<MainMenuItem>& items) {
   m.drawY = 30;
   m.drawText = "＜" + m.titleText + "　メニュー＞";
   DrawMarkupText(m);
-  for (size_t i = 0; i < items.size(); ++i) {
+  for (size_t i = 0; i < lines.size(); ++i) {
     m.drawColor = i % 2 == 0 ? 13 : 15;  // items 1, 3, 5, … in 13
     m.drawX = 44;
     m.drawY = 120 + 60 * static_cast<float>(i);
-    m.drawText = items[i].text;
+    m.drawText = lines[i];
     DrawMarkupText(m);
   }
 }
 
 }  // namespace
 
-void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> list, std::source_location where) {
-  const std::vector<MainMenuItem> items(list);
-  const int last = static_cast<int>(items.size());
+void RunMainMenu(Machine& m, const ProgramDescription& program,
+                 std::initializer_list<LessonRoutine> sections, std::source_location where) {
+  // A program whose routines disagree with its description would run the wrong sections.
+  if (sections.size() != program.sections.size()) Raise(kSubscriptOutOfRange, where);
+  const std::vector<LessonRoutine> routines(sections);
+  std::vector<std::string> lines;
+  for (const SectionDescription& section : program.sections) lines.emplace_back(section.menuLine);
+  for (const char* line : program.closingLines) lines.emplace_back(line);
+  const int last = program.MenuEnd();
   m.entryX = 1056;
   m.entryY = 648;
   for (;;) {
-    DrawMenu(m, items);
+    DrawMenu(m, lines);
     m.drawColor = 0;
     m.drawX = m.entryX - 240;
     m.drawY = m.entryY;
@@ -51,8 +59,8 @@ void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> list, std::sour
     const int item = MenuItemOf(m.enteredValue, last);
     if (item == 0) continue;
     FillWindow(m);
-    const auto& section = items[static_cast<size_t>(item - 1)].section;
-    if (section) section(m);
+    const auto k = static_cast<size_t>(item - 1);
+    if (k < routines.size() && routines[k]) routines[k](m);
   }
 }
 

@@ -4,23 +4,20 @@
 
 #include <initializer_list>
 #include <source_location>
-#include <string>
 
 #include "core/shared.h"
+#include "lessons/common/program.h"
 #include "lessons/common/section.h"
 
 namespace orvelle {
 
-struct MainMenuItem {
-  std::string text;       // the number, a full-width space and the section's name
-  LessonRoutine section;  // empty: the item only brings the menu back
-};
-
-// Runs the program's main menu with `items` (the last one is "終了") until the pupil chooses the
-// last item; then returns, and the program ends. A section returns when its sub-menu's
-// "終了" is chosen, and the menu is drawn again. The keys of the menu's number are logged with
-// the line of the call.
-void RunMainMenu(Machine& m, std::initializer_list<MainMenuItem> items,
+// Runs the main menu of `program`: its sections' lines, then its closing lines, until the pupil
+// chooses the last ("終了"); then returns, and the program ends. Section k is run by
+// sections[k - 1], one routine for each section the program describes; it returns when its
+// sub-menu's "終了" is chosen, and the menu is drawn again. A blank closing line only brings the
+// menu back. The keys of the menu's number are logged with the line of the call.
+void RunMainMenu(Machine& m, const ProgramDescription& program,
+                 std::initializer_list<LessonRoutine> sections,
                  std::source_location where = std::source_location::current());
 
 }  // namespace orvelle

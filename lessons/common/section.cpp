@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/prompts.h"
+#include "platform/error.h"
 #include "platform/number.h"
 
 namespace orvelle {
@@ -35,12 +36,14 @@ int MenuItemOf(float choice, int itemCount) {
   return ToInt(choice);
 }
 
-void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items,
-                std::source_location where) {
+void RunSubMenu(Machine& m, const SectionDescription& section,
+                std::initializer_list<LessonRoutine> items, std::source_location where) {
+  // A list that disagrees with the description would run items the line does not show.
+  if (items.size() != static_cast<size_t>(section.items)) Raise(kSubscriptOutOfRange, where);
   const std::vector<LessonRoutine> steps(items);
-  const int last = static_cast<int>(steps.size()) + 1;  // "終了"
+  const int last = section.items + 1;  // "終了"
   while (true) {
-    m.drawText = line;
+    m.drawText = section.subMenuLine;
     PromptBottomAndReadNumber(m, where);
     m.menuChoice = m.enteredValue;
     m.enteredValue = kAfterMenuChoice;
@@ -52,10 +55,10 @@ void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<Lesso
   }
 }
 
-void RunSection(Machine& m, const LessonRoutine& goals, const std::string& line,
+void RunSection(Machine& m, const LessonRoutine& goals, const SectionDescription& section,
                 std::initializer_list<LessonRoutine> items, std::source_location where) {
   goals(m);
-  RunSubMenu(m, line, items, where);
+  RunSubMenu(m, section, items, where);
 }
 
 void RunDrill(Machine& m, const LessonRoutine& pass, std::source_location where) {

@@ -1,13 +1,14 @@
 // The shapes every section and drill of the three programs share: the menu choice, the sub-menu
 // loop of a section, and the drill loop.
 //
-// A section draws its aims once, then runs its sub-menu. The items are the section's lesson
+// A section draws its aims once, then runs its sub-menu, whose line and number of items come from
+// the program's description (lessons/<program>/program.h). The items are the section's lesson
 // routines in the order of the sub-menu line; the line's last item ("終了") is not listed:
 // choosing it returns, and the program's main menu draws itself again. Each item returns when it
 // is done, and the sub-menu line comes back under its last screen.
 //
-//   void LetterUseSection(Machine& m) {
-//     RunSection(m, ShowLetterUseGoals, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
+//   void ShowLetterUseMenu(Machine& m) {
+//     RunSection(m, ShowLetterUseGoals, kLetterUse,  // "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了"
 //                {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
 //   }
 //
@@ -30,9 +31,9 @@
 #include <functional>
 #include <initializer_list>
 #include <source_location>
-#include <string>
 
 #include "core/shared.h"
+#include "lessons/common/program.h"
 
 namespace orvelle {
 
@@ -44,15 +45,17 @@ using LessonRoutine = std::function<void(Machine&)>;
 // menu and sub-menu of the three programs selects through this.
 int MenuItemOf(float choice, int itemCount);
 
-// A section's sub-menu loop: draws `line` in the bottom strip and reads a number
-// (menuChoice = the number, enteredValue = 10), clears the strip, and runs the chosen item; a
-// choice out of range reads again, with the screen as it was. Returns when the last item, the
-// one after `items`, is chosen. An empty LessonRoutine is an item that does nothing.
-void RunSubMenu(Machine& m, const std::string& line, std::initializer_list<LessonRoutine> items,
+// A section's sub-menu loop: draws the section's sub-menu line in the bottom strip and reads a
+// number (menuChoice = the number, enteredValue = 10), clears the strip, and runs the chosen
+// item; a choice out of range reads again, with the screen as it was. Returns when the last
+// item, the one after `items`, is chosen. `items` holds one routine for each item the section
+// describes (else run-time error 9 at once); an empty LessonRoutine is an item that does nothing.
+void RunSubMenu(Machine& m, const SectionDescription& section,
+                std::initializer_list<LessonRoutine> items,
                 std::source_location where = std::source_location::current());
 
 // A section: its aims drawn once by `goals`, then its sub-menu as RunSubMenu runs it.
-void RunSection(Machine& m, const LessonRoutine& goals, const std::string& line,
+void RunSection(Machine& m, const LessonRoutine& goals, const SectionDescription& section,
                 std::initializer_list<LessonRoutine> items,
                 std::source_location where = std::source_location::current());
 

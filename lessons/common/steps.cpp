@@ -78,6 +78,20 @@ void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows, std::source_l
   }
 }
 
+void TwoLineAnswers(Machine& m, std::span<const TwoLineAnswer> rows, float step,
+                    ResultKey resultKey, std::source_location where) {
+  for (const TwoLineAnswer& row : rows) {
+    TextStep(m, m.marginX, m.lineY + row.gap, 3, row.label);
+    TextStep(m, m.indentX, m.lineY, 0, row.problem);
+    Key(m, where);
+    if (*row.working) {
+      TextStep(m, m.indentX, m.lineY + step, 0, row.working);
+      if (resultKey == ResultKey::kOwn) Key(m, where);
+    }
+    TextStep(m, m.afterX, m.lineY, 5, row.result);
+  }
+}
+
 void ShowGoals(Machine& m, float lineIndent, std::initializer_list<const char*> lines) {
   m.indentX = 44;
   m.lineY = 240;

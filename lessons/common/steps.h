@@ -64,6 +64,26 @@ struct WorkedAnswer {
 void WorkedAnswers(Machine& m, std::span<const WorkedAnswer> rows,
                    std::source_location where = std::source_location::current());
 
+// A row worked on two lines: the label and the problem; one key later the working under the
+// problem and the result right after the working.
+struct TwoLineAnswer {
+  const char* label;    // "(1)"
+  float gap;            // below the line before
+  const char* problem;  // " 8x+6-3x-3"
+  const char* working;  // "=8x-3x+6-3"; "": the result goes right after the problem
+  const char* result;   // "=5x+3"
+};
+
+// Whether a row's result waits for a key of its own after the working, or comes with it.
+enum class ResultKey { kOwn, kWithWorking };
+
+// Two-line answers one under the other: the label in 3 at marginX, `gap` below the line, the
+// problem in 0 at indentX, a key, the working in 0 at indentX `step` below, (a key,) the result
+// in 5 right after it. The keys are logged with the line of the call.
+void TwoLineAnswers(Machine& m, std::span<const TwoLineAnswer> rows, float step,
+                    ResultKey resultKey = ResultKey::kOwn,
+                    std::source_location where = std::source_location::current());
+
 // A section's aims under the menu's place: "<めあて>" in 3 at (44, 240), then each line in 0,
 // 65 below the one before, at x 44 + lineIndent. indentX is 44 and lineY the last line's y.
 void ShowGoals(Machine& m, float lineIndent, std::initializer_list<const char*> lines);

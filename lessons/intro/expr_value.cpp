@@ -9,6 +9,7 @@
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
@@ -103,7 +104,7 @@ constexpr PageText kSticksAtThirty[] = {
 }  // namespace
 
 void ShowExprValueMenu(Machine& m) {
-  RunSection(m, ShowExprValueGoals, "①P71Q　②問1　③例２　④例３　⑤終了",
+  RunSection(m, ShowExprValueGoals, kExprValue,
              {ShowP71Question, ShowExercise1Answers, ShowExample2Answers, ShowValueDrill});
 }
 

@@ -6,6 +6,7 @@
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
 namespace {
@@ -80,8 +81,8 @@ void NextColumn(Machine& m, float margin, const std::string& number) {
 
 }  // namespace
 
-void IntroProblemsSection(Machine& m) {
-  RunSubMenu(m, "①1,2　②3　③4,5　④終了", {ShowProblems1And2, ShowProblem3, ShowProblems4And5});
+void ShowIntroProblemsMenu(Machine& m) {
+  RunSubMenu(m, kIntroProblems, {ShowProblems1And2, ShowProblem3, ShowProblems4And5});
 }
 
 void ShowProblems1And2(Machine& m) {

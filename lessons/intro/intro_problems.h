@@ -6,7 +6,7 @@
 namespace orvelle::intro {
 
 // The section's entry from the main menu: no aims, its sub-menu until "④終了".
-void IntroProblemsSection(Machine& m);
+void ShowIntroProblemsMenu(Machine& m);
 
 // The items of the sub-menu.
 void ShowProblems1And2(Machine& m);  // ① writing products and quotients, and back with * and /

@@ -7,6 +7,7 @@
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
@@ -132,8 +133,8 @@ constexpr PageText kExercises2And3[] = {
 
 }  // namespace
 
-void LetterUseSection(Machine& m) {
-  RunSection(m, ShowLetterUseGoals, "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了",
+void ShowLetterUseMenu(Machine& m) {
+  RunSection(m, ShowLetterUseGoals, kLetterUse,
              {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
 }
 

@@ -6,7 +6,7 @@
 namespace orvelle::intro {
 
 // The section's entry from the main menu: its aims, then its sub-menu until "終了".
-void LetterUseSection(Machine& m);
+void ShowLetterUseMenu(Machine& m);
 void ShowLetterUseGoals(Machine& m);
 
 // The items of the sub-menu.

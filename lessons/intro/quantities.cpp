@@ -7,6 +7,7 @@
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
 namespace {
@@ -110,7 +111,7 @@ constexpr PageText kSquare[] = {
 }  // namespace
 
 void ShowQuantitiesMenu(Machine& m) {
-  RunSection(m, ShowQuantitiesGoals, "①例5　②割合　③例6　④例7　⑤例8　⑥問12　⑦例10　⑧終了",
+  RunSection(m, ShowQuantitiesGoals, kQuantities,
              {ShowUnitsExample5, ShowRatioItem, ShowJuiceExample6, ShowSpeedItem,
               ShowCircleExample8, ShowCircleExercise12, ShowRectangleExample10});
 }

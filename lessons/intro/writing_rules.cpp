@@ -5,14 +5,13 @@
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
+#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
 
-void WritingRulesSection(Machine& m) {
+void ShowWritingRulesMenu(Machine& m) {
   RunSection(
-      m, ShowWritingRulesGoals,
-      "①きまり１積　②例　③きまり２　④問2　⑤きまり3　⑥きまり4商　⑦問6,まとめ　⑧記号を使って"
-      "　⑨終了",
+      m, ShowWritingRulesGoals, kWritingRules,
       {ShowRule1ProductDrill, ShowStampsExample, ShowRule2Drills, ShowExercise2Answers,
        ShowRule3Drills, ShowRule4QuotientDrills, ShowExercise6AndSummary, ShowSymbolWritingDrill});
 }

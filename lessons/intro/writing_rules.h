@@ -6,7 +6,7 @@
 namespace orvelle::intro {
 
 // The section's entry from the main menu: its aims, then its sub-menu until "終了".
-void WritingRulesSection(Machine& m);
+void ShowWritingRulesMenu(Machine& m);
 void ShowWritingRulesGoals(Machine& m);
 
 // The items of the sub-menu.

@@ -18,7 +18,7 @@ using test::Texts;
 struct Plane : test::Bench {
   // The plane of the lessons: x from -10 to 10, y from -5 to 5, 20 a cell, origin left to
   // DrawAxes.
-  explicit Plane(float colour = 5, float xMin = -10, float xMax = 10, float yMin = -5,
+  explicit Plane(float color = 5, float xMin = -10, float xMax = 10, float yMin = -5,
                  float yMax = 5, float cell = 20) {
     m.axisXMin = xMin;
     m.axisXMax = xMax;
@@ -26,7 +26,7 @@ struct Plane : test::Bench {
     m.axisYMax = yMax;
     m.axisXStep = m.axisYStep = 1;
     m.cellSize = cell;
-    m.lineColor = colour;
+    m.lineColor = color;
     m.gridOriginX = m.gridOriginY = 0;
   }
   void Axes() {
@@ -71,7 +71,7 @@ TEST(DrawAxes, GridNumbersAxesAndLetters) {
   EXPECT_EQ(p.m.drawColor, 0);
 }
 
-TEST(DrawAxes, LabelSizeColourZeroAndHiddenNumbers) {
+TEST(DrawAxes, LabelSizeColorZeroAndHiddenNumbers) {
   Plane small(5, -5, 5, -5, 5, 39), large(5, -5, 5, -5, 5, 40);
   small.Axes();
   large.Axes();

@@ -17,14 +17,14 @@ struct Column : test::Bench {
     return m.textWidth;
   }
   void Draw(const std::string& top, const std::string& second, const std::string& op = "+",
-            float ruleColour = 0) {
+            float ruleColor = 0) {
     m.drawX = 94;
     m.drawY = 200;
     m.columnTopText = top;
     m.columnSecondText = second;
     m.columnOpText = op;
     m.rowPitch = 50;
-    m.lineColor = ruleColour;
+    m.lineColor = ruleColor;
     m.drawColor = 0;
     device.ClearLog();
     DrawColumnSetup(m);

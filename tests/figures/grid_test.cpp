@@ -17,20 +17,20 @@ using test::Pt;
 using test::Strings;
 
 struct Grid : test::Bench {
-  void Draw(float x, float y, float cols, float rows, float cell, float colour, int width = 3) {
+  void Draw(float x, float y, float cols, float rows, float cell, float color, int width = 3) {
     device.SetDrawWidth(width);
     m.gridOriginX = x;
     m.gridOriginY = y;
     m.gridCols = cols;
     m.boxHeight = rows;
     m.cellSize = cell;
-    m.lineColor = colour;
+    m.lineColor = color;
     device.ClearLog();
     DrawGrid(m);
   }
 };
 
-TEST(DrawGrid, BackgroundColourOnlyGivesTheBasePoint) {
+TEST(DrawGrid, BackgroundColorOnlyGivesTheBasePoint) {
   Grid b;
   b.m.fillColor = 7;
   b.m.loopIndex = 42;
@@ -126,10 +126,10 @@ TEST(DrawMatchSquares, FiveSquaresPointsAndStateLeftBehind) {
   // What a pupil sees: the squares alternate in colour from the right.
   const auto seen = s.Visible();
   for (int i = 1; i <= 5; ++i) {
-    const int x = 100 * i + 100, colour = i % 2 == 0 ? 0 : 3;
-    EXPECT_EQ(seen.at(Pt(x, 208) + "-" + Pt(x, 292)), colour) << i;           // right
-    EXPECT_EQ(seen.at(Pt(x - 8, 200) + "-" + Pt(x - 92, 200)), colour) << i;  // top
-    EXPECT_EQ(seen.at(Pt(x - 8, 300) + "-" + Pt(x - 92, 300)), colour) << i;  // bottom
+    const int x = 100 * i + 100, color = i % 2 == 0 ? 0 : 3;
+    EXPECT_EQ(seen.at(Pt(x, 208) + "-" + Pt(x, 292)), color) << i;           // right
+    EXPECT_EQ(seen.at(Pt(x - 8, 200) + "-" + Pt(x - 92, 200)), color) << i;  // top
+    EXPECT_EQ(seen.at(Pt(x - 8, 300) + "-" + Pt(x - 92, 300)), color) << i;  // bottom
   }
   EXPECT_EQ(seen.at("100,208-100,292"), 3);  // square 1's left stick
 }

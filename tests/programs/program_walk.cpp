@@ -11,6 +11,16 @@ namespace orvelle::test {
 
 void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
                 const std::vector<std::string>& clocks) {
+  std::vector<std::pair<int, int>> described, walked;
+  for (int section = 1; section <= static_cast<int>(program.description.sections.size());
+       ++section) {
+    for (int item = 1; item < program.SubMenuEnd(section); ++item) {
+      described.emplace_back(section, item);
+    }
+  }
+  for (const WalkItem& item : items) walked.emplace_back(item.section, item.choice);
+  EXPECT_EQ(walked, described);
+
   DrillScript s;
   for (size_t i = 0; i < items.size(); ++i) {
     const WalkItem& item = items[i];
@@ -23,7 +33,7 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
       s.Keys(std::to_string(program.SubMenuEnd(item.section)) + "\r");
     }
   }
-  s.Keys(std::to_string(program.menuEnd) + "\rX");
+  s.Keys(std::to_string(program.MenuEnd()) + "\rX");
 
   for (const std::string& clock : clocks) {
     SCOPED_TRACE(clock);
@@ -63,9 +73,17 @@ std::vector<std::string> StormKeys(unsigned seed, int count) {
   return keys;
 }
 
+std::set<std::string> SectionLines(const TestProgram& program) {
+  std::set<std::string> lines;
+  for (const SectionDescription& section : program.description.sections) {
+    lines.insert(section.subMenuLine);
+  }
+  return lines;
+}
+
 std::set<std::string> ExpectStorm(const TestProgram& program, int count,
-                                  const std::vector<std::pair<unsigned, std::string>>& seeds,
-                                  const std::vector<std::string>& lines) {
+                                  const std::vector<std::pair<unsigned, std::string>>& seeds) {
+  const std::set<std::string> lines = SectionLines(program);
   std::set<std::string> subMenus;
   for (const auto& [seed, clock] : seeds) {
     SCOPED_TRACE(seed);
@@ -90,7 +108,7 @@ std::set<std::string> ExpectStorm(const TestProgram& program, int count,
           device.ClearLog();
         }
       });
-      const int status = StartProgram(m, program.title, program.menu);
+      const int status = StartProgram(m, program.title(), program.menu);
       device.OnKeyWait(nullptr);
       look();
       EXPECT_FALSE(error) << "after " << used + static_cast<size_t>(device.keysRead()) << " keys";

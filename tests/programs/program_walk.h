@@ -25,8 +25,9 @@ struct WalkItem {
 };
 
 // From the main menu through every item, each section left by its "終了", then the main menu's
-// "終了"; a key after it must never be read. Checks each item's key waits, no error screen, the
-// status and the keys read, for each clock.
+// "終了"; a key after it must never be read. Checks that `items` are every item of every section
+// the program describes, in order, and, for each clock, each item's key waits, no error screen,
+// the status and the keys read.
 void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
                 const std::vector<std::string>& clocks);
 
@@ -36,9 +37,11 @@ std::vector<std::string> StormKeys(unsigned seed, int count);
 
 // `count` random keys from the start for each seed: never the error screen, never a hang. When
 // the program ends by its menu, it starts again on the keys that are left. Gives which of the
-// sections' sub-menu `lines` were drawn (which sections the storms went into).
+// sections' sub-menu lines were drawn (which sections the storms went into).
 std::set<std::string> ExpectStorm(const TestProgram& program, int count,
-                                  const std::vector<std::pair<unsigned, std::string>>& seeds,
-                                  const std::vector<std::string>& lines);
+                                  const std::vector<std::pair<unsigned, std::string>>& seeds);
+
+// The sub-menu lines of all the program's sections.
+std::set<std::string> SectionLines(const TestProgram& program);
 
 }  // namespace orvelle::test

@@ -25,10 +25,13 @@ platform/text.h|#include <core/shared.h>|fails
 lessons/common/steps.cpp|#include "lessons/intro/main_menu.h"|fails
 lessons/intro/quantities.cpp|#include "lessons/calc/main_menu.h"|fails
 lessons/calc/main_menu.cpp|#include "../apply/main_menu.h"|fails
+lessons/apply/sticks.cpp|#include "lessons/intro/program.h"|fails
+lessons/calc/program.h|#include "lessons/apply/numbers.h"|fails
 lessons/apply/main_menu.cpp|#include "programs/program_main.h"|fails
 core/measure.cpp|#include "notation/markup.h"|passes
 figures/grid.cpp|#include "core/text_boxes.h"|passes
 lessons/intro/quantities.cpp|#include "lessons/common/steps.h"|passes
+lessons/apply/main_menu.cpp|#include "lessons/apply/program.h"|passes
 programs/orvelle.cpp|#include "lessons/apply/main_menu.h"|passes
 tools/test_card.cpp|#include "programs/program_main.h"|passes
 tests/core/prompts_test.cpp|#include "lessons/intro/main_menu.h"|passes

@@ -4,8 +4,11 @@
 
 #include "core/startup.h"
 #include "lessons/apply/main_menu.h"
+#include "lessons/apply/program.h"
 #include "lessons/calc/main_menu.h"
+#include "lessons/calc/program.h"
 #include "lessons/intro/main_menu.h"
+#include "lessons/intro/program.h"
 
 namespace orvelle::test {
 namespace {
@@ -23,10 +26,9 @@ std::string DrillKeys(int passes, int spaces) {
   return keys;
 }
 
-const TestProgram kIntro{"Orvelle", intro::ShowMainMenu, "lessons/intro/", 6, {5, 9, 8, 5, 4}};
-const TestProgram kCalc{"Orvelle Calc", calc::ShowMainMenu, "lessons/calc/", 6, {6, 7, 9, 4}};
-const TestProgram kApply{
-    "Orvelle Apply", apply::ShowMainMenu, "lessons/apply/", 7, {7, 5, 9, 5, 4}};
+const TestProgram kIntro{intro::kProgram, intro::ShowMainMenu, "lessons/intro/"};
+const TestProgram kCalc{calc::kProgram, calc::ShowMainMenu, "lessons/calc/"};
+const TestProgram kApply{apply::kProgram, apply::ShowMainMenu, "lessons/apply/"};
 
 void ExpectSeen(const std::vector<DrawCall>& log, const std::vector<Seen>& seen) {
   const Screen screen(log);
@@ -40,7 +42,7 @@ DrillScript ItemScript(const TestProgram& program, int section, int item, int ke
   DrillScript s;
   s.Keys(std::to_string(section) + "\r" + std::to_string(item) + "\r");
   s.Keys(keys.empty() ? std::string(keyWaits, ' ') : keys);
-  s.Keys(std::to_string(program.SubMenuEnd(section)) + "\r" + std::to_string(program.menuEnd) +
+  s.Keys(std::to_string(program.SubMenuEnd(section)) + "\r" + std::to_string(program.MenuEnd()) +
          "\r");
   return s;
 }
@@ -52,7 +54,8 @@ ItemRun::ItemRun(const TestProgram& program, int section, int item, int keyWaits
     : run(program, ItemScript(program, section, item, keyWaits, keys), {}, "12:00:00",
           [&](Machine& m) {
             if (!random.empty()) m.random.Script(random);
-          }) {
+          }),
+      keyWaits(keyWaits) {
   SCOPED_TRACE("section " + std::to_string(section) + " item " + std::to_string(item));
   EXPECT_EQ(KeyWaits(log()), keyWaits);
   EXPECT_FALSE(run.device.KeysLeft());
@@ -61,6 +64,14 @@ ItemRun::ItemRun(const TestProgram& program, int section, int item, int keyWaits
   // The four keys that chose the section and the item come first.
   const auto parts = SplitAtKeys(log());
   if (parts.size() > 4) screens.assign(parts.begin() + 4, parts.end());
+}
+
+std::vector<DrawCall> ItemRun::Page() const {
+  std::vector<DrawCall> page;
+  for (size_t k = 0; k < screens.size() && k <= static_cast<size_t>(keyWaits); ++k) {
+    page.insert(page.end(), screens[k].begin(), screens[k].end());
+  }
+  return page;
 }
 
 void ItemRun::Expect(const std::vector<Seen>& seen) const {
@@ -105,7 +116,7 @@ DrillRun::DrillRun(const TestProgram& program, const DrillScript& script, const 
   static MainMenu menu;
   before = onRun;
   menu = program.menu;
-  status = StartProgram(m, program.title, [](Machine& machine) {
+  status = StartProgram(m, program.title(), [](Machine& machine) {
     if (before) before(machine);
     menu(machine);
   });

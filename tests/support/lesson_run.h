@@ -9,6 +9,7 @@
 
 #include "core/shared.h"
 #include "core/startup.h"
+#include "lessons/common/program.h"
 #include "machine.h"
 #include "platform/recording_device.h"
 #include "screen.h"
@@ -29,16 +30,22 @@ inline std::string Coef(float v) { return v == 1 ? "" : v == -1 ? "-" : Str(v); 
 // prompt but the last (another problem), "1⏎" there.
 std::string DrillKeys(int passes, int spaces = 1);
 
-// A program as its tests drive it: its title, its main menu and lessons, the number of the main
-// menu's "終了" and of each section's sub-menu "終了".
+// A program as its tests drive it: its description (the one its menus read), its main menu and
+// the folder of its lessons.
 struct TestProgram {
-  const char* title;
+  const ProgramDescription& description;
   MainMenu menu;
-  const char* lessons;  // the folder of its lessons, as key sites name it
-  int menuEnd;
-  std::vector<int> subMenuEnds;  // sections 1, 2, ...
+  const char* lessons;  // as key sites name it
 
-  int SubMenuEnd(int section) const { return subMenuEnds.at(static_cast<size_t>(section - 1)); }
+  const char* title() const { return description.title; }
+  // The number of the main menu's "終了".
+  int MenuEnd() const { return description.MenuEnd(); }
+  // Section 1, 2, ...: its sub-menu line, and the number of that line's "終了".
+  const SectionDescription& Section(int section) const {
+    return description.sections[static_cast<size_t>(section - 1)];
+  }
+  std::string SubMenuLine(int section) const { return Section(section).subMenuLine; }
+  int SubMenuEnd(int section) const { return Section(section).items + 1; }
 };
 
 extern const TestProgram kIntro;  // Orvelle
@@ -111,10 +118,13 @@ struct DrillRun {
 struct ItemRun {
   DrillRun run;
   std::vector<std::vector<DrawCall>> screens;  // the item's: 0 is before its first key
+  int keyWaits;
 
   ItemRun(const TestProgram& program, int section, int item, int keyWaits,
           const std::string& keys = "", const std::vector<float>& random = {});
   const std::vector<DrawCall>& log() const { return run.rest; }
+  // What the item itself drew: its screens up to its last key wait.
+  std::vector<DrawCall> Page() const;
   // Every text of `seen` on its screen; a misplaced one is reported with where it stands.
   void Expect(const std::vector<Seen>& seen) const;
 };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "../../support/lesson_test.h"
+#include "../../support/page_reading.h"
 
 namespace orvelle::test {
 namespace {
@@ -25,6 +26,48 @@ TEST(ApplyNumbers, MultiplesEvenAndOddNumbers) {
   ItemRun(kApply, 2, 3, 8)
       .Expect({{MarkupEnd(reason, "の形をしているから、"), 210, 5, "2n+1　", 5},
                {MarkupEnd(44, "奇数は、"), 390, 5, "2n-1　", 8}});
+}
+
+// Every set the items show holds what its name says, read from the screens: whole numbers,
+// multiples of 3, even or odd numbers, each the one before it and the next, through 0 (odd
+// numbers through -1 and 1), "…" at both ends.
+TEST(ApplyNumbers, EverySetHoldsWhatItsNameSays) {
+  const std::map<std::string, int> kStep = {{"n", 1}, {"３の倍数", 3}, {"偶数", 2}, {"奇数", 2}};
+  const struct {
+    int item, keyWaits;
+    size_t sets;
+  } items[] = {{1, 21, 2}, {2, 4, 1}, {3, 8, 4}};  // item 1's sets first stand without "…-3,..."
+  for (const auto& it : items) {
+    size_t sets = 0;
+    for (const ReadText& t : ReadTexts(ItemRun(kApply, 2, it.item, it.keyWaits).Page())) {
+      const size_t open = t.text.find("=｛…");
+      if (open == std::string::npos) continue;
+      const std::string name = t.text.substr(0, open);
+      ASSERT_TRUE(kStep.count(name)) << t.text;
+      const int step = kStep.at(name);
+      ++sets;
+      std::vector<int> numbers;
+      std::string list = t.text.substr(open + std::string("=｛…").size());
+      ASSERT_EQ(list.substr(list.size() - std::string(",…｝").size()), ",…｝") << t.text;
+      list.erase(list.size() - std::string(",…｝").size());
+      for (size_t from = 0, to = 0; to != std::string::npos; from = to + 1) {
+        to = list.find(',', from);
+        numbers.push_back(std::stoi(list.substr(from, to - from)));
+      }
+      const bool odd = name == "奇数";
+      for (size_t k = 0; k < numbers.size(); ++k) {
+        EXPECT_EQ(std::abs(numbers[k] % step), odd ? 1 : 0) << t.text;
+        if (k > 0) {
+          EXPECT_EQ(numbers[k] - numbers[k - 1], step) << t.text;
+        }
+      }
+      EXPECT_TRUE(odd ? std::count(numbers.begin(), numbers.end(), -1) &&
+                            std::count(numbers.begin(), numbers.end(), 1)
+                      : std::count(numbers.begin(), numbers.end(), 0))
+          << t.text;
+    }
+    EXPECT_EQ(sets, it.sets) << "item " << it.item;
+  }
 }
 
 TEST(ApplyNumbers, ConsecutiveSumOfThePupilsNumbers) {

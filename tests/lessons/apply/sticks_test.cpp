@@ -3,6 +3,7 @@
 #include "lessons/apply/sticks.h"
 
 #include "../../support/lesson_test.h"
+#include "../../support/page_reading.h"
 #include "lessons/apply/cube_sticks.h"
 #include "lessons/apply/main_menu.h"
 
@@ -72,6 +73,38 @@ TEST(ApplySticks, EachWayShowsItsSticksAndEndsOnItsExpression) {
   }
 }
 
+// What each way says, quantity after quantity, read from its screens: for rows of 2, 5 and 9
+// cubes, the values of its expressions are those of its way of counting the row's 8x+4 sticks.
+TEST(ApplySticks, EachWaySaysWhatItCounts) {
+  using Values = std::vector<double>;
+  const struct {
+    int item, keyWaits;
+    Values (*says)(double x);
+  } ways[] = {
+      // One cube's 12, then x-1 groups of 8, each group one cube more.
+      {2, 4, [](double x) { return Values{8 * x + 4, 12, 8, x - 1, 8 * (x - 1), 8 * x + 4}; }},
+      // The top and bottom faces of 1+3x each; the x+1 upright sticks twice, front and back.
+      {3, 5,
+       [](double x) {
+         const double face = 1 + 3 * x, uprights = x + 1;
+         return Values{face,         face,         2 * face,  2 * face,  uprights, 2,
+                       2 * uprights, 2 * uprights, 8 * x + 4, 8 * x + 4, 8 * x + 4};
+       }},
+      // x+1 squares of 4, and x groups of 4 lengthwise sticks.
+      {4, 4,
+       [](double x) { return Values{8 * x + 4, 4, x + 1, 4 * (x + 1), 4, x, 4 * x, 8 * x + 4}; }},
+  };
+  for (const auto& w : ways) {
+    const ItemRun item(kApply, 1, w.item, w.keyWaits);
+    const auto said = Expressions(ReadTexts(item.Page()));
+    for (const double x : {2.0, 5.0, 9.0}) {
+      Values values;
+      for (const std::string& e : said) values.push_back(MarkupValue(e, LettersAt({{'x', x}})));
+      EXPECT_EQ(values, w.says(x)) << "item " << w.item << " at x = " << x;
+    }
+  }
+}
+
 // Every count worked equal to the sticks of the figure it counts: a row of five cubes, and two
 // tiers of them sharing a face.
 TEST(ApplySticks, EveryCountIsTheSticksOfTheFigure) {
@@ -110,9 +143,9 @@ TEST(ApplyMenus, BadChoicesAskAgainAtEveryMenu) {
   const auto& log = run.device.log();
   const Screen screen(log);
   EXPECT_EQ(screen.Count(264, 30, 15, "＜Orvelle Apply　メニュー＞"), 1 + 6 + 1 + 3);
-  for (const char* line : {"①P84Q　②例=　③例<>　④例≦≧　⑤練習1　⑥例3　⑦練習２　⑧問２　⑨終了",
-                           "①1,2,3　②4,5　③6　④7　⑤終了", "①　②　③　④終了"})
-    EXPECT_EQ(SubMenuLines(log, line), 1 + 3 + 1) << line;
+  for (int section : {3, 4, 5}) {
+    EXPECT_EQ(SubMenuLines(log, kApply.SubMenuLine(section)), 1 + 3 + 1) << section;
+  }
   EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1);
   EXPECT_EQ(screen.Count(76, 370, 0, "2 等式や不等式が表す数量の関係を読みとろう。"), 1);
   EXPECT_TRUE(screen.Drew(640, 60, 3, "(2)"));  // B 2

@@ -4,6 +4,7 @@
 #include "lessons/calc/terms.h"
 
 #include "../../support/lesson_test.h"
+#include "../../support/page_reading.h"
 #include "lessons/calc/main_menu.h"
 
 namespace orvelle::test {
@@ -28,6 +29,26 @@ TEST(CalcSection1, P73QuestionThreeWaysToCountSticks) {
                {760, 80, 3, "4x-(x-1)", 3},
                {MarkupEnd(640, "だから、"), 520, 5, "{4x-(x-1)}", 16},
                {MarkupEnd(40, conclusion), 580, 3, " となるのかな?", 17}});
+}
+
+// What the three ways say, quantity after quantity, read from the screens: for rows of 2, 5 and
+// 9 squares, the values of the expressions are those of the row's 1+3x sticks counted each way.
+TEST(CalcSection1, P73QuestionEachWaySaysWhatItCounts) {
+  const ItemRun item(kCalc, 1, 1, 17);
+  auto said = Expressions(ReadTexts(item.Page()));
+  ASSERT_FALSE(said.empty());
+  EXPECT_EQ(said.front(), "73");  // the heading's page number
+  said.erase(said.begin());
+  for (const double x : {2.0, 5.0, 9.0}) {
+    const double row = 1 + 3 * x;
+    // The three ways; the top x, the sides x+1, the bottom x; x squares of 4, x-1 sides shared;
+    // the two sums equal to the first way's.
+    const std::vector<double> says = {row,   row,   row, x,   x + 1, x,   row, x,
+                                      4 * x, x - 1, row, row, row,   row, row};
+    std::vector<double> values;
+    for (const std::string& e : said) values.push_back(MarkupValue(e, LettersAt({{'x', x}})));
+    EXPECT_EQ(values, says) << "at x = " << x;
+  }
 }
 
 // The terms drill past its tenth problem, the coefficient drill for 1000 passes: each problem
@@ -116,11 +137,10 @@ TEST(CalcMenus, BadChoicesAskAgainAtEveryMenu) {
   const auto& log = run.device.log();
   // Each menu: drawn on entry, again for six of its seven bad entries and after an item.
   EXPECT_EQ(MenusDrawn(log), 1 + 6 + 1 + 5);  // item 5 and five returns from sections
-  EXPECT_EQ(SubMenuLines(log, "①P73Q　②項,係数　③問1　④例2　⑤例3　⑥終了"), 1 + 6 + 1 + 1);
-  EXPECT_EQ(SubMenuLines(log, "①例４　②問4　③例５　④問6　⑤縦計算+　⑥縦計算-　⑦終了"), 1 + 5);
-  EXPECT_EQ(SubMenuLines(log, "①例６　②例７　③分配課題　④例８　⑤例9　⑥例÷　⑦例１１　⑧例12　⑨終了"),
-            1 + 6 + 1);
-  EXPECT_EQ(SubMenuLines(log, "①　②　③　④終了"), 1 + 6 + 1);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(1)), 1 + 6 + 1 + 1);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(2)), 1 + 5);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(3)), 1 + 6 + 1);
+  EXPECT_EQ(SubMenuLines(log, kCalc.SubMenuLine(4)), 1 + 6 + 1);
   const Screen screen(log);
   EXPECT_EQ(screen.Count(44, 240, 3, "<めあて>"), 1 + 2 + 1);  // sections 2, 1 twice, 3
   EXPECT_EQ(screen.Count(76, 370, 0, "2　文字の部分が同じ項をまとめよう。"), 2);

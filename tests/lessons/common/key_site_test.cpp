@@ -110,19 +110,20 @@ const SiteCase kCases[] = {
     {"RunSubMenu", "3\r2\r",
      [](Machine& m) {
        const auto here = std::source_location::current();
-       RunSubMenu(m, "①例　②終了", {NoItem});
+       RunSubMenu(m, {"", "①例　②終了", 1}, {NoItem});
        return Sites(4, Site(here));
      }},
     {"RunSection", "2\r",
      [](Machine& m) {
        const auto here = std::source_location::current();
-       RunSection(m, NoItem, "①例　②終了", {NoItem});
+       RunSection(m, NoItem, {"", "①例　②終了", 1}, {NoItem});
        return Sites(2, Site(here));
      }},
     {"RunMainMenu", "2\r",
      [](Machine& m) {
+       static constexpr const char* kLines[] = {"１　例", "２　終了"};
        const auto here = std::source_location::current();
-       RunMainMenu(m, {{"１　例", {}}, {"２　終了", {}}});
+       RunMainMenu(m, {"", {}, kLines}, {});
        return Sites(2, Site(here));
      }},
     // The pass's own key at its own line; the next-step prompt at the line that started the drill.

@@ -7,8 +7,11 @@
 #include "../../support/machine.h"
 #include "../../support/screen.h"
 #include "lessons/apply/main_menu.h"
+#include "lessons/apply/program.h"
 #include "lessons/calc/main_menu.h"
+#include "lessons/calc/program.h"
 #include "lessons/intro/main_menu.h"
+#include "lessons/intro/program.h"
 
 namespace orvelle {
 namespace {
@@ -32,8 +35,11 @@ TEST(MainMenu, DrawsTitleItemsAndPromptThenEndsOnTheLastItem) {
   const auto& log = run.device.log();
   EXPECT_EQ(MenusDrawn(run.device), 1);
   EXPECT_TRUE(DrewMarkup(log, 264, 30, 15, "＜Orvelle　メニュー＞"));
-  const char* items[] = {"1　文字の使用", "2　式の表し方",      "3　数量の表し方、よみ方",
-                         "4　式の値",     "5　P72(基本の問題)", "6　終了"};
+  // The description's lines, 60 apart, odd items in 13 and even ones in 15.
+  std::vector<std::string> items;
+  for (const auto& section : intro::kProgram.sections) items.emplace_back(section.menuLine);
+  for (const char* line : intro::kProgram.closingLines) items.emplace_back(line);
+  ASSERT_EQ(items.size(), 6u);
   for (int i = 0; i < 6; ++i) {
     EXPECT_TRUE(DrewMarkup(log, 44, 120 + 60.0f * i, i % 2 == 0 ? 13 : 15, items[i])) << i;
   }
@@ -61,7 +67,7 @@ TEST(MainMenu, FractionsCountByTheirValue) {
   EXPECT_TRUE(ends.device.KeysLeft());
   // 11/2 is 5.5: its whole part, item 5 (its sub-menu line shows), not the last item.
   ProgramRun five("Orvelle", intro::ShowMainMenu, "11/2\r");
-  EXPECT_EQ(test::SubMenuLines(five.device.log(), "①1,2　②3　③4,5　④終了"), 1);
+  EXPECT_EQ(test::SubMenuLines(five.device.log(), test::kIntro.SubMenuLine(5)), 1);
   // 2/2 opens section 1, whose aims stand on the cleared window.
   ProgramRun one("Orvelle", intro::ShowMainMenu, "2/2\r");
   EXPECT_TRUE(DrewMarkup(one.device.log(), 44, 240, 3, "<めあて>"));
@@ -70,13 +76,13 @@ TEST(MainMenu, FractionsCountByTheirValue) {
 TEST(MainMenu, EachProgramHasItsTitleAndItems) {
   ProgramRun calc("Orvelle Calc", calc::ShowMainMenu, "5\r6\r");
   EXPECT_TRUE(DrewMarkup(calc.device.log(), 264, 30, 15, "＜Orvelle Calc　メニュー＞"));
-  EXPECT_TRUE(DrewMarkup(calc.device.log(), 44, 240, 13, "3　1次式と数の乗除"));
+  EXPECT_TRUE(DrewMarkup(calc.device.log(), 44, 240, 13, calc::kProgram.sections[2].menuLine));
   EXPECT_EQ(MenusDrawn(calc.device), 2);  // the blank item 5 brings the menu back
   EXPECT_FALSE(calc.device.KeysLeft());
 
   ProgramRun apply("Orvelle Apply", apply::ShowMainMenu, "6\r13/2\r7\r");
-  EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 480, 13, "7　終了"));
-  EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 420, 15, "6　"));
+  EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 480, 13, apply::kProgram.closingLines[1]));
+  EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 420, 15, apply::kProgram.closingLines[0]));
   EXPECT_EQ(MenusDrawn(apply.device), 3);  // 6.5 selects the blank item 6, not the end
   EXPECT_FALSE(apply.device.KeysLeft());
 }
@@ -85,7 +91,7 @@ TEST(MainMenu, EachProgramHasItsTitleAndItems) {
 // and its item 6 ends the program with status 0 and the keys after it unread.
 TEST(MainMenu, CalcThroughTheProgramRunner) {
   test::DrillScript s;
-  s.Keys("5\r").Keys(std::to_string(test::kCalc.menuEnd) + "\rX");
+  s.Keys("5\r").Keys(std::to_string(test::kCalc.MenuEnd()) + "\rX");
   const test::DrillRun run(test::kCalc, s);
   EXPECT_EQ(MenusDrawn(run.device), 2);
   EXPECT_EQ(run.status, 0);

@@ -6,6 +6,8 @@
 
 #include "../../support/machine.h"
 #include "../../support/screen.h"
+#include "lessons/common/main_menu.h"
+#include "platform/error.h"
 
 namespace orvelle {
 namespace {
@@ -38,14 +40,15 @@ TEST(RunSubMenu, RunsTheChosenItemsAndReturnsOnTheLast) {
   const auto item = [&](int n) {
     return [&runs, n](Machine& m) { runs.push_back({n, m.menuChoice, m.enteredValue}); };
   };
-  RunSubMenu(b.m, "①例　②問　③例２　④終了", {item(1), item(2), item(3)});
+  constexpr SectionDescription kSection{"", "①例　②問　③例２　④終了", 3};
+  RunSubMenu(b.m, kSection, {item(1), item(2), item(3)});
   EXPECT_FALSE(b.device.KeysLeft());
   // 0, 9 and an empty entry are out of range and read again; 5/2 selects item 2.
   EXPECT_EQ(runs, (std::vector<ItemRun>{{3, 3, 10}, {2, 2.5f, 10}}));
   EXPECT_EQ(b.m.menuChoice, 4);
 
   // The line is drawn and the strip cleared once for every number read.
-  EXPECT_EQ(test::SubMenuLines(b.device.log(), "①例　②問　③例２　④終了"), 6);
+  EXPECT_EQ(test::SubMenuLines(b.device.log(), kSection.subMenuLine), 6);
   int clears = 0;
   for (const auto& box : b.Calls(Op::kBox)) {
     clears += box.x1 == 0 && box.y1 == 657 && box.x2 == 992 && box.y2 == 720;
@@ -57,9 +60,24 @@ TEST(RunSubMenu, TheLastItemAsAFractionAndEmptyItems) {
   // 8/2 is the last item: nothing runs; an item with nothing to do reads again.
   Bench b("2\r3\r8/2\r");
   int ran = 0;
-  RunSubMenu(b.m, "①　②　③　④終了", {[&](Machine&) { ++ran; }, {}, {}});
+  RunSubMenu(b.m, {"", "①　②　③　④終了", 3}, {[&](Machine&) { ++ran; }, {}, {}});
   EXPECT_EQ(ran, 0);
   EXPECT_FALSE(b.device.KeysLeft());
+}
+
+// A section whose list of items disagrees with its description stops at once on run-time
+// error 9, before it reads a key; so does a main menu with a routine too few.
+TEST(RunSubMenu, AListThatDisagreesWithTheDescriptionIsAnError) {
+  for (const int described : {1, 3}) {
+    Bench b("1\r");
+    EXPECT_THROW(RunSubMenu(b.m, {"", "①　②　③終了", described}, {{}, {}}), RuntimeError);
+    EXPECT_TRUE(b.device.KeysLeft());
+  }
+  static constexpr SectionDescription kSections[] = {{"1　例", "①終了", 0}, {"2　例", "①終了", 0}};
+  static constexpr const char* kEnd[] = {"3　終了"};
+  Bench b("3\r");
+  EXPECT_THROW(RunMainMenu(b.m, {"", kSections, kEnd}, {{}}), RuntimeError);
+  EXPECT_TRUE(b.device.KeysLeft());
 }
 
 // Runs a drill on the keys typed at its prompts; returns exerciseNo and enteredValue as each

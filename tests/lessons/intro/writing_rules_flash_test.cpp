@@ -13,8 +13,8 @@
 
 #include "../../support/lesson_run.h"
 #include "../../support/markup_value.h"
+#include "lessons/common/random_pick.h"
 #include "lessons/intro/writing_rules.h"
-#include "platform/random.h"
 #include "platform/text.h"
 
 namespace orvelle {
@@ -25,7 +25,7 @@ using test::Bench;
 using test::kIntro;
 using test::MarkupEnd;
 
-// A random value that makes INT(r × n + 1) give `pick` (1..n).
+// A random value that makes the one random pick of 1..n give `pick`.
 float PickOf(int pick, int n) { return test::Pick(pick, 1, n); }
 
 std::string Spaces(int n) { return std::string(n, ' '); }
@@ -340,11 +340,12 @@ TEST(FlashDrill, ManySeedsPickByTheRule) {
         },
         &last);
     ASSERT_EQ(shown.size(), 8u);
-    // The same generator, replayed with the rule.
-    Random r(seed);
+    // The same generator, replayed with the one random pick and the repeat rule.
+    Bench replay;
+    replay.m.random.Seed(seed);
     float lastPick = start;
     for (size_t k = 0; k < 8; ++k) {
-      const float n = std::floor(r.Next() * 10 + 1);
+      const float n = RandomPick(replay.m, 10, 1);
       const float want = n == lastPick ? 3 : n;
       if (n != lastPick) lastPick = n;
       EXPECT_EQ(shown[k].n, want);
