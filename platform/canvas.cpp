@@ -348,6 +348,10 @@ void Canvas::RasterCircle(float x, float y, float r, int color, float start, flo
   const double pen = Pen(width, color == kBackgroundColor && (!filled || fill == kBackgroundColor));
   const double cx = x * scale_, cy = y * scale_, radius = r * scale_;
   const double outer = radius + pen / 2, inner = radius - pen / 2;
+  if (whole && (inner <= 0 || (filled && fill == color))) {
+    RasterDisc(cx, cy, outer, color);
+    return;
+  }
   Damage(cx - outer, cy - outer, cx + outer, cy + outer);
   cairo_new_path(cr_);
   if (whole) {
@@ -379,6 +383,35 @@ void Canvas::RasterCircle(float x, float y, float r, int color, float start, flo
   }
   SetColor(color);
   cairo_stroke(cr_);
+}
+
+void Canvas::RasterDisc(double cx, double cy, double radius, int color) {
+  // Kept like a glyph: by its radius and its centre's fraction of a pixel (the dots of a dotted
+  // arc differ in their place alone).
+  const OnGrid centre(cx, cy);
+  const DiscKey key{radius, centre.subX, centre.subY};
+  auto it = discs_.find(key);
+  if (it == discs_.end()) {
+    if (2 * radius + 4 > kMaxDiscPixels) {
+      // A disc larger than the screen's dots is filled as any circle.
+      Damage(cx - radius, cy - radius, cx + radius, cy + radius);
+      cairo_new_path(cr_);
+      cairo_arc(cr_, cx, cy, radius, 0, kTurn);
+      cairo_close_path(cr_);
+      SetColor(color);
+      cairo_fill(cr_);
+      return;
+    }
+    if (discs_.size() >= kMaxDiscs) discs_.clear();
+    it = discs_.emplace(key, GlyphCache::RasteriseDisc(radius, centre.fx(), centre.fy())).first;
+  }
+  const Coverage& c = it->second;
+  if (c.alpha.empty()) return;
+  const int px = centre.x + c.left, py = centre.y + c.top;
+  cairo_surface_flush(surface_);
+  Damage(px, py, px + c.width, py + c.height);
+  Composite(c, px, py, PaletteColor(color));
+  cairo_surface_mark_dirty_rectangle(surface_, px, py, c.width, c.height);
 }
 
 void Canvas::RasterPolyline(const std::vector<Point>& points, int color, int width) {
@@ -444,13 +477,14 @@ std::vector<GlyphDraw> Canvas::Place(float x, float y, int scaleX, int scaleY, c
         // The glyph's ink centred on its place, whatever its own origin.
         GlyphDraw& d = placed.back();
         const GlyphBox box = glyphs_.Box(d);
-        if (box.x1 > box.x0)
+        if (box.x1 > box.x0) {
           d.x = (pen + offset + *centre * cellW) * scale_ - (box.x0 + box.x1) / 2;
+        }
       }
     }
     pen += advance;
   }
-  // Text off the screen (measuring draws far below it) costs no outlines.
+  // Text off the screen (the lessons measure a text by drawing it far below) costs nothing.
   if (pen + cellH < 0 || x - cellH > kScreenWidth || y + 2 * cellH < 0 ||
       y - cellH > kScreenHeight) {
     placed.clear();

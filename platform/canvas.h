@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/device.h"
@@ -121,6 +122,8 @@ class Canvas {
   void RasterPolygon(const std::vector<Point>& points, int color, int fill, int width);
   void RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
                   const FontState& font);
+  // A whole disc of `radius` pixels around (cx, cy) in pixels.
+  void RasterDisc(double cx, double cy, double radius, int color);
   // Blends `color` into the pixels by the coverage, its top-left pixel at (px, py).
   void Composite(const Coverage& c, int px, int py, Rgb color);
   struct Measuring {};
@@ -150,6 +153,21 @@ class Canvas {
   UnitRect ink_;
   GlyphCache glyphs_;
   std::vector<DrawCall> pending_;  // drawn, but not yet rasterised
+  struct DiscKey {
+    double radius;
+    int subX, subY;
+    bool operator==(const DiscKey&) const = default;
+  };
+  struct DiscHash {
+    size_t operator()(const DiscKey& k) const {
+      return std::hash<double>{}(k.radius) ^ static_cast<size_t>(k.subX << 16 | k.subY) * 31;
+    }
+  };
+  // Dots and cursors: a few radii at many places. Dropped whole when full (at most a few
+  // hundred KiB).
+  std::unordered_map<DiscKey, Coverage, DiscHash> discs_;
+  static constexpr size_t kMaxDiscs = 1024;
+  static constexpr int kMaxDiscPixels = 24;
   static constexpr size_t kMaxPending = 1024;
 };
 

@@ -67,6 +67,34 @@ GlyphBox OutlineBox(const GlyphDraw& g, bool slanted = true) {
   return box;
 }
 
+// The coverage drawn on an A8 `surface` whose top-left pixel is at (left, top) from the origin's
+// whole pixel, less the rows and columns nothing touched.
+Coverage CoverageOf(cairo_surface_t* surface, int left, int top) {
+  Coverage c;
+  cairo_surface_flush(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+  int x0 = w, y0 = h, x1 = 0, y1 = 0;
+  for (int y = 0; data && y < h; ++y) {
+    const unsigned char* row = data + static_cast<size_t>(y) * static_cast<size_t>(stride);
+    for (int x = 0; x < w; ++x) {
+      if (!row[x]) continue;
+      x0 = std::min(x0, x), x1 = std::max(x1, x + 1);
+      y0 = std::min(y0, y), y1 = std::max(y1, y + 1);
+    }
+  }
+  if (x1 <= x0) return c;
+  c.left = left + x0, c.top = top + y0;
+  c.width = x1 - x0, c.height = y1 - y0;
+  c.alpha.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
+  for (int y = 0; y < c.height; ++y) {
+    std::copy_n(data + static_cast<size_t>(y0 + y) * static_cast<size_t>(stride) + x0, c.width,
+                c.alpha.begin() + static_cast<long>(y) * c.width);
+  }
+  return c;
+}
+
 // The em at which a glyph's box is found once for every size: its points are rounded to 1/64 of
 // a pixel there and at the size drawn, and to 1/256 of a pixel by the rasteriser.
 constexpr double kBoundsEm = 1024;
@@ -134,8 +162,7 @@ Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy) {
 }
 
 Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy, const GlyphBox& box) {
-  Coverage c;
-  if (box.empty()) return c;
+  if (box.empty()) return {};
   // The pixels the outline and the bold pen can touch, and one more around them.
   const double rx = BoldReachX(g), ry = BoldReachY(g);
   const int left = static_cast<int>(std::floor(fx + box.x0 - rx)) - 1;
@@ -159,41 +186,40 @@ Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy, const G
     cairo_fill(cr);
   }
   cairo_destroy(cr);
-  cairo_surface_flush(surface);
-
-  // Only the rows and columns the glyph touches are kept.
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
-  int x0 = w, y0 = h, x1 = 0, y1 = 0;
-  for (int y = 0; data && y < h; ++y) {
-    const unsigned char* row = data + static_cast<size_t>(y) * static_cast<size_t>(stride);
-    for (int x = 0; x < w; ++x) {
-      if (!row[x]) continue;
-      x0 = std::min(x0, x), x1 = std::max(x1, x + 1);
-      y0 = std::min(y0, y), y1 = std::max(y1, y + 1);
-    }
-  }
-  if (x1 > x0) {
-    c.left = left + x0, c.top = top + y0;
-    c.width = x1 - x0, c.height = y1 - y0;
-    c.alpha.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
-    for (int y = 0; y < c.height; ++y) {
-      std::copy_n(data + static_cast<size_t>(y0 + y) * static_cast<size_t>(stride) + x0, c.width,
-                  c.alpha.begin() + static_cast<long>(y) * c.width);
-    }
-  }
+  Coverage c = CoverageOf(surface, left, top);
   cairo_surface_destroy(surface);
   return c;
 }
 
-GlyphCache::Key GlyphCache::KeyOf(const GlyphDraw& g, double& ox, double& oy) {
-  ox = std::floor(g.x), oy = std::floor(g.y);
-  int subX = static_cast<int>(std::lround((g.x - ox) * kSubpixels));
-  int subY = static_cast<int>(std::lround((g.y - oy) * kSubpixels));
-  if (subX == kSubpixels) subX = 0, ox += 1;
-  if (subY == kSubpixels) subY = 0, oy += 1;
-  return {g.face, g.index, g.emX, g.emY, subX, subY};
+Coverage GlyphCache::RasteriseDisc(double radius, double fx, double fy) {
+  const int left = static_cast<int>(std::floor(fx - radius)) - 1;
+  const int top = static_cast<int>(std::floor(fy - radius)) - 1;
+  const int size = static_cast<int>(std::ceil(2 * radius)) + 4;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, size, size);
+  cairo_t* cr = cairo_create(surface);
+  cairo_arc(cr, fx - left, fy - top, radius, 0, 2 * M_PI);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  Coverage c = CoverageOf(surface, left, top);
+  cairo_surface_destroy(surface);
+  return c;
+}
+
+OnGrid::OnGrid(double px, double py) {
+  double ox = std::floor(px), oy = std::floor(py);
+  subX = static_cast<int>(std::lround((px - ox) * GlyphCache::kSubpixels));
+  subY = static_cast<int>(std::lround((py - oy) * GlyphCache::kSubpixels));
+  if (subX == GlyphCache::kSubpixels) subX = 0, ox += 1;
+  if (subY == GlyphCache::kSubpixels) subY = 0, oy += 1;
+  x = static_cast<int>(ox), y = static_cast<int>(oy);
+}
+
+double OnGrid::fx() const { return subX / double(GlyphCache::kSubpixels); }
+double OnGrid::fy() const { return subY / double(GlyphCache::kSubpixels); }
+
+GlyphCache::Key GlyphCache::KeyOf(const GlyphDraw& g, const OnGrid& origin) {
+  return {g.face, g.index, g.emX, g.emY, origin.subX, origin.subY};
 }
 
 const Coverage& GlyphCache::Keep(const Key& key, Coverage c) {
@@ -215,23 +241,24 @@ const Coverage& GlyphCache::Keep(const Key& key, Coverage c) {
 }
 
 const Coverage& GlyphCache::Find(const GlyphDraw& g, int& px, int& py) {
-  double ox, oy;
-  const Key key = KeyOf(g, ox, oy);
+  const OnGrid origin(g.x, g.y);
+  const Key key = KeyOf(g, origin);
   const Coverage* found;
   if (auto it = index_.find(key); it != index_.end()) {
     entries_.splice(entries_.begin(), entries_, it->second);
     found = &it->second->coverage;
   } else {
-    found = &Keep(key, Rasterise(g, key.subX / double(kSubpixels), key.subY / double(kSubpixels)));
+    found = &Keep(key, Rasterise(g, origin.fx(), origin.fy()));
   }
-  px = static_cast<int>(ox) + found->left;
-  py = static_cast<int>(oy) + found->top;
+  px = origin.x + found->left;
+  py = origin.y + found->top;
   return *found;
 }
 
 void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   struct Job {
     Key key;
+    OnGrid origin;
     const GlyphDraw* glyph;
     GlyphBox bounds;
     Coverage coverage;
@@ -240,8 +267,8 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   std::unordered_map<Key, bool, KeyHash> wanted;
   size_t bytes = 0;
   for (const GlyphDraw& g : glyphs) {
-    double ox, oy;
-    const Key key = KeyOf(g, ox, oy);
+    const OnGrid origin(g.x, g.y);
+    const Key key = KeyOf(g, origin);
     if (index_.count(key) || !wanted.emplace(key, true).second) continue;
     // The box and the faces' own lookups are found here, by one thread.
     const GlyphBox bounds = Bounds(g);
@@ -251,16 +278,18 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
         static_cast<size_t>((bounds.x1 - bounds.x0 + 2 * rx) * (bounds.y1 - bounds.y0 + 2 * ry)) +
         kEntryBytes;
     if (bytes > bound_ / 2) break;
-    jobs.push_back({key, &g, bounds, {}});
+    jobs.push_back({key, origin, &g, bounds, {}});
   }
   if (jobs.size() < kGlyphsPerThread) return;  // rasterised as they are drawn
 
+  // Each thread has contexts and pictures of its own; the font library serialises the faces'
+  // outlines, and every face was opened by this thread (finding the boxes above), as opening
+  // faces is not safe from several threads at once.
   std::atomic<size_t> next{0};
   const auto work = [&jobs, &next] {
     for (size_t i; (i = next++) < jobs.size();) {
       Job& j = jobs[i];
-      j.coverage = Rasterise(*j.glyph, j.key.subX / double(kSubpixels),
-                             j.key.subY / double(kSubpixels), j.bounds);
+      j.coverage = Rasterise(*j.glyph, j.origin.fx(), j.origin.fy(), j.bounds);
     }
   };
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());

@@ -36,6 +36,16 @@ struct GlyphBox {
 double BoldReachX(const GlyphDraw& g);
 double BoldReachY(const GlyphDraw& g);
 
+// A point in pixels put on the subpixel grid of the kept coverages: its whole pixel, and its
+// fraction of a pixel in steps of 1 / GlyphCache::kSubpixels.
+struct OnGrid {
+  int x = 0, y = 0;
+  int subX = 0, subY = 0;
+  OnGrid(double px, double py);
+  double fx() const;
+  double fy() const;
+};
+
 // A glyph's coverage: `alpha` rows of `width` bytes (0 none .. 255 whole), its top-left pixel at
 // (left, top) from the whole pixel of the origin.
 struct Coverage {
@@ -77,6 +87,9 @@ class GlyphCache {
   // A glyph's coverage rasterised afresh from its outline, the origin's fraction of a pixel at
   // (fx, fy) (0 <= fx, fy < 1).
   static Coverage Rasterise(const GlyphDraw& g, double fx, double fy);
+  // A disc's coverage (a filled circle of `radius` pixels), its centre's fraction of a pixel at
+  // (fx, fy), as the canvas fills one.
+  static Coverage RasteriseDisc(double radius, double fx, double fy);
   // Fewer glyphs than this to rasterise are not worth another thread.
   static constexpr size_t kGlyphsPerThread = 8;
   static constexpr unsigned kMaxThreads = 4;
@@ -97,8 +110,7 @@ class GlyphCache {
     Coverage coverage;
     size_t bytes;
   };
-  // The key of a glyph at its origin, and the whole pixel of that origin.
-  static Key KeyOf(const GlyphDraw& g, double& ox, double& oy);
+  static Key KeyOf(const GlyphDraw& g, const OnGrid& origin);
   static Coverage Rasterise(const GlyphDraw& g, double fx, double fy, const GlyphBox& bounds);
   const Coverage& Keep(const Key& key, Coverage c);
   struct BoxKey {

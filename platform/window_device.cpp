@@ -272,6 +272,12 @@ SDL_Surface* WindowDevice::Surface() {
     }
   }
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (direct_ && surface != laidOutOn_) {
+    // Made anew though the size held (no driver drawn into does so): the pixels went with the
+    // old one, and the kept calls are all there is to draw again.
+    direct_ = false;
+    canvas_.reset();
+  }
   if (surface && (resized_ || sizeChanged || surface != laidOutOn_ || !canvas_)) {
     resized_ = false;
     Layout(surface);
