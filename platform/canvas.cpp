@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -14,12 +16,6 @@ namespace orvelle {
 namespace {
 
 constexpr double kTurn = 2 * M_PI;
-// Synthetic styles for a face that has none: the slant of an oblique (about 11 degrees), and
-// the pen that thickens every stroke of a bold, in ems of the glyph (the amount a bold face
-// usually adds to a stem). Both work in the glyph's own stretched space, so a text magnified
-// 1 × 3 looks like a bold text magnified 1 × 3, not like one smeared downwards.
-constexpr double kSlant = 0.2;
-constexpr double kBoldPen = 0.045;
 // Shapes drawn in the background colour erase: their pen is this many pixels wider, so that every
 // pixel an antialiased edge of the shape they cover touched is covered whole (its far corner lies
 // up to 1.42 pixels beyond the edge).
@@ -127,16 +123,61 @@ void UnitRect::Add(const UnitRect& r) {
   x1 = std::max(x1, r.x1), y1 = std::max(y1, r.y1);
 }
 
-Canvas::Canvas(double scale)
+namespace {
+
+int PixelsFor(int units, double scale) {
+  return std::max(1, static_cast<int>(std::lround(units * (scale > 0 ? scale : 1))));
+}
+
+}  // namespace
+
+Canvas::Canvas(double scale, size_t glyphBytes)
     : scale_(scale > 0 ? scale : 1),
-      width_(std::max(1, static_cast<int>(std::lround(kScreenWidth * scale_)))),
-      height_(std::max(1, static_cast<int>(std::lround(kScreenHeight * scale_)))),
+      width_(PixelsFor(kScreenWidth, scale)),
+      height_(PixelsFor(kScreenHeight, scale)),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
+      cr_(nullptr),
+      glyphs_(glyphBytes) {
+  Context();
+  SetColor(kBackgroundColor);
+  cairo_paint(cr_);
+  damage_ = {{0, 0, width_, height_}};
+}
+
+Canvas::Canvas(double scale, unsigned char* pixels, int stride)
+    : scale_(scale > 0 ? scale : 1),
+      width_(PixelsFor(kScreenWidth, scale)),
+      height_(PixelsFor(kScreenHeight, scale)),
+      surface_(
+          cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, width_, height_, stride)),
       cr_(nullptr) {
   Context();
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
-  damage_ = {0, 0, width_, height_};
+  damage_ = {{0, 0, width_, height_}};
+}
+
+void Canvas::OwnPixels() {
+  cairo_surface_flush(surface_);
+  cairo_surface_t* own = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+  cairo_surface_flush(own);
+  const unsigned char* from = cairo_image_surface_get_data(surface_);
+  unsigned char* to = cairo_image_surface_get_data(own);
+  if (from && to) {
+    const size_t fromStride = static_cast<size_t>(cairo_image_surface_get_stride(surface_));
+    const size_t toStride = static_cast<size_t>(cairo_image_surface_get_stride(own));
+    for (int y = 0; y < height_; ++y) {
+      std::memcpy(to + static_cast<size_t>(y) * toStride,
+                  from + static_cast<size_t>(y) * fromStride, static_cast<size_t>(width_) * 4);
+    }
+  }
+  cairo_surface_mark_dirty(own);
+  // The context draws on the old pixels: a new one on the copy carries on.
+  cairo_destroy(cr_);
+  cr_ = nullptr;
+  cairo_surface_destroy(surface_);
+  surface_ = own;
+  Context();
 }
 
 Canvas::Canvas(Measuring)
@@ -195,8 +236,52 @@ void Canvas::Damage(double x0, double y0, double x1, double y1) {
                           std::min(height_, static_cast<int>(std::ceil(y1)))};
   if (touched.empty()) return;
   drawn_ = Union(drawn_, touched);
-  damage_ = Union(damage_, {std::max(0, touched.x0 - 1), std::max(0, touched.y0 - 1),
-                            std::min(width_, touched.x1 + 1), std::min(height_, touched.y1 + 1)});
+  AddDamage({std::max(0, touched.x0 - 1), std::max(0, touched.y0 - 1),
+             std::min(width_, touched.x1 + 1), std::min(height_, touched.y1 + 1)});
+}
+
+namespace {
+
+int64_t Area(const PixelRect& r) { return int64_t{r.x1 - r.x0} * (r.y1 - r.y0); }
+
+// Rectangles this close are shown as one: a few pixels more cost less than another rectangle.
+constexpr int kDamageReach = 16;
+// A new frame shows at most this many rectangles; more are joined, the two nearest first.
+constexpr size_t kMaxDamage = 8;
+
+bool Near(const PixelRect& a, const PixelRect& b) {
+  return a.x0 <= b.x1 + kDamageReach && b.x0 <= a.x1 + kDamageReach &&
+         a.y0 <= b.y1 + kDamageReach && b.y0 <= a.y1 + kDamageReach;
+}
+
+}  // namespace
+
+void Canvas::AddDamage(PixelRect r) {
+  // Drawing in one place and in another far from it (a step of a worked answer at the top, the
+  // key bar at the bottom) damages two small rectangles, not the large one around both.
+  for (size_t i = 0; i < damage_.size();) {
+    if (Near(damage_[i], r)) {
+      r = Union(r, damage_[i]);
+      damage_.erase(damage_.begin() + static_cast<long>(i));
+      i = 0;  // the grown rectangle may now reach others
+    } else {
+      ++i;
+    }
+  }
+  damage_.push_back(r);
+  while (damage_.size() > kMaxDamage) {
+    size_t a = 0, b = 1;
+    int64_t least = -1;
+    for (size_t i = 0; i < damage_.size(); ++i) {
+      for (size_t j = i + 1; j < damage_.size(); ++j) {
+        const int64_t more =
+            Area(Union(damage_[i], damage_[j])) - Area(damage_[i]) - Area(damage_[j]);
+        if (least < 0 || more < least) least = more, a = i, b = j;
+      }
+    }
+    damage_[a] = Union(damage_[a], damage_[b]);
+    damage_.erase(damage_.begin() + static_cast<long>(b));
+  }
 }
 
 void Canvas::DamagePath(double marginX, double marginY) {
@@ -205,10 +290,9 @@ void Canvas::DamagePath(double marginX, double marginY) {
   Damage(x0 - marginX, y0 - marginY, x1 + marginX, y1 + marginY);
 }
 
-PixelRect Canvas::TakeDamage() {
-  const PixelRect r = damage_;
-  damage_ = {};
-  return r;
+std::vector<PixelRect> Canvas::TakeDamage() {
+  DrawPending();
+  return std::exchange(damage_, {});
 }
 
 double Canvas::Pen(int width, bool erasing) {
@@ -264,6 +348,10 @@ void Canvas::RasterCircle(float x, float y, float r, int color, float start, flo
   const double pen = Pen(width, color == kBackgroundColor && (!filled || fill == kBackgroundColor));
   const double cx = x * scale_, cy = y * scale_, radius = r * scale_;
   const double outer = radius + pen / 2, inner = radius - pen / 2;
+  if (whole && (inner <= 0 || (filled && fill == color))) {
+    RasterDisc(cx, cy, outer, color);
+    return;
+  }
   Damage(cx - outer, cy - outer, cx + outer, cy + outer);
   cairo_new_path(cr_);
   if (whole) {
@@ -297,6 +385,35 @@ void Canvas::RasterCircle(float x, float y, float r, int color, float start, flo
   cairo_stroke(cr_);
 }
 
+void Canvas::RasterDisc(double cx, double cy, double radius, int color) {
+  // Kept like a glyph: by its radius and its centre's fraction of a pixel (the dots of a dotted
+  // arc differ in their place alone).
+  const OnGrid centre(cx, cy);
+  const DiscKey key{radius, centre.subX, centre.subY};
+  auto it = discs_.find(key);
+  if (it == discs_.end()) {
+    if (2 * radius + 4 > kMaxDiscPixels) {
+      // A disc larger than the screen's dots is filled as any circle.
+      Damage(cx - radius, cy - radius, cx + radius, cy + radius);
+      cairo_new_path(cr_);
+      cairo_arc(cr_, cx, cy, radius, 0, kTurn);
+      cairo_close_path(cr_);
+      SetColor(color);
+      cairo_fill(cr_);
+      return;
+    }
+    if (discs_.size() >= kMaxDiscs) discs_.clear();
+    it = discs_.emplace(key, GlyphCache::RasteriseDisc(radius, centre.fx(), centre.fy())).first;
+  }
+  const Coverage& c = it->second;
+  if (c.alpha.empty()) return;
+  const int px = centre.x + c.left, py = centre.y + c.top;
+  cairo_surface_flush(surface_);
+  Damage(px, py, px + c.width, py + c.height);
+  Composite(c, px, py, PaletteColor(color));
+  cairo_surface_mark_dirty_rectangle(surface_, px, py, c.width, c.height);
+}
+
 void Canvas::RasterPolyline(const std::vector<Point>& points, int color, int width) {
   if (points.empty() || !Finite(points)) return;
   const double pen = Pen(width, color == kBackgroundColor);
@@ -320,9 +437,10 @@ void Canvas::RasterPolygon(const std::vector<Point>& points, int color, int fill
   cairo_stroke(cr_);
 }
 
-void Canvas::RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
-                        const FontState& font) {
-  if (s.empty() || !(font.size > 0) || !Finite({x, y, font.size})) return;
+std::vector<GlyphDraw> Canvas::Place(float x, float y, int scaleX, int scaleY, const std::string& s,
+                                     const FontState& font) {
+  std::vector<GlyphDraw> placed;
+  if (s.empty() || !(font.size > 0) || !Finite({x, y, font.size})) return placed;
   const int across = std::clamp(scaleX, 1, kMaxFactor);
   const int down = std::clamp(scaleY, 1, kMaxFactor);
   const double cellW = std::min(kMaxCell, static_cast<double>(font.size) * across);
@@ -330,12 +448,6 @@ void Canvas::RasterText(float x, float y, int scaleX, int scaleY, int color, con
   const Face& face = FindFace(font.name, font.bold, font.italic);
   const Face& gothic = FindFace(kGothicFont, font.bold, font.italic);
 
-  struct Placed {
-    const Face* face;
-    unsigned long index;
-    double x;
-  };
-  std::vector<Placed> placed;
   double pen = x;
   for (size_t i = 0; i < s.size();) {
     const size_t from = i;
@@ -358,65 +470,103 @@ void Canvas::RasterText(float x, float y, int scaleX, int scaleY, int color, con
       advance = CharBytes(std::string_view(s).substr(from, i - from)) == 1 ? cellW / 2 : cellW;
       offset = (advance - own) / 2;  // a glyph narrower or wider than its cell is centred in it
     }
-    if (g.found) placed.push_back({f, g.index, pen + offset});
+    if (g.found) {
+      placed.push_back({f, g.index, fit.emAcross * cellW * scale_, fit.emDown * cellH * scale_,
+                        (pen + offset) * scale_, (y + fit.BaselineAt(down) * cellH) * scale_});
+      if (const std::optional<double> centre = fit.InkCentreAt(across)) {
+        // The glyph's ink centred on its place, whatever its own origin.
+        GlyphDraw& d = placed.back();
+        const GlyphBox box = glyphs_.Box(d);
+        if (box.x1 > box.x0) {
+          d.x = (pen + offset + *centre * cellW) * scale_ - (box.x0 + box.x1) / 2;
+        }
+      }
+    }
     pen += advance;
   }
-  // Text off the screen (measuring draws far below it) costs no outlines.
-  if (placed.empty() || pen + cellH < 0 || x - cellH > kScreenWidth || y + 2 * cellH < 0 ||
+  // Text off the screen (the lessons measure a text by drawing it far below) costs nothing.
+  if (pen + cellH < 0 || x - cellH > kScreenWidth || y + 2 * cellH < 0 ||
       y - cellH > kScreenHeight) {
+    placed.clear();
+  }
+  return placed;
+}
+
+void Canvas::RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
+                        const FontState& font) {
+  const std::vector<GlyphDraw> placed = Place(x, y, scaleX, scaleY, s, font);
+  if (measuring_) {
+    // The outlines, and the bold pen's reach around them.
+    for (const GlyphDraw& g : placed) {
+      const GlyphBox box = GlyphCache::Bounds(g);
+      if (box.empty()) continue;
+      const double rx = BoldReachX(g), ry = BoldReachY(g);
+      ink_.Add({g.x + box.x0 - rx, g.y + box.y0 - ry, g.x + box.x1 + rx, g.y + box.y1 + ry});
+    }
     return;
   }
+  if (placed.empty()) return;
+  cairo_surface_flush(surface_);
+  const Rgb rgb = PaletteColor(color);
+  for (const GlyphDraw& g : placed) {
+    int px, py;
+    const Coverage& c = glyphs_.Find(g, px, py);
+    if (c.alpha.empty()) continue;
+    Damage(px, py, px + c.width, py + c.height);
+    Composite(c, px, py, rgb);
+  }
+  if (!drawn_.empty()) {
+    cairo_surface_mark_dirty_rectangle(surface_, drawn_.x0, drawn_.y0, drawn_.x1 - drawn_.x0,
+                                       drawn_.y1 - drawn_.y0);
+  }
+}
 
-  SetColor(color);
-  for (const Placed& p : placed) {
-    const CellFit& fit = p.face->fit;
-    const double emX = fit.emAcross * cellW * scale_, emY = fit.emDown * cellH * scale_;
-    cairo_matrix_t m;
-    cairo_matrix_init(&m, emX, 0, p.face->syntheticItalic ? -kSlant * emY : 0, emY, 0, 0);
-    cairo_set_font_face(cr_, p.face->face);
-    cairo_set_font_matrix(cr_, &m);
-    cairo_glyph_t glyph{p.index, p.x * scale_, (y + fit.BaselineAt(down) * cellH) * scale_};
-    cairo_new_path(cr_);
-    cairo_glyph_path(cr_, &glyph, 1);
-    if (const std::optional<double> centre = fit.InkCentreAt(across)) {
-      double x0, y0, x1, y1;
-      cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-      if (x1 > x0) {
-        glyph.x += (p.x + *centre * cellW) * scale_ - (x0 + x1) / 2;
-        cairo_new_path(cr_);
-        cairo_glyph_path(cr_, &glyph, 1);
+namespace {
+
+// The rasteriser's own blend of an opaque colour into a pixel by a coverage `a`, both halves of
+// the pixel's bytes at once, each product rounded: the pixels come out as a fill would give them.
+uint32_t Mul(uint32_t pair, uint32_t a) {
+  const uint32_t t = (pair & 0x00FF00FF) * a + 0x00800080;
+  return ((t + ((t >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
+}
+uint32_t Add(uint32_t a, uint32_t b) {
+  uint32_t t = a + b;
+  t |= 0x01000100 - ((t >> 8) & 0x00FF00FF);
+  return t & 0x00FF00FF;
+}
+uint32_t Lerp(uint32_t src, uint32_t a, uint32_t dst) {
+  return Add(Mul(src, a), Mul(dst, 255 - a)) | Add(Mul(src >> 8, a), Mul(dst >> 8, 255 - a)) << 8;
+}
+
+}  // namespace
+
+void Canvas::Composite(const Coverage& c, int px, int py, Rgb color) {
+  const int x0 = std::max(0, px), x1 = std::min(width_, px + c.width);
+  const int y0 = std::max(0, py), y1 = std::min(height_, py + c.height);
+  if (x0 >= x1 || y0 >= y1) return;
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  if (!data) return;
+  const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface_));
+  const uint32_t src = 0xFF000000u | uint32_t{color.r} << 16 | uint32_t{color.g} << 8 | color.b;
+  for (int y = y0; y < y1; ++y) {
+    auto* d = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+    const uint8_t* a = c.alpha.data() + static_cast<size_t>(y - py) * static_cast<size_t>(c.width);
+    for (int x = x0; x < x1; ++x) {
+      const uint32_t cover = a[x - px];
+      if (cover == 255) {
+        d[x] = src;
+      } else if (cover != 0) {
+        d[x] = Lerp(src, cover, d[x]);
       }
-    }
-    if (measuring_) {
-      // The outline, and the bold pen's half around it, in the glyph's stretched space.
-      const double bold = p.face->syntheticBold ? kBoldPen / 2 : 0;
-      double x0, y0, x1, y1;
-      cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-      if (x1 > x0 || y1 > y0) {  // a blank has no outline
-        ink_.Add({x0 - bold * emX, y0 - bold * emY, x1 + bold * emX, y1 + bold * emY});
-      }
-      continue;
-    }
-    if (p.face->syntheticBold) {
-      DamagePath(kBoldPen * emX / 2, kBoldPen * emY / 2);  // the pen's reach across and down
-      cairo_save(cr_);
-      cairo_scale(cr_, emX, emY);
-      cairo_set_line_width(cr_, kBoldPen);
-      cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-      cairo_fill_preserve(cr_);
-      cairo_stroke(cr_);
-      cairo_restore(cr_);
-    } else {
-      DamagePath(0, 0);
-      cairo_fill(cr_);
     }
   }
 }
 
 void Canvas::Clear() {
+  pending_.clear();  // painted over
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
-  damage_ = {0, 0, width_, height_};
+  damage_ = {{0, 0, width_, height_}};
   standing_.clear();
 }
 
@@ -459,6 +609,34 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
 }
 
 void Canvas::Draw(const DrawCall& c) {
+  if (measuring_) {
+    DrawNow(c);
+    return;
+  }
+  pending_.push_back(c);
+  if (pending_.size() >= kMaxPending) DrawPending();
+}
+
+void Canvas::Settle() const {
+  // Looking at the pixels does not change what they show: only when they are drawn.
+  const_cast<Canvas*>(this)->DrawPending();
+}
+
+void Canvas::DrawPending() {
+  if (pending_.empty()) return;
+  const std::vector<DrawCall> calls = std::exchange(pending_, {});
+  // Every glyph the calls draw, rasterised together: a new page's glyphs on several cores.
+  std::vector<GlyphDraw> glyphs;
+  for (const DrawCall& c : calls) {
+    if (c.op != Op::kText) continue;
+    const std::vector<GlyphDraw> placed = Place(c.x1, c.y1, c.scaleX, c.scaleY, c.s, c.font);
+    glyphs.insert(glyphs.end(), placed.begin(), placed.end());
+  }
+  if (glyphs.size() >= GlyphCache::kGlyphsPerThread) glyphs_.Prefetch(glyphs);
+  for (const DrawCall& c : calls) DrawNow(c);
+}
+
+void Canvas::DrawNow(const DrawCall& c) {
   if (c.op == Op::kClear) {
     Clear();
     return;
@@ -492,6 +670,8 @@ void Canvas::Draw(const DrawCall& c) {
 }
 
 void Canvas::PaintScaled(const Canvas& other) {
+  other.Settle();
+  pending_.clear();  // painted over
   cairo_surface_flush(other.surface_);
   Context();
   cairo_save(cr_);
@@ -499,7 +679,7 @@ void Canvas::PaintScaled(const Canvas& other) {
   cairo_set_source_surface(cr_, other.surface_, 0, 0);
   cairo_paint(cr_);
   cairo_restore(cr_);
-  damage_ = {0, 0, width_, height_};
+  damage_ = {{0, 0, width_, height_}};
   standing_.clear();
 }
 
@@ -559,6 +739,7 @@ UnitRect Canvas::Cover(const DrawCall& c) {
 }
 
 const unsigned char* Canvas::data() const {
+  Settle();
   cairo_surface_flush(surface_);
   return cairo_image_surface_get_data(surface_);
 }
@@ -573,6 +754,7 @@ Rgb Canvas::Pixel(int x, int y) const {
 }
 
 bool Canvas::WritePng(const std::string& path) const {
+  Settle();
   cairo_surface_flush(surface_);
   return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }

@@ -6,9 +6,11 @@
 #include <cairo.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/device.h"
+#include "platform/glyph_cache.h"
 #include "platform/palette.h"
 #include "platform/recording_device.h"
 
@@ -36,8 +38,13 @@ class Canvas {
   static constexpr int kScreenWidth = 1440;
   static constexpr int kScreenHeight = 900;
 
-  // A canvas of `scale` pixels per logical unit, white to begin with.
-  explicit Canvas(double scale = 1);
+  // A canvas of `scale` pixels per logical unit, white to begin with, its glyphs kept within
+  // `glyphBytes`.
+  explicit Canvas(double scale = 1, size_t glyphBytes = GlyphCache::kDefaultBound);
+  // The same, drawing into pixels that are not its own (0x00RRGGBB, rows `stride` bytes apart,
+  // at least as many as the canvas has): another picture shows them. They must outlive it, or
+  // be given up first with OwnPixels.
+  Canvas(double scale, unsigned char* pixels, int stride);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
@@ -55,9 +62,22 @@ class Canvas {
             const FontState& font);
   void Clear();
   // Draws a call of the recording device's log, as above; calls that draw nothing are ignored.
+  // The calls are drawn when their pixels are first looked at (data, Pixel, WritePng,
+  // TakeDamage, ...), the glyphs of all of them rasterised together first.
   void Draw(const DrawCall& call);
   // Covers the canvas with another canvas's picture, scaled to fit.
   void PaintScaled(const Canvas& other);
+  // A canvas drawing into pixels not its own takes a copy of them and draws on that from now on.
+  void OwnPixels();
+
+  // Where the glyphs of a text fall (placing, which rasterising and measuring share): each glyph
+  // with its face, size and origin in pixels. None for a text wholly off the screen.
+  std::vector<GlyphDraw> Place(float x, float y, int scaleX, int scaleY, const std::string& s,
+                               const FontState& font);
+  const GlyphCache& glyphs() const {
+    Settle();
+    return glyphs_;
+  }
 
   // Where a call can put ink, in units: every pixel it touches at any scale from kExactScale up
   // lies over this rectangle. Empty when it shows nothing at those scales.
@@ -78,8 +98,9 @@ class Canvas {
   Rgb Pixel(int x, int y) const;
   bool WritePng(const std::string& path) const;
 
-  // The pixels drawn on since the last call (possibly unchanged ones), and forgets them.
-  PixelRect TakeDamage();
+  // The pixels drawn on since the last call (possibly unchanged ones), in a few rectangles apart
+  // from one another, and forgets them.
+  std::vector<PixelRect> TakeDamage();
 
  private:
   // A call that has been rasterised and where it drew: nothing drawn since touches those pixels.
@@ -89,6 +110,10 @@ class Canvas {
   };
   static constexpr size_t kMaxStanding = 4096;
 
+  // Draws the calls not drawn yet.
+  void Settle() const;
+  void DrawPending();
+  void DrawNow(const DrawCall& call);
   void RasterLine(float x1, float y1, float x2, float y2, int color, int width);
   void RasterBox(float x1, float y1, float x2, float y2, int border, int fill, int width);
   void RasterCircle(float x, float y, float r, int color, float start, float end, bool filled,
@@ -97,6 +122,10 @@ class Canvas {
   void RasterPolygon(const std::vector<Point>& points, int color, int fill, int width);
   void RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
                   const FontState& font);
+  // A whole disc of `radius` pixels around (cx, cy) in pixels.
+  void RasterDisc(double cx, double cy, double radius, int color);
+  // Blends `color` into the pixels by the coverage, its top-left pixel at (px, py).
+  void Composite(const Coverage& c, int px, int py, Rgb color);
   struct Measuring {};
   explicit Canvas(Measuring);  // fills nothing; its texts' outlines are gathered into ink_
   cairo_t* Context();          // the drawing context, made afresh if the last one failed
@@ -109,6 +138,7 @@ class Canvas {
   // damaged with a pixel more around them.
   void Damage(double x0, double y0, double x1, double y1);
   void DamagePath(double marginX, double marginY);  // the current path's box and a margin
+  void AddDamage(PixelRect r);
 
   double scale_;
   int width_;
@@ -116,11 +146,29 @@ class Canvas {
   double lineWidth_ = 1;  // in pixels, at least 1
   cairo_surface_t* surface_;
   cairo_t* cr_;
-  PixelRect damage_;
+  std::vector<PixelRect> damage_;
   PixelRect drawn_;                 // the pixels of the call being rasterised
   std::vector<Standing> standing_;  // since the last clear, oldest first
   bool measuring_ = false;
   UnitRect ink_;
+  GlyphCache glyphs_;
+  std::vector<DrawCall> pending_;  // drawn, but not yet rasterised
+  struct DiscKey {
+    double radius;
+    int subX, subY;
+    bool operator==(const DiscKey&) const = default;
+  };
+  struct DiscHash {
+    size_t operator()(const DiscKey& k) const {
+      return std::hash<double>{}(k.radius) ^ static_cast<size_t>(k.subX << 16 | k.subY) * 31;
+    }
+  };
+  // Dots and cursors: a few radii at many places. Dropped whole when full (at most a few
+  // hundred KiB).
+  std::unordered_map<DiscKey, Coverage, DiscHash> discs_;
+  static constexpr size_t kMaxDiscs = 1024;
+  static constexpr int kMaxDiscPixels = 24;
+  static constexpr size_t kMaxPending = 1024;
 };
 
 }  // namespace orvelle

@@ -59,8 +59,9 @@ bool SameShape(const DrawCall& a, const DrawCall& b) {
 
 // A shape in the background colour that wipes out the same shape drawn before it.
 bool IsErase(const DrawCall& c) {
-  return c.color == 15 && (c.op == Op::kLine || (c.op == Op::kBox && c.fill == 15) ||
-                           (c.op == Op::kCircle && (!c.filled || c.fill == 15)));
+  return c.color == kBackgroundColor &&
+         (c.op == Op::kLine || (c.op == Op::kBox && c.fill == kBackgroundColor) ||
+          (c.op == Op::kCircle && (!c.filled || c.fill == kBackgroundColor)));
 }
 
 bool SameCall(const DrawCall& a, const DrawCall& b) {
@@ -218,12 +219,12 @@ WindowDevice::WindowDevice(const std::string& title) {
     connection_ = ConnectionNumber(display_);
   }
 
-  int w = area.w, h = area.h;
+  SDL_GetWindowSize(window_, &windowWidth_, &windowHeight_);
   if (SDL_Surface* surface = SDL_GetWindowSurface(window_)) {
-    w = surface->w;
-    h = surface->h;
+    Layout(surface);
+  } else {
+    OwnCanvas(area.w, area.h);
   }
-  Layout(w, h);
 }
 
 WindowDevice::~WindowDevice() {
@@ -237,29 +238,92 @@ WindowDevice::~WindowDevice() {
   SDL_Quit();
 }
 
-void WindowDevice::Layout(int windowWidth, int windowHeight) {
-  windowWidth_ = windowWidth;
-  windowHeight_ = windowHeight;
-  if (windowWidth < 1 || windowHeight < 1) return;  // nothing to show until it has a size again
-  // The largest screen that fits, one pixel at least: its size never exceeds the window's.
-  const double scale = std::min(windowWidth / double(Canvas::kScreenWidth),
-                                windowHeight / double(Canvas::kScreenHeight));
-  if (!canvas_ || std::lround(Canvas::kScreenWidth * scale) != canvas_->width() ||
-      std::lround(Canvas::kScreenHeight * scale) != canvas_->height()) {
-    if (kept_.complete()) {
-      // Drawn afresh from what is kept: the old picture goes first, and its memory with it.
+namespace {
+
+// The largest screen that fits a window, one pixel at least: its size never exceeds the window's.
+double ScaleFor(int windowWidth, int windowHeight) {
+  return std::min(windowWidth / double(Canvas::kScreenWidth),
+                  windowHeight / double(Canvas::kScreenHeight));
+}
+
+}  // namespace
+
+void WindowDevice::OwnCanvas(int windowWidth, int windowHeight) {
+  direct_ = false;
+  canvas_ = std::make_unique<Canvas>(
+      windowWidth > 0 && windowHeight > 0 ? ScaleFor(windowWidth, windowHeight) : 1.0);
+  kept_.DrawOn(*canvas_);
+  fullPresent_ = true;
+}
+
+SDL_Surface* WindowDevice::Surface() {
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  const bool sizeChanged = w != windowWidth_ || h != windowHeight_;
+  if (sizeChanged && direct_) {
+    // SDL makes the window's surface anew for its new size and frees the old one, into which
+    // the canvas draws: the canvas goes first where the kept calls can draw it again, else it
+    // keeps a copy of its picture.
+    direct_ = false;
+    if (kept_.complete() && w > 0 && h > 0) {
       canvas_.reset();
-      canvas_ = std::make_unique<Canvas>(scale);
-      kept_.DrawOn(*canvas_);
     } else {
-      auto canvas = std::make_unique<Canvas>(scale);
-      if (canvas_) canvas->PaintScaled(*canvas_);
-      canvas_ = std::move(canvas);
+      canvas_->OwnPixels();
     }
   }
-  offsetX_ = std::max(0, (windowWidth - canvas_->width()) / 2);
-  offsetY_ = std::max(0, (windowHeight - canvas_->height()) / 2);
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (direct_ && surface != laidOutOn_) {
+    // Made anew though the size held (no driver drawn into does so): the pixels went with the
+    // old one, and the kept calls are all there is to draw again.
+    direct_ = false;
+    canvas_.reset();
+  }
+  if (surface && (resized_ || sizeChanged || surface != laidOutOn_ || !canvas_)) {
+    resized_ = false;
+    Layout(surface);
+  }
+  if (!canvas_) OwnCanvas(w, h);
+  return surface;
+}
+
+void WindowDevice::Layout(SDL_Surface* surface) {
+  laidOutOn_ = surface;
+  windowWidth_ = surface->w;
+  windowHeight_ = surface->h;
   fullPresent_ = true;
+  if (windowWidth_ < 1 || windowHeight_ < 1) return;  // nothing to show until it has a size again
+  const double scale = ScaleFor(windowWidth_, windowHeight_);
+  const int width = static_cast<int>(std::lround(Canvas::kScreenWidth * scale));
+  const int height = static_cast<int>(std::lround(Canvas::kScreenHeight * scale));
+  const int offsetX = std::max(0, (windowWidth_ - width) / 2);
+  const int offsetY = std::max(0, (windowHeight_ - height) / 2);
+  // Drawn straight into the window's surface where it holds the canvas's own pixel format and
+  // lasts until the window's size changes (SDL's surface on X11).
+  const bool direct = display_ && surface->format->format == SDL_PIXELFORMAT_RGB888 &&
+                      !SDL_MUSTLOCK(surface) && surface->pixels;
+  const bool sameSize = canvas_ && width == canvas_->width() && height == canvas_->height();
+  if (sameSize && direct == direct_ && offsetX == offsetX_ && offsetY == offsetY_) return;
+  offsetX_ = offsetX;
+  offsetY_ = offsetY;
+
+  const auto make = [&] {
+    if (!direct) return std::make_unique<Canvas>(scale);
+    auto* pixels = static_cast<unsigned char*>(surface->pixels) +
+                   static_cast<size_t>(offsetY) * static_cast<size_t>(surface->pitch) +
+                   static_cast<size_t>(offsetX) * 4;
+    return std::make_unique<Canvas>(scale, pixels, surface->pitch);
+  };
+  if (!sameSize && kept_.complete()) {
+    // Drawn afresh from what is kept: the old picture goes first, and its memory with it.
+    canvas_.reset();
+    canvas_ = make();
+    kept_.DrawOn(*canvas_);
+  } else {
+    auto canvas = make();
+    if (canvas_) canvas->PaintScaled(*canvas_);
+    canvas_ = std::move(canvas);
+  }
+  direct_ = direct;
 }
 
 void WindowDevice::Draw(DrawCall call) {
@@ -296,63 +360,64 @@ void WindowDevice::MaximizeWindow() { SDL_MaximizeWindow(window_); }
 
 void WindowDevice::Present() {
   if (heldErase_) DrawNow(*std::exchange(heldErase_, std::nullopt));
-  SDL_Surface* surface = SDL_GetWindowSurface(window_);
-  if (!surface) return;
-  if (resized_ || surface->w != windowWidth_ || surface->h != windowHeight_) {
-    resized_ = false;
-    Layout(surface->w, surface->h);
-  }
-  if (windowWidth_ < 1 || windowHeight_ < 1) return;
-  PixelRect damage = canvas_->TakeDamage();
-  const int w = canvas_->width();
-  const auto* pixels = canvas_->data();
+  SDL_Surface* surface = Surface();
+  if (!surface || windowWidth_ < 1 || windowHeight_ < 1) return;
+  std::vector<PixelRect> damage = canvas_->TakeDamage();
+  const int w = canvas_->width(), h = canvas_->height();
+  const auto* pixels = canvas_->data();  // every drawing done
   const size_t stride = static_cast<size_t>(canvas_->stride());
-  if (fullPresent_) {
-    damage = {0, 0, w, canvas_->height()};
-  } else {
-    if (damage.empty()) return;
-    // Only a canvas that differs from the frame on show is shown again: a cursor drawn and
-    // erased on every pass costs a comparison of its few pixels with the window's, which hold
-    // the canvas's own bytes where the two share a pixel format.
-    if (surface->format->format == SDL_PIXELFORMAT_RGB888 && SDL_LockSurface(surface) == 0) {
-      const auto* shown = static_cast<const unsigned char*>(surface->pixels);
-      const size_t pitch = static_cast<size_t>(surface->pitch);
-      const size_t bytes = static_cast<size_t>(damage.x1 - damage.x0) * 4;
-      bool same = true;
-      for (int y = damage.y0; same && y < damage.y1; ++y) {
-        same = std::memcmp(pixels + static_cast<size_t>(y) * stride + damage.x0 * 4,
-                           shown + static_cast<size_t>(offsetY_ + y) * pitch +
-                               static_cast<size_t>(offsetX_ + damage.x0) * 4,
-                           bytes) == 0;
+  if (fullPresent_) damage = {{0, 0, w, h}};
+  if (!direct_ && !fullPresent_ && surface->format->format == SDL_PIXELFORMAT_RGB888 &&
+      SDL_LockSurface(surface) == 0) {
+    // Only what differs from the frame on show is shown again: a cursor drawn and erased on
+    // every pass costs a comparison of its few pixels with the window's, which hold the canvas's
+    // own bytes where the two share a pixel format.
+    const auto* shown = static_cast<const unsigned char*>(surface->pixels);
+    const size_t pitch = static_cast<size_t>(surface->pitch);
+    std::erase_if(damage, [&](const PixelRect& r) {
+      const size_t bytes = static_cast<size_t>(r.x1 - r.x0) * 4;
+      for (int y = r.y0; y < r.y1; ++y) {
+        if (std::memcmp(pixels + static_cast<size_t>(y) * stride + static_cast<size_t>(r.x0) * 4,
+                        shown + static_cast<size_t>(offsetY_ + y) * pitch +
+                            static_cast<size_t>(offsetX_ + r.x0) * 4,
+                        bytes) != 0) {
+          return false;
+        }
       }
-      SDL_UnlockSurface(surface);
-      if (same) return;
-    }
+      return true;
+    });
+    SDL_UnlockSurface(surface);
   }
+  if (damage.empty()) return;
 
-  SDL_Surface* source =
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(pixels), w, canvas_->height(),
-                                         32, static_cast<int>(stride), SDL_PIXELFORMAT_RGB888);
-  if (!source) return;
-  SDL_Rect from{damage.x0, damage.y0, damage.x1 - damage.x0, damage.y1 - damage.y0};
-  SDL_Rect to{offsetX_ + damage.x0, offsetY_ + damage.y0, from.w, from.h};
+  std::vector<SDL_Rect> shown;
+  for (const PixelRect& r : damage) {
+    shown.push_back({offsetX_ + r.x0, offsetY_ + r.y0, r.x1 - r.x0, r.y1 - r.y0});
+  }
+  if (!direct_) {
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(pixels), w, h, 32,
+                                           static_cast<int>(stride), SDL_PIXELFORMAT_RGB888);
+    if (!source) return;
+    for (const PixelRect& r : damage) {
+      SDL_Rect from{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
+      SDL_Rect to{offsetX_ + r.x0, offsetY_ + r.y0, from.w, from.h};
+      SDL_BlitSurface(source, &from, surface, &to);
+    }
+    SDL_FreeSurface(source);
+  }
   if (fullPresent_) {
     // The frame around the screen: left, right, above, below.
-    const int right = offsetX_ + w, bottom = offsetY_ + canvas_->height();
+    const int right = offsetX_ + w, bottom = offsetY_ + h;
     const SDL_Rect frame[] = {{0, 0, offsetX_, windowHeight_},
                               {right, 0, windowWidth_ - right, windowHeight_},
                               {offsetX_, 0, w, offsetY_},
                               {offsetX_, bottom, w, windowHeight_ - bottom}};
     SDL_FillRects(surface, frame, 4,
                   SDL_MapRGB(surface->format, kFrameGrey, kFrameGrey, kFrameGrey));
-  }
-  SDL_BlitSurface(source, &from, surface, &to);
-  SDL_FreeSurface(source);
-  if (fullPresent_) {
     SDL_UpdateWindowSurface(window_);
   } else {
-    SDL_Rect shown{offsetX_ + damage.x0, offsetY_ + damage.y0, from.w, from.h};
-    SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
+    SDL_UpdateWindowSurfaceRects(window_, shown.data(), static_cast<int>(shown.size()));
   }
   fullPresent_ = false;
   if (onPresent_) onPresent_();

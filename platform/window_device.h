@@ -56,7 +56,12 @@ class WindowDevice : public CallDevice {
   void Draw(DrawCall call);
   void DrawNow(DrawCall call);
   void Present();
-  void Layout(int windowWidth, int windowHeight);
+  // The window's surface, made anew by SDL when the window's size changed; the canvas laid out
+  // on it. Null when SDL has none.
+  SDL_Surface* Surface();
+  void Layout(SDL_Surface* surface);
+  // A canvas of its own, for a window without a surface to draw into.
+  void OwnCanvas(int windowWidth, int windowHeight);
   // Takes in every event that has come, without waiting; repaints for a resize or an expose.
   void TakeEvents();
   // Takes in events, sleeping while none comes, until the end or (with `untilKey`) a key has
@@ -70,6 +75,10 @@ class WindowDevice : public CallDevice {
 
   SDL_Window* window_ = nullptr;
   std::unique_ptr<Canvas> canvas_;
+  // The canvas draws straight into the window's surface (one picture, shown as it is drawn), or,
+  // where SDL's surface cannot be drawn into so, into pixels of its own copied to it.
+  bool direct_ = false;
+  SDL_Surface* laidOutOn_ = nullptr;        // the surface the canvas was laid out on
   int windowWidth_ = 0, windowHeight_ = 0;  // the window's size in pixels
   int offsetX_ = 0, offsetY_ = 0;           // the canvas's place in the window
   bool fullPresent_ = true;                 // the window needs every pixel again

@@ -341,16 +341,43 @@ TEST(Canvas, NonsenseArgumentsDrawNothingAndHarmNothingAfter) {
 
 TEST(Canvas, DamageCoversWhatWasDrawn) {
   Canvas c(1.5);
-  const PixelRect first = c.TakeDamage();
-  EXPECT_EQ(first.x1 - first.x0, c.width());  // a new canvas is all new
+  const std::vector<PixelRect> first = c.TakeDamage();
+  ASSERT_EQ(first.size(), 1u);
+  EXPECT_EQ(first[0].x1 - first[0].x0, c.width());  // a new canvas is all new
   EXPECT_TRUE(c.TakeDamage().empty());
   c.Circle(100, 100, 4, 5, 0, 0, true, 5, 3);
-  const PixelRect dot = c.TakeDamage();
-  EXPECT_LE(dot.x0, 150 - 8);
-  EXPECT_GE(dot.x1, 150 + 8);
-  EXPECT_LT(dot.x1 - dot.x0, 24);
+  const std::vector<PixelRect> dot = c.TakeDamage();
+  ASSERT_EQ(dot.size(), 1u);
+  EXPECT_LE(dot[0].x0, 150 - 8);
+  EXPECT_GE(dot[0].x1, 150 + 8);
+  EXPECT_LT(dot[0].x1 - dot[0].x0, 24);
   c.Clear();
-  EXPECT_EQ(c.TakeDamage().y1, c.height());
+  EXPECT_EQ(c.TakeDamage().at(0).y1, c.height());
+}
+
+TEST(Canvas, DamageFarApartStaysApartAndNearbyJoins) {
+  Canvas c(1.2);
+  c.TakeDamage();
+  // A step at the top of the page and the key bar at the bottom: two small rectangles.
+  c.Text(40, 30, 3, 3, 0, "2x+3", Font(kGothic, 16, true));
+  c.Box(95, 655, 400, 693, 7, 4, 3);
+  std::vector<PixelRect> damage = c.TakeDamage();
+  ASSERT_EQ(damage.size(), 2u);
+  for (const PixelRect& r : damage) EXPECT_LT(r.y1 - r.y0, 80);
+  // The glyphs of one text, and a text just beside it, are one rectangle.
+  c.Text(40, 300, 3, 3, 0, "2x", Font(kGothic, 16));
+  c.Text(94, 300, 3, 3, 0, "+3", Font(kGothic, 16));
+  EXPECT_EQ(c.TakeDamage().size(), 1u);
+  // However many places are drawn on, a frame shows a few rectangles that cover them all.
+  for (int i = 0; i < 30; ++i) c.Circle(20 + 45 * i, 20 + 28 * i, 2, 5, 0, 0, true, 5, 1);
+  damage = c.TakeDamage();
+  EXPECT_LE(damage.size(), 8u);
+  for (int i = 0; i < 30; ++i) {
+    const int x = static_cast<int>((20 + 45 * i) * 1.2), y = static_cast<int>((20 + 28 * i) * 1.2);
+    EXPECT_TRUE(std::any_of(damage.begin(), damage.end(), [&](const PixelRect& r) {
+      return r.x0 <= x && x < r.x1 && r.y0 <= y && y < r.y1;
+    })) << i;
+  }
 }
 
 TEST(Canvas, RasterisingTheRecordedCallsGivesTheSamePixels) {

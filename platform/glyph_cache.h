@@ -1,0 +1,134 @@
+// Each glyph a canvas draws, rasterised once: its coverage (how much of each pixel its outline
+// covers, bold included) is kept and composited wherever the same glyph falls again at the same
+// fraction of a pixel. Kept least recently used first out, within a bound of memory.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/fonts.h"
+
+namespace orvelle {
+
+// A glyph as the canvas draws it: a face (its name, bold and italic), a glyph of it, the size of
+// its em across and down in pixels (the text's size and its two factors at the canvas's scale),
+// and its origin in pixels.
+struct GlyphDraw {
+  const Face* face = nullptr;
+  unsigned long index = 0;
+  double emX = 0, emY = 0;
+  double x = 0, y = 0;
+};
+
+// Where a glyph's outline lies around its origin, in pixels; empty (x1 < x0) for a blank.
+// A bold face's pen reaches BoldReachX/Y beyond it.
+struct GlyphBox {
+  double x0 = 0, y0 = 0, x1 = -1, y1 = -1;
+  bool empty() const { return x1 < x0; }
+};
+
+// How far the pen that makes a face bold reaches beyond its outline, across and down, in pixels.
+double BoldReachX(const GlyphDraw& g);
+double BoldReachY(const GlyphDraw& g);
+
+// A point in pixels put on the subpixel grid of the kept coverages: its whole pixel, and its
+// fraction of a pixel in steps of 1 / GlyphCache::kSubpixels.
+struct OnGrid {
+  int x = 0, y = 0;
+  int subX = 0, subY = 0;
+  OnGrid(double px, double py);
+  double fx() const;
+  double fy() const;
+};
+
+// A glyph's coverage: `alpha` rows of `width` bytes (0 none .. 255 whole), its top-left pixel at
+// (left, top) from the whole pixel of the origin.
+struct Coverage {
+  int left = 0, top = 0, width = 0, height = 0;
+  std::vector<uint8_t> alpha;
+};
+
+class GlyphCache {
+ public:
+  // The origin is kept to this fraction of a pixel: the rasteriser's own grid, so that a glyph
+  // moved onto it shifts by under 1/512 of a pixel and its antialiasing by a shade at most.
+  static constexpr int kSubpixels = 256;
+  // Enough for several full pages of the largest texts at 1920 x 1080.
+  static constexpr size_t kDefaultBound = size_t{4} << 20;
+
+  explicit GlyphCache(size_t bound = kDefaultBound);
+  ~GlyphCache();
+  GlyphCache(const GlyphCache&) = delete;
+  GlyphCache& operator=(const GlyphCache&) = delete;
+
+  // The coverage of the glyph with its origin at g.x, g.y moved onto the subpixel grid; px, py
+  // receive the whole pixel the coverage's left and top count from. Valid until the next call.
+  const Coverage& Find(const GlyphDraw& g, int& px, int& py);
+  // Rasterises the glyphs not kept yet, several at once on the processor's cores, and keeps
+  // them, as far as half the bound holds them: the glyphs of a page about to be drawn.
+  void Prefetch(const std::vector<GlyphDraw>& glyphs);
+  // The box of the glyph's outline around its origin (x and y are not looked at).
+  GlyphBox Box(const GlyphDraw& g);
+  // A box the glyph's outline lies within, found without its outline at this size: its box at
+  // a large em, scaled (an unhinted outline scales with its em) and widened by a margin for the
+  // rounding of its points at either size, and for a slant.
+  static GlyphBox Bounds(const GlyphDraw& g);
+
+  // What is kept, in bytes (coverage and bookkeeping), and the most it may be.
+  size_t bytes() const { return bytes_; }
+  size_t bound() const { return bound_; }
+  size_t size() const { return entries_.size(); }
+
+  // A glyph's coverage rasterised afresh from its outline, the origin's fraction of a pixel at
+  // (fx, fy) (0 <= fx, fy < 1).
+  static Coverage Rasterise(const GlyphDraw& g, double fx, double fy);
+  // A disc's coverage (a filled circle of `radius` pixels), its centre's fraction of a pixel at
+  // (fx, fy), as the canvas fills one.
+  static Coverage RasteriseDisc(double radius, double fx, double fy);
+  // Fewer glyphs than this to rasterise are not worth another thread.
+  static constexpr size_t kGlyphsPerThread = 8;
+  static constexpr unsigned kMaxThreads = 4;
+
+ private:
+  struct Key {
+    const Face* face;
+    unsigned long index;
+    double emX, emY;
+    int subX, subY;
+    bool operator==(const Key&) const = default;
+  };
+  struct KeyHash {
+    size_t operator()(const Key& k) const;
+  };
+  struct Entry {
+    Key key;
+    Coverage coverage;
+    size_t bytes;
+  };
+  static Key KeyOf(const GlyphDraw& g, const OnGrid& origin);
+  static Coverage Rasterise(const GlyphDraw& g, double fx, double fy, const GlyphBox& bounds);
+  const Coverage& Keep(const Key& key, Coverage c);
+  struct BoxKey {
+    const Face* face;
+    unsigned long index;
+    double emX, emY;
+    bool operator==(const BoxKey&) const = default;
+  };
+  struct BoxKeyHash {
+    size_t operator()(const BoxKey& k) const;
+  };
+
+  size_t bound_;
+  size_t bytes_ = 0;
+  std::list<Entry> entries_;  // most recently used first
+  std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> index_;
+  std::unordered_map<BoxKey, GlyphBox, BoxKeyHash> boxes_;
+  Coverage scratch_;  // a coverage too large to keep
+};
+
+}  // namespace orvelle
