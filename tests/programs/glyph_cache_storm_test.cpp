@@ -41,7 +41,7 @@ TEST(GlyphCacheStorm, StaysWithinItsBoundOver200000Keys) {
       ++waits;
       if (device.log().size() > 20000) device.ClearLog();
     });
-    StartProgram(m, p.title, p.menu);
+    StartProgram(m, p.title(), p.menu);
     ASSERT_GT(device.keysRead(), 0);
     used += static_cast<size_t>(device.keysRead());
   }
