@@ -257,13 +257,18 @@ void WindowDevice::OwnCanvas(int windowWidth, int windowHeight) {
 }
 
 SDL_Surface* WindowDevice::Surface() {
+  // SDL marks the window's surface stale when it takes in a new size (even one that comes back to
+  // the old size before we look) and queues a size event with it; the next SDL_GetWindowSurface
+  // frees the old surface, into which the canvas may draw. So the events are taken in first.
+  SDL_PumpEvents();
+  SDL_Event e;
+  while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Handle(e);
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
   const bool sizeChanged = w != windowWidth_ || h != windowHeight_;
-  if (sizeChanged && direct_) {
-    // SDL makes the window's surface anew for its new size and frees the old one, into which
-    // the canvas draws: the canvas goes first where the kept calls can draw it again, else it
-    // keeps a copy of its picture.
+  if ((resized_ || sizeChanged) && direct_) {
+    // The canvas leaves the old surface before SDL frees it: it goes where the kept calls can
+    // draw it again, else it keeps a copy of its picture.
     direct_ = false;
     if (kept_.complete() && w > 0 && h > 0) {
       canvas_.reset();
@@ -273,8 +278,8 @@ SDL_Surface* WindowDevice::Surface() {
   }
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   if (direct_ && surface != laidOutOn_) {
-    // Made anew though the size held (no driver drawn into does so): the pixels went with the
-    // old one, and the kept calls are all there is to draw again.
+    // Made anew with no size event (no driver drawn into does so): the pixels went with the old
+    // one, and the kept calls are all there is to draw again.
     direct_ = false;
     canvas_.reset();
   }
