@@ -131,26 +131,18 @@ int PixelsFor(int units, double scale) {
 
 }  // namespace
 
-Canvas::Canvas(double scale, size_t glyphBytes)
+Canvas::Canvas(double scale, size_t glyphBytes) : Canvas(scale, nullptr, 0, glyphBytes) {}
+
+Canvas::Canvas(double scale, unsigned char* pixels, int stride, size_t glyphBytes)
     : scale_(scale > 0 ? scale : 1),
       width_(PixelsFor(kScreenWidth, scale)),
       height_(PixelsFor(kScreenHeight, scale)),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
+      surface_(pixels ? cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, width_,
+                                                            height_, stride)
+                      : cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
       cr_(nullptr),
       glyphs_(glyphBytes) {
-  Context();
-  SetColor(kBackgroundColor);
-  cairo_paint(cr_);
-  damage_ = {{0, 0, width_, height_}};
-}
-
-Canvas::Canvas(double scale, unsigned char* pixels, int stride)
-    : scale_(scale > 0 ? scale : 1),
-      width_(PixelsFor(kScreenWidth, scale)),
-      height_(PixelsFor(kScreenHeight, scale)),
-      surface_(
-          cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, width_, height_, stride)),
-      cr_(nullptr) {
+  glyphs_.SetVisible(width_, height_);
   Context();
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
@@ -197,12 +189,6 @@ cairo_t* Canvas::Context() {
   if (cr_ && cairo_status(cr_) == CAIRO_STATUS_SUCCESS) return cr_;
   if (cr_) cairo_destroy(cr_);
   cr_ = cairo_create(surface_);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-  cairo_set_font_options(cr_, options);
-  cairo_font_options_destroy(options);
   return cr_;
 }
 

@@ -44,7 +44,8 @@ class Canvas {
   // The same, drawing into pixels that are not its own (0x00RRGGBB, rows `stride` bytes apart,
   // at least as many as the canvas has): another picture shows them. They must outlive it, or
   // be given up first with OwnPixels.
-  Canvas(double scale, unsigned char* pixels, int stride);
+  Canvas(double scale, unsigned char* pixels, int stride,
+         size_t glyphBytes = GlyphCache::kDefaultBound);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;

@@ -157,18 +157,28 @@ GlyphCache::GlyphCache(size_t bound) : bound_(bound) {}
 
 GlyphCache::~GlyphCache() = default;
 
-Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy) {
-  return Rasterise(g, fx, fy, Bounds(g));
+Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy, double widen) {
+  GlyphBox box = Bounds(g);
+  if (!box.empty()) box = {box.x0 - widen, box.y0 - widen, box.x1 + widen, box.y1 + widen};
+  return Rasterise(g, fx, fy, box);
+}
+
+GlyphCache::Span GlyphCache::Reach(const GlyphDraw& g, double fx, double fy, const GlyphBox& box) {
+  const double rx = BoldReachX(g), ry = BoldReachY(g);
+  return {static_cast<int>(std::floor(fx + box.x0 - rx)) - 1,
+          static_cast<int>(std::floor(fy + box.y0 - ry)) - 1,
+          static_cast<int>(std::ceil(fx + box.x1 + rx)) + 1,
+          static_cast<int>(std::ceil(fy + box.y1 + ry)) + 1};
 }
 
 Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy, const GlyphBox& box) {
   if (box.empty()) return {};
-  // The pixels the outline and the bold pen can touch, and one more around them.
-  const double rx = BoldReachX(g), ry = BoldReachY(g);
-  const int left = static_cast<int>(std::floor(fx + box.x0 - rx)) - 1;
-  const int top = static_cast<int>(std::floor(fy + box.y0 - ry)) - 1;
-  const int right = static_cast<int>(std::ceil(fx + box.x1 + rx)) + 1;
-  const int bottom = static_cast<int>(std::ceil(fy + box.y1 + ry)) + 1;
+  return Rasterise(g, fx, fy, Reach(g, fx, fy, box));
+}
+
+Coverage GlyphCache::Rasterise(const GlyphDraw& g, double fx, double fy, const Span& span) {
+  const int left = span.left, top = span.top, right = span.right, bottom = span.bottom;
+  if (right <= left || bottom <= top) return {};
   cairo_surface_t* surface =
       cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top);
   cairo_t* cr = OutlineContext(surface);
@@ -240,6 +250,11 @@ const Coverage& GlyphCache::Keep(const Key& key, Coverage c) {
   return entries_.front().coverage;
 }
 
+void GlyphCache::SetVisible(int width, int height) {
+  visibleWidth_ = width;
+  visibleHeight_ = height;
+}
+
 const Coverage& GlyphCache::Find(const GlyphDraw& g, int& px, int& py) {
   const OnGrid origin(g.x, g.y);
   const Key key = KeyOf(g, origin);
@@ -248,7 +263,22 @@ const Coverage& GlyphCache::Find(const GlyphDraw& g, int& px, int& py) {
     entries_.splice(entries_.begin(), entries_, it->second);
     found = &it->second->coverage;
   } else {
-    found = &Keep(key, Rasterise(g, origin.fx(), origin.fy()));
+    scratch_ = {};
+    const GlyphBox bounds = Bounds(g);
+    Span span = bounds.empty() ? Span{0, 0, 0, 0} : Reach(g, origin.fx(), origin.fy(), bounds);
+    const double area = (double(span.right) - span.left) * (double(span.bottom) - span.top);
+    if (visibleWidth_ > 0 && area + kEntryBytes > bound_ / 4) {
+      // Too large to keep, and perhaps far larger than the picture: only its part on the
+      // picture is rasterised, for this once.
+      span = {std::max(span.left, -origin.x), std::max(span.top, -origin.y),
+              std::min(span.right, visibleWidth_ - origin.x),
+              std::min(span.bottom, visibleHeight_ - origin.y)};
+      scratch_ = Rasterise(g, origin.fx(), origin.fy(), span);
+      found = &scratch_;
+    } else {
+      found =
+          &Keep(key, bounds.empty() ? Coverage{} : Rasterise(g, origin.fx(), origin.fy(), span));
+    }
   }
   px = origin.x + found->left;
   py = origin.y + found->top;

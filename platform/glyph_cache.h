@@ -66,6 +66,9 @@ class GlyphCache {
   GlyphCache(const GlyphCache&) = delete;
   GlyphCache& operator=(const GlyphCache&) = delete;
 
+  // The pixels glyphs are drawn on, (0, 0) to (width, height): a glyph too large to keep is
+  // rasterised only where it falls on them. Unset, every glyph is rasterised whole.
+  void SetVisible(int width, int height);
   // The coverage of the glyph with its origin at g.x, g.y moved onto the subpixel grid; px, py
   // receive the whole pixel the coverage's left and top count from. Valid until the next call.
   const Coverage& Find(const GlyphDraw& g, int& px, int& py);
@@ -85,8 +88,8 @@ class GlyphCache {
   size_t size() const { return entries_.size(); }
 
   // A glyph's coverage rasterised afresh from its outline, the origin's fraction of a pixel at
-  // (fx, fy) (0 <= fx, fy < 1).
-  static Coverage Rasterise(const GlyphDraw& g, double fx, double fy);
+  // (fx, fy) (0 <= fx, fy < 1), on the pixels of its box widened by `widen` on every side.
+  static Coverage Rasterise(const GlyphDraw& g, double fx, double fy, double widen = 0);
   // A disc's coverage (a filled circle of `radius` pixels), its centre's fraction of a pixel at
   // (fx, fy), as the canvas fills one.
   static Coverage RasteriseDisc(double radius, double fx, double fy);
@@ -111,7 +114,14 @@ class GlyphCache {
     size_t bytes;
   };
   static Key KeyOf(const GlyphDraw& g, const OnGrid& origin);
+  // Pixels around a glyph's origin, left and top inclusive.
+  struct Span {
+    int left, top, right, bottom;
+  };
+  // The pixels the outline and the bold pen can touch, and one more around them.
+  static Span Reach(const GlyphDraw& g, double fx, double fy, const GlyphBox& bounds);
   static Coverage Rasterise(const GlyphDraw& g, double fx, double fy, const GlyphBox& bounds);
+  static Coverage Rasterise(const GlyphDraw& g, double fx, double fy, const Span& span);
   const Coverage& Keep(const Key& key, Coverage c);
   struct BoxKey {
     const Face* face;
@@ -128,7 +138,8 @@ class GlyphCache {
   std::list<Entry> entries_;  // most recently used first
   std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> index_;
   std::unordered_map<BoxKey, GlyphBox, BoxKeyHash> boxes_;
-  Coverage scratch_;  // a coverage too large to keep
+  Coverage scratch_;                          // a coverage too large to keep
+  int visibleWidth_ = 0, visibleHeight_ = 0;  // 0: not set
 };
 
 }  // namespace orvelle

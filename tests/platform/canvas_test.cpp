@@ -333,6 +333,11 @@ TEST(Canvas, NonsenseArgumentsDrawNothingAndHarmNothingAfter) {
   EXPECT_TRUE(Ink(c).empty());
   c.Line(-1e30f, 450, 1e30f, 450, 0, 2);
   c.Text(10, 10, 100000, -5, 0, "■", Font(kGothic, 1e9f));
+  // A glyph far larger than the picture: only its part on the picture is rasterised, and none of
+  // it is kept.
+  c.Text(-2000, -2000, 100, 100, 0, "■", Font(kGothic, 400));
+  EXPECT_TRUE(Same(c.Pixel(720, 450), PaletteColor(0)));
+  EXPECT_LT(c.glyphs().bytes(), size_t{64} << 10);
   c.Circle(700, 450, 1e20f, 4, 0, 0, false, 4, 1000000);
   c.Box(100, 600, 200, 700, 0, 2, -3);
   EXPECT_TRUE(Same(c.Pixel(150, 650), PaletteColor(2)));

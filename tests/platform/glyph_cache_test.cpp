@@ -97,9 +97,32 @@ TEST(GlyphCache, KeptCoverageIsAFreshRasterisationAtTheGlyphsPlace) {
         // a corner changes that pixel by a few steps; elsewhere by one at most.
         EXPECT_LE(largest, 16);
         EXPECT_LT(differ, ink / 200);
+        // Nothing of the outline cut off by its box: on pixels reaching 8 further, the same.
+        EXPECT_TRUE(SameCoverage(GlyphCache::Rasterise(g, g.x - ox, g.y - oy, 8), exact));
       }
     }
   }
+}
+
+// A glyph larger than the picture is rasterised only where it falls on the picture, and is not
+// kept; a glyph of the lessons' sizes is kept whole.
+TEST(GlyphCache, AGlyphLargerThanThePictureOnlyWhereItShows) {
+  Canvas canvas(1);
+  GlyphCache cache(64 << 10);  // keeps glyphs up to 16 KiB
+  cache.SetVisible(200, 100);
+  const GlyphDraw huge = canvas.Place(-100, -100, 30, 30, "■", {kGothicFont, 16})[0];
+  int px, py;
+  const Coverage& c = cache.Find(huge, px, py);
+  EXPECT_EQ(px, 0);
+  EXPECT_EQ(py, 0);
+  EXPECT_EQ(c.width, 200);
+  EXPECT_EQ(c.height, 100);
+  EXPECT_EQ(c.alpha[static_cast<size_t>(50 * 200 + 100)], 255);
+  EXPECT_EQ(cache.size(), 0u);
+  const GlyphDraw small = canvas.Place(300, 300, 3, 3, "■", {kGothicFont, 16})[0];
+  const Coverage& whole = cache.Find(small, px, py);
+  EXPECT_GT(px + whole.width, 200);  // beyond the visible pixels, and kept
+  EXPECT_EQ(cache.size(), 1u);
 }
 
 TEST(GlyphCache, BoldIsTheRegularGlyphThickenedAllRound) {
