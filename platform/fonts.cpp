@@ -308,7 +308,10 @@ std::string ConfigPathIn(const std::string& path, const std::string& folder) {
 std::string ConfigFileProblem(const std::string& path) {
   if (access(path.c_str(), R_OK) != 0) return "is missing";
   struct stat info;
-  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > kMostConfigBytes) {
+  if (stat(path.c_str(), &info) != 0) return "";
+  // A device or a pipe would be read without end (fontconfig also reads a folder of files).
+  if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) return "is not a file and refused";
+  if (S_ISREG(info.st_mode) && info.st_size > kMostConfigBytes) {
     return "is over 1 MiB (" + std::to_string(info.st_size) + " bytes) and refused";
   }
   return "";

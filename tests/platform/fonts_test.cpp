@@ -1,6 +1,7 @@
 #include "platform/fonts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -46,6 +47,13 @@ TEST(FontConfigFile, OneOver1MiBIsRefusedUnread) {
         << size;
   }
   std::remove(path.c_str());
+  // A device or a pipe is never read; a folder of configuration files is.
+  EXPECT_EQ(ConfigFileProblem("/dev/zero"), "is not a file and refused");
+  const std::string fifo = std::string(dir) + "/fifo.conf";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(ConfigFileProblem(fifo), "is not a file and refused");
+  std::remove(fifo.c_str());
+  EXPECT_EQ(ConfigFileProblem(dir), "");
   rmdir(dir);
 }
 
