@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 constexpr const char* kUsage =
     "usage: orvelle-screens --program orvelle|calc|apply --keys KEYS [--clock hh:mm:ss]\n"
     "                       [--seed N] [--png all|last|none] --out DIR\n"
+    "       orvelle-screens --program orvelle|calc|apply --items\n"
     "\n"
     "Runs the program on the recording device, reading its keys from KEYS, and writes into DIR:\n"
     "  screen-NNN.png  the screen (1440 x 900) each time the program waits for a key, from 001;\n"
@@ -44,6 +45,9 @@ constexpr const char* kUsage =
     "            run's random problems are those of seed N whatever the clock\n"
     "  --png     which screens to write: all (the default), only the last (under the number\n"
     "            it has among all), or none (the log alone, much faster)\n"
+    "\n"
+    "  --items   print the program's items as its description has them, one 'SECTION ITEM'\n"
+    "            line each, and do nothing else\n"
     "\n"
     "Exits 0 when the program has run until its key script ran out (or it ended itself).\n";
 
@@ -86,6 +90,7 @@ int main(int argc, char** argv) {
   Pngs pngs = Pngs::kAll;
   bool seeded = false;
   bool haveKeys = false;
+  bool items = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -122,6 +127,8 @@ int main(int argc, char** argv) {
       } else {
         return Fail("--png wants all, last or none, not " + value);
       }
+    } else if (arg == "--items") {
+      items = true;
     } else if (arg == "--out" && hasValue) {
       out = argv[++i];
     } else {
@@ -129,20 +136,29 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  std::string title;
+  const ProgramDescription* description = nullptr;
   if (program == "orvelle") {
     gMenu = intro::ShowMainMenu;
-    title = intro::kProgram.title;
+    description = &intro::kProgram;
   } else if (program == "calc") {
     gMenu = calc::ShowMainMenu;
-    title = calc::kProgram.title;
+    description = &calc::kProgram;
   } else if (program == "apply") {
     gMenu = apply::ShowMainMenu;
-    title = apply::kProgram.title;
+    description = &apply::kProgram;
   } else {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  if (items) {
+    for (size_t section = 0; section < description->sections.size(); ++section) {
+      for (int item = 1; item <= description->sections[section].items; ++item) {
+        std::printf("%zu %d\n", section + 1, item);
+      }
+    }
+    return 0;
+  }
+  const std::string title = description->title;
   if (!haveKeys || out.empty()) {
     std::fputs(kUsage, stderr);
     return 2;
