@@ -15,57 +15,49 @@ using enum Place;
 // How long each frame of a tilt stands: 50 ms, 20 frames a second.
 constexpr int kFramePause = 50;
 
-struct BalanceExample {
-  const char* question1;
-  const char* question2;
-  const char* letters;  // the letters' label on the left pan
-  float swingBackLast;  // the last frame of the swing back: 8 ends level, 16 the other way down
+// clang-format off
+// ②'s answer: the balance stands level, an equality.
+constexpr PageText kEqualityAnswer[] = {
+    {kIndent, 50, 7, "<解答>"},
+    {kIndent, 50, 3, "つり合う(等しい）ときは、"}, {kAfter, 0, 5, "等号= "},
+        {kAfter, 0, 0, "を使って表す。"},
+    {kKey},
+    {kIndent, 50, 0, "てんびんの左側の重さは"},
+    {kIndent, 50, 3, "4x+5(g)"}, {kAfter, 0, 0, " だから"},
+    {kIndent, 50, 5, "4x+5=25"},
+    {kKey},
+    {kIndent, 100, 5, "等式"}, {kAfter, 0, 0, "…"}, {kAfter, 0, 3, "等号="},
+        {kAfter, 0, 0, "を使って関係を表した式"},
+    {kIndent, 50, 0, "4x+5=25"},
+    {kKey},
+    {kIndent, 50, 5, "左辺"}, {kAfter, 0, 0, "…"}, {kAfter, 0, 3, "等号"},
+        {kAfter, 0, 0, "の左側(4x+5)"},
+    {kIndent, 50, 5, "右辺"}, {kAfter, 0, 0, "…"}, {kAfter, 0, 3, "等号"},
+        {kAfter, 0, 0, "の右側(25)"},
 };
 
-constexpr BalanceExample kEquality{"例1　1枚4gの便せんx枚を、重さ5gの封筒に入れると、",
-                                   "重さは25gになった。この関係を式に表しなさい。", "便せんx枚", 8};
-constexpr BalanceExample kInequality{"例1-2　1枚4gの便せんy枚を、重さ5gの封筒に入れると、",
-                                     "重さは25gより軽かった。この関係を式に表しなさい。",
-                                     "便せんy枚", 16};
-constexpr BalanceExample kAtMostAtLeast{"例2　1枚4gの便せんa枚を、重さ5gの封筒に入れると、",
-                                        "重さは25g以下になった。この関係を式に表しなさい。",
-                                        "便せんa枚", 0};
-
-// The answer of ② (text[0]) and of ③ (text[1]).
-struct AnswerLine {
-  Place place;
-  float gap;
-  float color;
-  const char* text[2];
+// ③'s answer: the letters are lighter, an inequality.
+constexpr PageText kInequalityAnswer[] = {
+    {kIndent, 50, 7, "<解答>"},
+    {kIndent, 50, 3, "軽い(小さい)ときは、"}, {kAfter, 0, 5, "不等号< "},
+        {kAfter, 0, 0, "を使って表す。"},
+    {kKey},
+    {kIndent, 50, 0, "てんびんの左側の重さは"},
+    {kIndent, 50, 3, "4y+5(g)"}, {kAfter, 0, 0, " だから"},
+    {kIndent, 50, 5, "4y+5<25"},
+    {kKey},
+    {kIndent, 100, 5, "不等式"}, {kAfter, 0, 0, "…"}, {kAfter, 0, 3, "不等号<,>"},
+        {kAfter, 0, 0, "を使って関係を表した式"},
+    {kIndent, 50, 0, "4y+5<25,25>4y+5"},
+    {kKey},
+    {kIndent, 50, 5, "左辺"}, {kAfter, 0, 0, "…"}, {kAfter, 0, 3, "不等号"},
+        {kAfter, 0, 0, "の左側(<は4y+5,>は25)"},
+    {kIndent, 50, 5, "右辺"}, {kAfter, 0, 0, "…"}, {kAfter, 0, 3, "不等号"},
+        {kAfter, 0, 0, "の右側(<は25,>は4y+5)"},
 };
+// clang-format on
 
-constexpr AnswerLine kBalanceAnswers[] = {
-    {kIndent, 50, 7, {"<解答>", "<解答>"}},
-    {kIndent, 50, 3, {"つり合う(等しい）ときは、", "軽い(小さい)ときは、"}},
-    {kAfter, 0, 5, {"等号= ", "不等号< "}},
-    {kAfter, 0, 0, {"を使って表す。", "を使って表す。"}},
-    {kKey},
-    {kIndent, 50, 0, {"てんびんの左側の重さは", "てんびんの左側の重さは"}},
-    {kIndent, 50, 3, {"4x+5(g)", "4y+5(g)"}},
-    {kAfter, 0, 0, {" だから", " だから"}},
-    {kIndent, 50, 5, {"4x+5=25", "4y+5<25"}},
-    {kKey},
-    {kIndent, 100, 5, {"等式", "不等式"}},
-    {kAfter, 0, 0, {"…", "…"}},
-    {kAfter, 0, 3, {"等号=", "不等号<,>"}},
-    {kAfter, 0, 0, {"を使って関係を表した式", "を使って関係を表した式"}},
-    {kIndent, 50, 0, {"4x+5=25", "4y+5<25,25>4y+5"}},
-    {kKey},
-    {kIndent, 50, 5, {"左辺", "左辺"}},
-    {kAfter, 0, 0, {"…", "…"}},
-    {kAfter, 0, 3, {"等号", "不等号"}},
-    {kAfter, 0, 0, {"の左側(4x+5)", "の左側(<は4y+5,>は25)"}},
-    {kIndent, 50, 5, {"右辺", "右辺"}},
-    {kAfter, 0, 0, {"…", "…"}},
-    {kAfter, 0, 3, {"等号", "不等号"}},
-    {kAfter, 0, 0, {"の右側(25)", "の右側(<は25,>は4y+5)"}},
-};
-
+// ④'s answer, under its two balances.
 constexpr PageText kAtMostAtLeastAnswer[] = {
     {kIndent, 50, 5, "以下"},
     {kAfter, 0, 3, "は、等しいか軽いときで、"},
@@ -91,6 +83,25 @@ constexpr PageText kAtMostAtLeastAnswer[] = {
     {kAfter, 0, 3, "4a+5<25"},
 };
 
+// An example: its question on two lines, the letters it weighs and its answer's texts.
+struct BalanceExample {
+  const char* question1;
+  const char* question2;
+  const char* letters;  // the letters' label on the left pan
+  float swingBackLast;  // the last frame of the swing back: 8 ends level, 16 the other way down
+  std::span<const PageText> answer;
+};
+
+constexpr BalanceExample kEquality{"例1　1枚4gの便せんx枚を、重さ5gの封筒に入れると、",
+                                   "重さは25gになった。この関係を式に表しなさい。", "便せんx枚", 8,
+                                   kEqualityAnswer};
+constexpr BalanceExample kInequality{"例1-2　1枚4gの便せんy枚を、重さ5gの封筒に入れると、",
+                                     "重さは25gより軽かった。この関係を式に表しなさい。",
+                                     "便せんy枚", 16, kInequalityAnswer};
+constexpr BalanceExample kAtMostAtLeast{"例2　1枚4gの便せんa枚を、重さ5gの封筒に入れると、",
+                                        "重さは25g以下になった。この関係を式に表しなさい。",
+                                        "便せんa枚", 0, kAtMostAtLeastAnswer};
+
 // A cleared page with the question; the first balance about (pivotX, pivotY), 150 each way.
 void OpenExample(Machine& m, const BalanceExample& e, float pivotX, float pivotY) {
   ClearPage(m, 1320, 1300);
@@ -98,10 +109,9 @@ void OpenExample(Machine& m, const BalanceExample& e, float pivotX, float pivotY
   m.figParam[1] = 150;
   m.figX[0] = pivotX;
   m.figY[0] = pivotY;
-  m.indentX = 40;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY, 0, e.question1);
-  TextStep(m, m.indentX + 81, m.lineY + 50, 0, e.question2);
+  StartColumn(m, 40, 0, 30);
+  TextStep(m, m.marginX, m.lineY, 0, e.question1);
+  TextStep(m, m.marginX + 81, m.lineY + 50, 0, e.question2);
 }
 
 // The tilts of the two runs, one step of p/96 a frame: the left pan sinks to 8 steps down, then
@@ -123,7 +133,7 @@ void RunTilt(Machine& m, float (*tilt)(const Machine&), float last, void (*label
 }
 
 // ② and ③: the empty balance, the letters sinking it, the weights, the swing back, the answer.
-void ShowAnimatedExample(Machine& m, const BalanceExample& e, int answer) {
+void ShowAnimatedExample(Machine& m, const BalanceExample& e) {
   OpenExample(m, e, 880, 450);
   m.balanceTilt = 0;
   DrawBalance(m);
@@ -136,16 +146,14 @@ void ShowAnimatedExample(Machine& m, const BalanceExample& e, int answer) {
   Key(m);
   RunTilt(m, SwingBackTilt, e.swingBackLast, DrawWeightLabels);
   Key(m);
-  for (const AnswerLine& line : kBalanceAnswers) {
-    WriteText(m, {line.place, line.gap, line.color, line.text[answer]});
-  }
+  WriteTexts(m, e.answer);
 }
 
 }  // namespace
 
-void ShowBalanceEquality(Machine& m) { ShowAnimatedExample(m, kEquality, 0); }
+void ShowBalanceEquality(Machine& m) { ShowAnimatedExample(m, kEquality); }
 
-void ShowBalanceInequality(Machine& m) { ShowAnimatedExample(m, kInequality, 1); }
+void ShowBalanceInequality(Machine& m) { ShowAnimatedExample(m, kInequality); }
 
 void ShowBalanceAtMostAtLeast(Machine& m) {
   OpenExample(m, kAtMostAtLeast, 320, 600);
@@ -164,7 +172,7 @@ void ShowBalanceAtMostAtLeast(Machine& m) {
   m.columnTopText = kAtMostAtLeast.letters;
   DrawWeightLabels(m);
   Key(m);
-  WriteTexts(m, kAtMostAtLeastAnswer);
+  WriteTexts(m, kAtMostAtLeast.answer);
 }
 
 }  // namespace orvelle::apply

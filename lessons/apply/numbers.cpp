@@ -13,6 +13,74 @@
 namespace orvelle::apply {
 namespace {
 
+using enum Place;
+
+// clang-format off
+// The rule, in a column right of the table, and the answers of textbook P83 問1: the multiple,
+// one key later what it stands for.
+constexpr PageText kMultiplesRule[] = {
+    {kMargin, 50, 0, "3の倍数は、"},
+        {kKey}, {kAfter, 0, 5, "3*整数　"}, {kAfter, 0, 0, "の形で表せるから、"},
+    {kKey},
+    {kMargin, 50, 5, "3n "}, {kAfter, 0, 0, "は"}, {kAfter, 0, 3, "3の倍数"},
+        {kAfter, 0, 0, "を表している。"},
+    {kKey},
+    {kMargin, 70, 7, "教科書P83 問1をしなさい。"},
+    {kKey}, {kMargin, 50, 7, "(1)"}, {kAfter, 0, 0, "5n "}, {kKey}, {kAfter, 0, 5, "5の倍数"},
+    {kKey}, {kMargin, 50, 7, "(2)"}, {kAfter, 0, 0, "9n "}, {kKey}, {kAfter, 0, 5, "9の倍数"},
+};
+
+constexpr PageText kEvenNumbers[] = {
+    {kMargin, 0, 0, "課題2　偶数をnを使って表しなさい。"},
+    {kKey},
+    {kMargin, 90, 5, "偶数=｛…-6,-4,-2,0,2,4,6,…｝"},
+    {kKey},
+    {kMargin, 90, 0, "偶数は、"},
+        {kKey}, {kAfter, 0, 5, "2*整数　"}, {kAfter, 0, 0, "の形をしているから、"},
+    {kKey},
+    {kMargin, 90, 0, "偶数は、"}, {kAfter, 0, 5, "2n　"}, {kAfter, 0, 0, "と表すことができる。"},
+};
+
+constexpr PageText kOddNumbers[] = {
+    {kMargin, 0, 0, "課題3　奇数をnを使って表しなさい。"},
+    {kKey},
+    {kMargin, 60, 3, "偶数=｛…-6,-4,-2,0,2,4,6,…｝"},
+    {kKey},
+    {kMargin, 60, 5, "奇数=｛…-5,-3,-1,1,3,5,7,…｝"},
+    {kKey},
+    {kMargin, 60, 0, "奇数は、"},
+        {kKey}, {kAfter, 0, 5, "偶数＋１　"}, {kAfter, 0, 0, "の形をしているから、"},
+        {kKey}, {kAfter, 0, 5, "2n+1　"}, {kAfter, 0, 0, "と表すことができる。"},
+    {kKey},
+    {kMargin, 60, 3, "偶数=｛…-6,-4,-2,0,2,4,6,…｝"},
+    {kKey},
+    {kMargin, 60, 5, "奇数=｛…-7,-5,-3,-1,1,3,5,…｝"},
+    {kKey},
+    {kMargin, 60, 0, "奇数は、"}, {kAfter, 0, 5, "2n-1　"}, {kAfter, 0, 0, "と表すこともできる。"},
+};
+
+// The question and three pairs, each sum one key after its pair; the pupil's pairs go under them.
+constexpr PageText kFirstSums[] = {
+    {kMargin, 0, 3, "Q 2つの続いた整数の和はどんな数?"},
+    {kKey}, {kIndent, 60, 0, "① 1+2="}, {kKey}, {kAfter, 0, 3, "3"},
+    {kKey}, {kIndent, 60, 0, "② 2+3="}, {kKey}, {kAfter, 0, 3, "5"},
+    {kKey}, {kIndent, 60, 0, "③ 3+4="}, {kKey}, {kAfter, 0, 3, "7"},
+};
+
+// After the pupil's pairs and the guess: the sum of n and n+1 worked out.
+constexpr PageText kSumOfAnyPair[] = {
+    {kKey},
+    {kMargin, 70, 3, "nが整数"}, {kAfter, 0, 0, "のとき、2つの続いた整数は、"},
+        {kAfter, 0, 3, "n,n+1"}, {kAfter, 0, 0, " と表される。"},
+    {kMargin, 50, 0, "この2数の和はどんな数? 計算してみよう！"},
+    {kKey},
+    {kIndent, 60, 3, "n+(n+1)"},
+        {kKey}, {kAfter, 0, 0, "=n+n+1"},
+        {kKey}, {kAfter, 0, 5, "=2n+1"},
+        {kKey}, {kAfter, 60, 3, "奇数"},
+};
+// clang-format on
+
 // A set drawn first with its positive numbers only, room left before them, then erased and
 // drawn whole.
 void GrowingSet(Machine& m, float color, const std::string& positives, const std::string& whole) {
@@ -51,19 +119,11 @@ void ShowNumbersMenu(Machine& m) {
 void ShowNumbersGoals(Machine& m) { ShowGoals(m, 0, {"文字式を利用して、整数の性質を調べよう。"}); }
 
 void ShowMultiplesItem(Machine& m) {
-  // Textbook P83 問1: the multiple, one key later what it stands for.
-  struct Exercise {
-    const char* label;
-    const char* multiple;
-    const char* answer;
-  };
-  static constexpr Exercise kExercises[] = {{"(1)", "5n ", "5の倍数"}, {"(2)", "9n ", "9の倍数"}};
   static constexpr const char* kFactors[] = {"(-3)", "(-2)", "(-1)", " 0", " 1", " 2", " 3"};
 
   ClearPage(m, 1320, 1300);
-  m.indentX = 44;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY, 0, "課題1　nを整数とするとき、3の倍数をnを使って表しなさい。");
+  StartColumn(m, 44, 0, 30);
+  TextStep(m, m.marginX, m.lineY, 0, "課題1　nを整数とするとき、3の倍数をnを使って表しなさい。");
   Key(m);
   GrowingSet(m, 3, "n=｛            1,2,3,…｝", "n=｛…-3,-2,-1,0,1,2,3,…｝");
   GrowingSet(m, 5, "３の倍数=｛            3,6,9,…｝", "３の倍数=｛…-9,-6,-3,0,3,6,9,…｝");
@@ -83,72 +143,20 @@ void ShowMultiplesItem(Machine& m) {
     Key(m);
   }
 
-  // The rule, right of the table.
-  m.marginX = 440;
-  m.lineY = 150;
-  TextStep(m, m.marginX, m.lineY + 50, 0, "3の倍数は、");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "3*整数　");
-  TextStep(m, m.afterX, m.lineY, 0, "の形で表せるから、");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 50, 5, "3n ");
-  TextStep(m, m.afterX, m.lineY, 0, "は");
-  TextStep(m, m.afterX, m.lineY, 3, "3の倍数");
-  TextStep(m, m.afterX, m.lineY, 0, "を表している。");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 70, 7, "教科書P83 問1をしなさい。");
-  for (const Exercise& e : kExercises) {
-    Key(m);
-    TextStep(m, m.marginX, m.lineY + 50, 7, e.label);
-    TextStep(m, m.afterX, m.lineY, 0, e.multiple);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, e.answer);
-  }
+  StartColumn(m, 440, 0, 150);
+  WriteTexts(m, kMultiplesRule);
 }
 
 void ShowEvenNumbersItem(Machine& m) {
   ClearPage(m, 1320, 1300);
-  m.indentX = 44;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY, 0, "課題2　偶数をnを使って表しなさい。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 90, 5, "偶数=｛…-6,-4,-2,0,2,4,6,…｝");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 90, 0, "偶数は、");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "2*整数　");
-  TextStep(m, m.afterX, m.lineY, 0, "の形をしているから、");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 90, 0, "偶数は、");
-  TextStep(m, m.afterX, m.lineY, 5, "2n　");
-  TextStep(m, m.afterX, m.lineY, 0, "と表すことができる。");
+  StartColumn(m, 44, 0, 30);
+  WriteTexts(m, kEvenNumbers);
 }
 
 void ShowOddNumbersItem(Machine& m) {
   ClearPage(m, 1760, 1800);
-  m.indentX = 44;
-  m.lineY = 30;
-  TextStep(m, m.indentX, m.lineY, 0, "課題3　奇数をnを使って表しなさい。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 3, "偶数=｛…-6,-4,-2,0,2,4,6,…｝");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 5, "奇数=｛…-5,-3,-1,1,3,5,7,…｝");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 0, "奇数は、");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "偶数＋１　");
-  TextStep(m, m.afterX, m.lineY, 0, "の形をしているから、");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "2n+1　");
-  TextStep(m, m.afterX, m.lineY, 0, "と表すことができる。");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 3, "偶数=｛…-6,-4,-2,0,2,4,6,…｝");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 5, "奇数=｛…-7,-5,-3,-1,1,3,5,…｝");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 0, "奇数は、");
-  TextStep(m, m.afterX, m.lineY, 5, "2n-1　");
-  TextStep(m, m.afterX, m.lineY, 0, "と表すこともできる。");
+  StartColumn(m, 44, 0, 30);
+  WriteTexts(m, kOddNumbers);
 }
 
 void InputConsecutivePair(Machine& m) {
@@ -169,41 +177,14 @@ void InputConsecutivePair(Machine& m) {
 }
 
 void ShowConsecutiveSumItem(Machine& m) {
-  struct Sum {
-    const char* pair;
-    const char* sum;
-  };
-  static constexpr Sum kSums[] = {{"① 1+2=", "3"}, {"② 2+3=", "5"}, {"③ 3+4=", "7"}};
-
   ClearPage(m, 1600, 1800);
   StartColumn(m, 40, 27, 30);
   m.device.SetDrawWidth(5);  // left at 5 for what comes after
-  TextStep(m, m.marginX, m.lineY, 3, "Q 2つの続いた整数の和はどんな数?");
-  for (const Sum& s : kSums) {
-    Key(m);
-    TextStep(m, m.indentX, m.lineY + 60, 0, s.pair);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 3, s.sum);
-  }
-
+  WriteTexts(m, kFirstSums);
   m.markY[1] = m.lineY + 60;
   RunDrill(m, ShowTypedPair);
-
   TextKept(m, m.marginX + 360, m.markY[1] - 60, 7, "予想…2つの続いた整数の和は奇数になる。");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 70, 3, "nが整数");
-  TextStep(m, m.afterX, m.lineY, 0, "のとき、2つの続いた整数は、");
-  TextStep(m, m.afterX, m.lineY, 3, "n,n+1");
-  TextStep(m, m.afterX, m.lineY, 0, " と表される。");
-  TextStep(m, m.marginX, m.lineY + 50, 0, "この2数の和はどんな数? 計算してみよう！");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 60, 3, "n+(n+1)");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 0, "=n+n+1");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "=2n+1");
-  Key(m);
-  TextStep(m, m.afterX + 60, m.lineY, 3, "奇数");
+  WriteTexts(m, kSumOfAnyPair);
 }
 
 }  // namespace orvelle::apply

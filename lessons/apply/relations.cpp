@@ -23,36 +23,27 @@ struct PostageRow {
 };
 constexpr PostageRow kPostage[] = {{"重さ", "料金"}, {"25gまで", "84円"}, {"50gまで", "94円"}};
 
-// A question of P84Q: the sheets, their weight worked out, and the charge read off the table.
-struct PostageQuestion {
-  const char* label;
-  const char* sheets;
-  const char* weight;  // 4 g a sheet, 5 g the envelope
-  const char* sum;
-  const char* grams;
-};
-constexpr PostageQuestion kSheets4{"(1)", "1枚4gの便せん4枚を、", "4*4+5=", "16+5=", "21 (g)"};
-constexpr PostageQuestion kSheets5{"(2)", "1枚4gの便せん5枚を、", "4*5+5=", "20+5=", "25 (g)"};
+using enum Place;
 
-// The question with its label at y, down to its answer (both weights fall under "25gまで").
-void AskPostage(Machine& m, float y, const PostageQuestion& q) {
-  TextStep(m, m.marginX, y, 3, q.label);
-  TextStep(m, m.indentX, m.lineY, 0, q.sheets);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "重さ5gの封筒で送るときの料金は？");
-  Key(m);
-  TextStep(m, m.indentX, m.lineY + 50, 3, "重さは ");
-  TextStep(m, m.afterX, m.lineY, 0, q.weight);
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 0, q.sum);
-  TextStep(m, m.afterX, m.lineY, 3, q.grams);
-  TextStep(m, m.indentX, m.lineY + 50, 0, "だから　");
-  Key(m);
-  TextStep(m, m.afterX, m.lineY, 5, "84円");
-}
+// clang-format off
+// The two questions of P84Q, left of the table: the sheets, their weight worked out, and the
+// charge read off the table (4 g a sheet and 5 g the envelope fall under "25gまで" both times).
+constexpr PageText kPostageQuestions[] = {
+    {kMargin, 50, 3, "(1)"}, {kIndent, 0, 0, "1枚4gの便せん4枚を、"},
+        {kIndent, 50, 0, "重さ5gの封筒で送るときの料金は？"},
+        {kKey}, {kIndent, 50, 3, "重さは "}, {kAfter, 0, 0, "4*4+5="},
+        {kKey}, {kAfter, 0, 0, "16+5="}, {kAfter, 0, 3, "21 (g)"},
+        {kIndent, 50, 0, "だから　"}, {kKey}, {kAfter, 0, 5, "84円"},
+    {kKey},
+    {kMargin, 90, 3, "(2)"}, {kIndent, 0, 0, "1枚4gの便せん5枚を、"},
+        {kIndent, 50, 0, "重さ5gの封筒で送るときの料金は？"},
+        {kKey}, {kIndent, 50, 3, "重さは "}, {kAfter, 0, 0, "4*5+5="},
+        {kKey}, {kAfter, 0, 0, "20+5="}, {kAfter, 0, 3, "25 (g)"},
+        {kIndent, 50, 0, "だから　"}, {kKey}, {kAfter, 0, 5, "84円"},
+};
+// clang-format on
 
 // --- ⑥ the museum fees ---
-
-using enum Place;
 
 constexpr PageText kMuseumFees[] = {
     {kMargin, 0, 0, "例3　ある美術館の入館料は、おとなa円,中学生b円です。"},
@@ -158,25 +149,25 @@ void DrawString(Machine& m) {
   m.device.SetDrawWidth(3);
 }
 
-constexpr PageText kStringTerms1[] = {
-    {kIndent, 50, 3, "2a"},
-    {kAfter, 0, 0, "…切り取ったひもの長さ"},
-    {kIndent, 50, 3, "5"},
-    {kAfter, 0, 0, "…残りのひもの長さ"},
-    {kIndent, 50, 3, "その和"},
-    {kAfter, 0, 0, "　だから"},
+// clang-format off
+// P85 問2's answers: each expression, then what its terms are, a key apart.
+constexpr PageText kStringAnswers[] = {
+    {kMargin, 0, 3, "教科書P85　問2の答"},
+    {kMargin, 70, 3, "(1)"}, {kAfter, 20, 0, "2a+5=x"},
+    {kKey},
+    {kIndent, 50, 3, "2a"}, {kAfter, 0, 0, "…切り取ったひもの長さ"},
+    {kIndent, 50, 3, "5"}, {kAfter, 0, 0, "…残りのひもの長さ"},
+    {kIndent, 50, 3, "その和"}, {kAfter, 0, 0, "　だから"},
     {kIndent, 50, 5, "答　全体の長さ"},
-};
-
-constexpr PageText kStringTerms2[] = {
-    {kIndent, 50, 3, "x"},
-    {kAfter, 0, 0, "…全体の長さ"},
-    {kIndent, 50, 3, "2a"},
-    {kAfter, 0, 0, "…切り取ったひもの長さ"},
-    {kIndent, 50, 3, "その差"},
-    {kAfter, 0, 0, "　だから"},
+    {kKey},
+    {kMargin, 70, 3, "(2)"}, {kAfter, 20, 0, "x-2a>0"},
+    {kKey},
+    {kIndent, 50, 3, "x"}, {kAfter, 0, 0, "…全体の長さ"},
+    {kIndent, 50, 3, "2a"}, {kAfter, 0, 0, "…切り取ったひもの長さ"},
+    {kIndent, 50, 3, "その差"}, {kAfter, 0, 0, "　だから"},
     {kIndent, 50, 5, "答　残りのひもの長さは0mより長い"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -206,9 +197,9 @@ void ShowPostageTable(Machine& m) {
     BoxStep(m, m.afterX, m.lineY, kChargeCell, 0, row.charge);
     top = m.lineY + 50;
   }
-  AskPostage(m, m.auxNum[1] + 50, kSheets4);
-  Key(m);
-  AskPostage(m, m.lineY + 90, kSheets5);
+  // The questions from under the title, left of the table.
+  StartColumn(m, 40, 81, m.auxNum[1]);
+  WriteTexts(m, kPostageQuestions);
 }
 
 void ShowMuseumFeesExample(Machine& m) {
@@ -221,16 +212,7 @@ void ShowStringCuttingAnswers(Machine& m) {
   ClearPage(m, 1760, 1300);
   DrawString(m);
   StartColumn(m, 40, 60, 30);
-  TextStep(m, m.marginX, m.lineY, 3, "教科書P85　問2の答");
-  TextStep(m, m.marginX, m.lineY + 70, 3, "(1)");
-  TextStep(m, m.afterX + 20, m.lineY, 0, "2a+5=x");
-  Key(m);
-  WriteTexts(m, kStringTerms1);
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 70, 3, "(2)");
-  TextStep(m, m.afterX + 20, m.lineY, 0, "x-2a>0");
-  Key(m);
-  WriteTexts(m, kStringTerms2);
+  WriteTexts(m, kStringAnswers);
 }
 
 }  // namespace orvelle::apply

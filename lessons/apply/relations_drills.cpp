@@ -67,17 +67,23 @@ void RelationSentencePass(Machine& m) {
   TextStep(m, m.afterX + 40, m.lineY, 5, m.coefText[5]);
 }
 
-// The answers of P85 問1, one key apart.
-struct Exercise {
-  float gap;
-  const char* label;
-  const char* answer;
-};
-constexpr Exercise kExercise1[] = {
-    {60, "(1)", "3x+60=600"},
-    {60, "(2)", "a-2≦5"},
-    {60, "(3)", "a-b≧7"},
-    {70, "(4)", "3x=y+5"},
+using enum Place;
+
+// The textbook's P85 問1 under the drill, its answers one key apart.
+constexpr PageText kExercise1[] = {
+    {kMargin, 70, 7, "教科書P85 問1 をしなさい。"},
+    {kKey},
+    {kMargin, 60, 3, "(1)"},
+    {kIndent, 0, 5, "3x+60=600"},
+    {kKey},
+    {kMargin, 60, 3, "(2)"},
+    {kIndent, 0, 5, "a-2≦5"},
+    {kKey},
+    {kMargin, 60, 3, "(3)"},
+    {kIndent, 0, 5, "a-b≧7"},
+    {kKey},
+    {kMargin, 70, 3, "(4)"},
+    {kIndent, 0, 5, "3x=y+5"},
 };
 
 // --- ⑦ price relations ---
@@ -181,12 +187,7 @@ void TotalAgainstAmount(Machine& m) {
 void DrillRelationSentences(Machine& m) {
   ClearPage(m, 1320, 1300);
   RunDrill(m, RelationSentencePass);
-  TextStep(m, m.marginX, m.lineY + 70, 7, "教科書P85 問1 をしなさい。");
-  for (const Exercise& e : kExercise1) {
-    Key(m);
-    TextStep(m, m.marginX, m.lineY + e.gap, 3, e.label);
-    TextStep(m, m.indentX, m.lineY, 5, e.answer);
-  }
+  WriteTexts(m, kExercise1);
 }
 
 void DrillPriceRelations(Machine& m) {
