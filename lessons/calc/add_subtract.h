@@ -45,10 +45,8 @@ enum class PairForm { kAddition, kSubtraction, kColumnAddition, kColumnSubtracti
 // subtraction's changed signs in signText(1), signText(2).
 void GenerateLinearPair(Machine& m, PairForm form);
 
-// The random items' page: cleared, the heading at (40, 30), exerciseNo = 1.
-void StartRandomExamples(Machine& m, const char* heading);
-// An example of such a page: a new pair, the cursor at (100, 90) under marginX 40, and
-// everything from y 90 down cleared (the heading stays).
+// A random example under the heading of its page (StartExamplePage): a new pair, the cursor at
+// (100, 90) under marginX 40, and everything from y 90 down cleared (the heading stays).
 void StartRandomExample(Machine& m, PairForm form);
 
 }  // namespace orvelle::calc

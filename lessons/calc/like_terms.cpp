@@ -175,10 +175,7 @@ void ShowLikeTermsExample(Machine& m) {
 }
 
 void ShowCollectLikeTermsExample(Machine& m) {
-  ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 0, "例3　次の計算をしなさい。");
+  StartExamplePage(m, "例3　次の計算をしなさい。");
   m.exerciseNo = 1;
   RunDrill(m, CollectPass);
 
