@@ -129,21 +129,14 @@ void GenerateLinearPair(Machine& m, PairForm form) {
   }
 }
 
-void StartRandomExamples(Machine& m, const char* heading) {
-  ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 0, heading);
-  m.exerciseNo = 1;  // not shown: these drills do not number their examples
-}
-
 void StartRandomExample(Machine& m, PairForm form) {
   GenerateLinearPair(m, form);
   StartExampleArea(m);
 }
 
 void ShowWorkedAddition(Machine& m) {
-  StartRandomExamples(m, "例4　次の計算をしなさい。");
+  StartExamplePage(m, "例4　次の計算をしなさい。");
+  m.exerciseNo = 1;
   RunDrill(m, WorkedAdditionPass);
   TextStep(m, m.marginX, m.lineY + 80, 5, "文字の部分が同じ項どうし、");
   TextStep(m, m.marginX, m.lineY + 50, 5, "数の項どうしを計算する。");
@@ -152,7 +145,8 @@ void ShowWorkedAddition(Machine& m) {
 }
 
 void ShowWorkedSubtraction(Machine& m) {
-  StartRandomExamples(m, "例5　次の計算をしなさい。");
+  StartExamplePage(m, "例5　次の計算をしなさい。");
+  m.exerciseNo = 1;
   RunDrill(m, WorkedSubtractionPass);
   TextStep(m, m.marginX, m.lineY + 80, 5, "符号を変えて加える。");
   TextStep(m, m.afterX, m.lineY, 3, "(- → +)");

@@ -1,8 +1,6 @@
 // Section 2 "1次式の加減": adding and subtracting linear expressions, and column calculation.
 #pragma once
 
-#include <span>
-
 #include "core/shared.h"
 
 namespace orvelle::calc {
@@ -19,19 +17,6 @@ void ShowExercise6And7Answers(Machine& m);  // ④ worked answers of P76 問6 an
 void ShowColumnAddition(Machine& m);        // ⑤ 縦計算+: the sum written in columns
 void ShowColumnSubtraction(Machine& m);     // ⑥ 縦計算-: the difference written in columns
 
-// A worked answer of the textbook: the label ("": none) and the problem, the working lines (""
-// past the last) one under the other, the result right after the last line.
-struct TextbookWorking {
-  const char* label;
-  const char* problem;
-  const char* lines[3];
-  const char* result;
-  int rightColumnAt;  // the working line that opens the page's right column (0: none)
-};
-// What items ② and ④ work, problem by problem: 問4 (1) to (6) and 問5; 問6 (1) to (6) and 問7.
-std::span<const TextbookWorking> Exercise4And5Working();
-std::span<const TextbookWorking> Exercise6And7Working();
-
 // How an item shows the random pair: which second expression it writes, and in which order the
 // texts get their plus signs and lose their unit coefficients.
 enum class PairForm { kAddition, kSubtraction, kColumnAddition, kColumnSubtraction };
@@ -45,10 +30,8 @@ enum class PairForm { kAddition, kSubtraction, kColumnAddition, kColumnSubtracti
 // subtraction's changed signs in signText(1), signText(2).
 void GenerateLinearPair(Machine& m, PairForm form);
 
-// The random items' page: cleared, the heading at (40, 30), exerciseNo = 1.
-void StartRandomExamples(Machine& m, const char* heading);
-// An example of such a page: a new pair, the cursor at (100, 90) under marginX 40, and
-// everything from y 90 down cleared (the heading stays).
+// A random example under the heading of its page (StartExamplePage): a new pair, the cursor at
+// (100, 90) under marginX 40, and everything from y 90 down cleared (the heading stays).
 void StartRandomExample(Machine& m, PairForm form);
 
 }  // namespace orvelle::calc

@@ -4,6 +4,7 @@
 
 #include "figures/column_layout.h"
 #include "lessons/calc/add_subtract.h"
+#include "lessons/calc/calc_steps.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/text.h"
@@ -59,14 +60,16 @@ void ColumnPass(Machine& m, PairForm form) {
 }  // namespace
 
 void ShowColumnAddition(Machine& m) {
-  StartRandomExamples(m, "Q1　次の計算をしなさい。");
+  StartExamplePage(m, "Q1　次の計算をしなさい。");
+  m.exerciseNo = 1;
   RunDrill(m, [](Machine& machine) { ColumnPass(machine, PairForm::kColumnAddition); });
   TextStep(m, m.marginX, m.lineY + 80, 5, "<計算のしかた>");
   TextStep(m, m.marginX, m.lineY + 50, 3, "①それぞれの項を縦にたす。");
 }
 
 void ShowColumnSubtraction(Machine& m) {
-  StartRandomExamples(m, "Q2　次の計算をしなさい。");
+  StartExamplePage(m, "Q2　次の計算をしなさい。");
+  m.exerciseNo = 1;
   RunDrill(m, [](Machine& machine) { ColumnPass(machine, PairForm::kColumnSubtraction); });
   TextStep(m, m.marginX, m.lineY + 80, 5, "<計算のしかた>");
   TextStep(m, m.marginX, m.lineY + 50, 3, "①加法になおす。（符号をすべて変える）");

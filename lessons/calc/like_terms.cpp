@@ -17,6 +17,8 @@
 namespace orvelle::calc {
 namespace {
 
+using enum Place;
+
 // The letter picked into letterText(1); the result's letter, letterText(2), the same.
 void PickLetters(Machine& m) {
   PickLetter(m, m.letterText);
@@ -93,6 +95,20 @@ void LikeTermsPass(Machine& m) {
   TextStep(m, m.afterX, m.lineY, 3, m.coefText[13] + m.letterText[2]);
 }
 
+// What a term of the first degree and a linear expression are, and that like terms combine;
+// then the example's heading.
+constexpr PageText kLinearTerms[] = {
+    {kMargin, 0, 5, "1次の項"},
+    {kAfter, 0, 0, "…文字が1つだけの項"},
+    {kMargin, 50, 5, "1次式"},
+    {kAfter, 0, 0, "…1次の項だけか、数との和で表される式"},
+    {kMargin, 50, 0, "　5x,-4a,2a+3,2x-y-6"},
+    {kKey},
+    {kMargin, 50, 3, "文字の部分が同じ項は計算できる"},
+    {kKey},
+    {kMargin, 70, 7, "例2　次の計算をしなさい。"},
+};
+
 // Textbook P75 exercise 2.
 constexpr WorkedAnswer kExercise2[] = {
     {"(1)", 50, "5x+7x=", "12x"},  {"(2)", 50, "6y-2y=", "4y"}, {"(3)", 50, "4x-3x=", "x"},
@@ -141,15 +157,7 @@ constexpr TwoLineAnswer kExercise3Right[] = {
 void ShowLikeTermsExample(Machine& m) {
   ClearPage(m, 1320, 1300);
   StartColumn(m, 40, 60, 30);
-  TextStep(m, m.marginX, m.lineY, 5, "1次の項");
-  TextStep(m, m.afterX, m.lineY, 0, "…文字が1つだけの項");
-  TextStep(m, m.marginX, m.lineY + 50, 5, "1次式");
-  TextStep(m, m.afterX, m.lineY, 0, "…1次の項だけか、数との和で表される式");
-  TextStep(m, m.marginX, m.lineY + 50, 0, "　5x,-4a,2a+3,2x-y-6");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 50, 3, "文字の部分が同じ項は計算できる");
-  Key(m);
-  TextStep(m, m.marginX, m.lineY + 70, 7, "例2　次の計算をしなさい。");
+  WriteTexts(m, kLinearTerms);
   m.figY[31] = m.lineY + 60;
   RunCountedDrill(m, LikeTermsPass);
 
@@ -175,10 +183,7 @@ void ShowLikeTermsExample(Machine& m) {
 }
 
 void ShowCollectLikeTermsExample(Machine& m) {
-  ClearPage(m, 1320, 1300);
-  m.marginX = 40;
-  m.lineY = 30;
-  TextStep(m, m.marginX, m.lineY, 0, "例3　次の計算をしなさい。");
+  StartExamplePage(m, "例3　次の計算をしなさい。");
   m.exerciseNo = 1;
   RunDrill(m, CollectPass);
 

@@ -185,8 +185,7 @@ void ShowFlowerBedProblem(Machine& m) {
   // The problem and the bed, 3 m by 2a m, with its sides on dotted arcs.
   ClearPage(m, 1320, 1300);
   m.device.SetDrawWidth(5);  // the cells' borders and the dots; left so for what follows
-  m.indentX = 44;
-  m.lineY = 30;
+  StartColumn(m, 44, 0, 30);
   TextStep(m, m.indentX, m.lineY, 0, "縦3m,横2amの長方形の花壇があります。");
   TextStep(m, m.indentX, m.lineY + 60, 0, "横を1mだけのばしたときの花壇の面積を求めなさい。");
   m.figTopY = m.lineY + 120;

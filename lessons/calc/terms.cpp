@@ -2,7 +2,6 @@
 // coefficients, and the worked answers of exercise 1.
 #include "lessons/calc/terms.h"
 
-#include <span>
 #include <string>
 
 #include "figures/match_squares.h"
@@ -157,48 +156,32 @@ void CoefficientPass(Machine& m) {
 
 // --- ③ 問1 ---
 
-// An expression of exercise 1: its label and the expression, then, a key each, its terms and
-// the coefficients of its two letters (the second on the same line).
-struct Exercise1 {
-  float labelStep;  // below the line before
-  const char* label;
-  const char* expression;
-  float termsStep;
-  const char* terms;
-  float coefficientsStep;
-  const char* firstLetter;  // "xの係数…"
-  const char* first;
-  const char* secondLetter;
-  const char* second;
+// Exercise 1: each expression after its label, then, a key each, its terms and the coefficients
+// of its two letters (the second on the same line).
+// clang-format off
+constexpr PageText kExercise1Left[] = {
+    {kMargin, 0, 3, "問1　解答"},
+    {kMargin, 75, 3, "(1)"}, {kInset, 27, 0, "4x+y=4x+1y"},
+        {kIndent, 50, 0, "項…"}, {kKey}, {kAfter, 0, 5, "4x,y"},
+        {kIndent, 50, 0, "xの係数…"}, {kKey}, {kAfter, 0, 5, "4"},
+        {kAfter, 27, 0, "yの係数…"}, {kKey}, {kAfter, 0, 5, "1"},
+    {kMargin, 85, 3, "(2)"}, {kInset, 27, 0, "7x-2y"},
+        {kIndent, 50, 0, "項…"}, {kKey}, {kAfter, 0, 5, "7x,-2y"},
+        {kIndent, 50, 0, "xの係数…"}, {kKey}, {kAfter, 0, 5, "7"},
+        {kAfter, 27, 0, "yの係数…"}, {kKey}, {kAfter, 0, 5, "-2"},
 };
 
-constexpr Exercise1 kLeftColumn[] = {
-    {75, "(1)", "4x+y=4x+1y", 50, "4x,y", 50, "xの係数…", "4", "yの係数…", "1"},
-    {85, "(2)", "7x-2y", 50, "7x,-2y", 50, "xの係数…", "7", "yの係数…", "-2"},
+constexpr PageText kExercise1Right[] = {
+    {kMargin, 0, 3, "(3)"}, {kInset, 27, 0, "-x+ﾀ2/3ﾀy+5=-1x+ﾀ2/3ﾀy+5"},
+        {kIndent, 80, 0, "項…"}, {kKey}, {kAfter, 0, 5, "-x,ﾀ2/3ﾀy,5"},
+        {kIndent, 80, 0, "xの係数…"}, {kKey}, {kAfter, 0, 5, "-1"},
+        {kAfter, 27, 0, "yの係数…"}, {kKey}, {kAfter, 0, 5, "ﾀ2/3ﾀ"},
+    {kMargin, 85, 3, "(4)"}, {kInset, 27, 0, "5a-ﾀb/4ﾀ-ﾀ1/3ﾀ=5a-ﾀ1/4ﾀb-ﾀ1/3ﾀ"},
+        {kIndent, 90, 0, "項…"}, {kKey}, {kAfter, 0, 5, "5a,-ﾀb/4ﾀ,-ﾀ1/3ﾀ"},
+        {kIndent, 80, 0, "aの係数…"}, {kKey}, {kAfter, 0, 5, "5"},
+        {kAfter, 27, 0, "bの係数…"}, {kKey}, {kAfter, 0, 5, "-ﾀ1/4ﾀ"},
 };
-
-constexpr Exercise1 kRightColumn[] = {
-    {0, "(3)", "-x+ﾀ2/3ﾀy+5=-1x+ﾀ2/3ﾀy+5", 80, "-x,ﾀ2/3ﾀy,5", 80, "xの係数…", "-1", "yの係数…",
-     "ﾀ2/3ﾀ"},
-    {85, "(4)", "5a-ﾀb/4ﾀ-ﾀ1/3ﾀ=5a-ﾀ1/4ﾀb-ﾀ1/3ﾀ", 90, "5a,-ﾀb/4ﾀ,-ﾀ1/3ﾀ", 80, "aの係数…", "5",
-     "bの係数…", "-ﾀ1/4ﾀ"},
-};
-
-void Exercise1Answers(Machine& m, std::span<const Exercise1> rows) {
-  for (const Exercise1& r : rows) {
-    TextStep(m, m.marginX, m.lineY + r.labelStep, 3, r.label);
-    TextStep(m, m.indentX + 27, m.lineY, 0, r.expression);
-    TextStep(m, m.indentX, m.lineY + r.termsStep, 0, "項…");
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, r.terms);
-    TextStep(m, m.indentX, m.lineY + r.coefficientsStep, 0, r.firstLetter);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, r.first);
-    TextStep(m, m.afterX + 27, m.lineY, 0, r.secondLetter);
-    Key(m);
-    TextStep(m, m.afterX, m.lineY, 5, r.second);
-  }
-}
+// clang-format on
 
 }  // namespace
 
@@ -216,8 +199,7 @@ void ShowSection1Goals(Machine& m) {
 
 void ShowP73Question(Machine& m) {
   ClearPage(m, 1760, 1300);
-  m.indentX = 40;
-  m.lineY = 30;
+  StartColumn(m, 40, 0, 30);
   TextStep(m, m.indentX, m.lineY, 0, "教科書P73Q をやってみよう。");
 
   // The first way: one stick, then three for each square.
@@ -238,8 +220,7 @@ void ShowP73Question(Machine& m) {
   Key(m);
 
   // The third way's row, on the right, kept at coef(2), auxNum(2).
-  m.indentX = 640;
-  m.lineY = 30;
+  StartColumn(m, 640, 0, 30);
   TextStep(m, m.indentX, m.lineY, 7, "<ほぬりさんの考え>");
   TextStep(m, m.indentX + 120, m.lineY + 50, 3, "4x-(x-1)");
   Row(m, m.indentX, m.lineY + 60, 0);
@@ -257,7 +238,7 @@ void ShowP73Question(Machine& m) {
   Key(m);
 
   // The reasoning under the third row.
-  m.lineY = m.figY[6] - 40;
+  StartColumn(m, 640, 0, m.figY[6] - 40);
   WriteTexts(m, kReasoning);
   TextStep(m, 40, m.lineY + 60, 5, "x+(x+1)+x=1+3x ,4x-(x-1)=1+3x");
   TextStep(m, m.afterX, m.lineY, 3, " となるのかな?");
@@ -282,10 +263,9 @@ void ShowTermsAndCoefficients(Machine& m) {
 void ShowExercise1Answers(Machine& m) {
   ClearPage(m, 1760, 1300);
   StartColumn(m, 40, 54, 30);
-  TextStep(m, m.marginX, m.lineY, 3, "問1　解答");
-  Exercise1Answers(m, kLeftColumn);
+  WriteTexts(m, kExercise1Left);
   StartColumn(m, 600, 54, 60);
-  Exercise1Answers(m, kRightColumn);
+  WriteTexts(m, kExercise1Right);
 }
 
 }  // namespace orvelle::calc
