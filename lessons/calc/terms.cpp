@@ -6,7 +6,6 @@
 #include <string>
 
 #include "figures/match_squares.h"
-#include "lessons/calc/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
@@ -201,12 +200,6 @@ void Exercise1Answers(Machine& m, std::span<const Exercise1> rows) {
 }
 
 }  // namespace
-
-void ShowCalcSection1Menu(Machine& m) {
-  RunSection(m, ShowSection1Goals, kSection1,
-             {ShowP73Question, ShowTermsAndCoefficients, ShowExercise1Answers, ShowLikeTermsExample,
-              ShowCollectLikeTermsExample});
-}
 
 void ShowSection1Goals(Machine& m) {
   ShowGoals(
