@@ -152,8 +152,8 @@ int main(int argc, char** argv) {
   }
   if (items) {
     for (size_t section = 0; section < description->sections.size(); ++section) {
-      for (int item = 1; item <= description->sections[section].items; ++item) {
-        std::printf("%zu %d\n", section + 1, item);
+      for (size_t item = 1; item <= description->sections[section].items.size(); ++item) {
+        std::printf("%zu %zu\n", section + 1, item);
       }
     }
     return 0;

@@ -6,8 +6,7 @@
 
 namespace orvelle::apply {
 
-// Chapter problems A: its sub-menu until "⑤終了".
-void ShowChapterProblemsAMenu(Machine& m);
+// Chapter problems A, without aims.
 // ①: problems 1 to 3, in three steps.
 void ShowChapterProblemsA123(Machine& m);
 // ②: problems 4 and 5, in four steps, clearing one column at a time.
@@ -17,8 +16,7 @@ void ShowSemicircleProblem(Machine& m);
 // ④: problem 7, the expression read part by part.
 void ShowChapterProblemA7(Machine& m);
 
-// Chapter problems B: its sub-menu until "④終了". Each item draws its whole screen at once.
-void ShowChapterProblemsBMenu(Machine& m);
+// Chapter problems B, without aims. Each item draws its whole screen at once.
 // ①: five expressions at a = -3 and a = 3.
 void ShowChapterProblemB1(Machine& m);
 // ②: two expressions with fraction coefficients.

@@ -4,7 +4,6 @@
 
 #include "core/prompts.h"
 #include "core/screen.h"
-#include "lessons/apply/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -110,11 +109,6 @@ void ShowTypedPair(Machine& m) {
 }
 
 }  // namespace
-
-void ShowNumbersMenu(Machine& m) {
-  RunSection(m, ShowNumbersGoals, kNumbers,
-             {ShowMultiplesItem, ShowEvenNumbersItem, ShowOddNumbersItem, ShowConsecutiveSumItem});
-}
 
 void ShowNumbersGoals(Machine& m) { ShowGoals(m, 0, {"文字式を利用して、整数の性質を調べよう。"}); }
 

@@ -5,8 +5,7 @@
 
 namespace orvelle::apply {
 
-// The section: its aims once, then its sub-menu until "⑤終了".
-void ShowNumbersMenu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowNumbersGoals(Machine& m);
 
 // The items of the sub-menu.

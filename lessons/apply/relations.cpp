@@ -3,9 +3,7 @@
 
 #include "figures/dotted_arc.h"
 #include "figures/grid.h"
-#include "lessons/apply/program.h"
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 #include "platform/palette.h"
 
@@ -170,13 +168,6 @@ constexpr PageText kStringAnswers[] = {
 // clang-format on
 
 }  // namespace
-
-void ShowRelationsMenu(Machine& m) {
-  RunSection(m, ShowRelationsGoals, kRelations,
-             {ShowPostageTable, ShowBalanceEquality, ShowBalanceInequality,
-              ShowBalanceAtMostAtLeast, DrillRelationSentences, ShowMuseumFeesExample,
-              DrillPriceRelations, ShowStringCuttingAnswers});
-}
 
 void ShowRelationsGoals(Machine& m) {
   ShowGoals(

@@ -6,8 +6,7 @@
 
 namespace orvelle::apply {
 
-// The section: its aims, then its sub-menu until "⑨終了".
-void ShowRelationsMenu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowRelationsGoals(Machine& m);
 
 // The items of the sub-menu.

@@ -1,9 +1,7 @@
 #include "lessons/apply/sticks.h"
 
 #include "lessons/apply/cube_sticks.h"
-#include "lessons/apply/program.h"
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::apply {
@@ -130,12 +128,6 @@ constexpr PageText kTwoTierCount[] = {
 // clang-format on
 
 }  // namespace
-
-void ShowSticksMenu(Machine& m) {
-  RunSection(m, ShowSticksGoals, kSticks,
-             {ShowSticksQuestion, ShowCountByCubeGroups, ShowCountByFaces, ShowCountBySquares,
-              CompareStickCounts, ShowTwoTierShelf});
-}
 
 void ShowSticksGoals(Machine& m) {
   ShowGoals(m, 32, {"立方体をつなげて", "本棚をつくるとき、必要な棒の本数を求めよう。"});

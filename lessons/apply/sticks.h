@@ -5,8 +5,7 @@
 
 namespace orvelle::apply {
 
-// The section: its aims once, then its sub-menu until "⑦終了".
-void ShowSticksMenu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowSticksGoals(Machine& m);
 
 // The items of the sub-menu.

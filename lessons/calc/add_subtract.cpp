@@ -7,7 +7,6 @@
 
 #include "core/screen.h"
 #include "lessons/calc/calc_steps.h"
-#include "lessons/calc/program.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
@@ -75,12 +74,6 @@ void WorkedSubtractionPass(Machine& m) {
 }
 
 }  // namespace
-
-void ShowCalcSection2Menu(Machine& m) {
-  RunSection(m, ShowSection2Goals, kSection2,
-             {ShowWorkedAddition, ShowExercise4And5Answers, ShowWorkedSubtraction,
-              ShowExercise6And7Answers, ShowColumnAddition, ShowColumnSubtraction});
-}
 
 void ShowSection2Goals(Machine& m) {
   ShowGoals(m, 32, {"1次式の加法や減法ができるようになろう。"});

@@ -5,8 +5,7 @@
 
 namespace orvelle::calc {
 
-// The section: its aims once, then its sub-menu until "⑦終了".
-void ShowCalcSection2Menu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowSection2Goals(Machine& m);
 
 // The items of the sub-menu.

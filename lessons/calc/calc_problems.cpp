@@ -1,9 +1,7 @@
 // Section 4 "P80(基本の問題)": its sub-menu and the three pages of worked problems.
 #include "lessons/calc/calc_problems.h"
 
-#include "lessons/calc/program.h"
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
 
 namespace orvelle::calc {
@@ -92,10 +90,6 @@ constexpr PageText kProblem5Right[] = {
 constexpr char kTitle[] = "P80(基本の問題)";
 
 }  // namespace
-
-void ShowCalcSection4Menu(Machine& m) {
-  RunSubMenu(m, kSection4, {ShowCalcSection4Page1, ShowCalcSection4Page2, ShowCalcSection4Page3});
-}
 
 void ShowCalcSection4Page1(Machine& m) {
   OpenProblemsPage(m, kTitle, 360);

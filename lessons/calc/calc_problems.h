@@ -5,9 +5,6 @@
 
 namespace orvelle::calc {
 
-// The section: its sub-menu until "④終了"; no aims.
-void ShowCalcSection4Menu(Machine& m);
-
 // "①": problems 1 (like terms) and 2 (sums and differences of brackets).
 void ShowCalcSection4Page1(Machine& m);
 // "②": problems 3 (a term times or divided by a number) and 4 (a bracket times or divided by one).

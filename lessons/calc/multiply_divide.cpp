@@ -9,7 +9,6 @@
 #include "figures/dotted_arc.h"
 #include "lessons/calc/calc_steps.h"
 #include "lessons/calc/products.h"
-#include "lessons/calc/program.h"
 #include "lessons/calc/quotients.h"
 #include "lessons/common/page.h"
 #include "lessons/common/section.h"
@@ -137,12 +136,6 @@ void Arc(Machine& m, float px, float py, float qx, float qy, float side, float h
 }
 
 }  // namespace
-
-void ShowCalcSection3Menu(Machine& m) {
-  RunSection(m, ShowSection3Goals, kSection3,
-             {ShowCalcExample6, ShowCalcExample7, ShowFlowerBedProblem, ShowCalcExample8,
-              ShowCalcExample9, ShowCalcExample10, ShowCalcExample11, ShowCalcExample12});
-}
 
 void ShowSection3Goals(Machine& m) {
   ShowGoals(m, 32,

@@ -5,8 +5,6 @@
 
 namespace orvelle::calc {
 
-// The section: its aims once, then its sub-menu until "⑨終了".
-void ShowCalcSection3Menu(Machine& m);
 // The aims, under the place of the menu; indentX is 44 and lineY 370 afterwards.
 void ShowSection3Goals(Machine& m);
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "figures/match_squares.h"
-#include "lessons/calc/program.h"
 #include "lessons/common/page.h"
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
@@ -184,12 +183,6 @@ constexpr PageText kExercise1Right[] = {
 // clang-format on
 
 }  // namespace
-
-void ShowCalcSection1Menu(Machine& m) {
-  RunSection(m, ShowSection1Goals, kSection1,
-             {ShowP73Question, ShowTermsAndCoefficients, ShowExercise1Answers, ShowLikeTermsExample,
-              ShowCollectLikeTermsExample});
-}
 
 void ShowSection1Goals(Machine& m) {
   ShowGoals(

@@ -5,8 +5,7 @@
 
 namespace orvelle::calc {
 
-// The section: its aims once, then its sub-menu until "⑥終了".
-void ShowCalcSection1Menu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowSection1Goals(Machine& m);
 
 // The items of the sub-menu.

@@ -7,7 +7,6 @@
 #include "core/prompts.h"
 #include "core/screen.h"
 #include "notation/markup.h"
-#include "platform/error.h"
 #include "platform/palette.h"
 
 namespace orvelle {
@@ -35,11 +34,7 @@ void DrawMenu(Machine& m, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void RunMainMenu(Machine& m, const ProgramDescription& program,
-                 std::initializer_list<LessonRoutine> sections, std::source_location where) {
-  // A program whose routines disagree with its description would run the wrong sections.
-  if (sections.size() != program.sections.size()) Raise(kSubscriptOutOfRange, where);
-  const std::vector<LessonRoutine> routines(sections);
+void RunMainMenu(Machine& m, const ProgramDescription& program, std::source_location where) {
   std::vector<std::string> lines;
   for (const SectionDescription& section : program.sections) lines.emplace_back(section.menuLine);
   for (const char* line : program.closingLines) lines.emplace_back(line);
@@ -60,7 +55,7 @@ void RunMainMenu(Machine& m, const ProgramDescription& program,
     if (item == 0) continue;
     FillWindow(m);
     const auto k = static_cast<size_t>(item - 1);
-    if (k < routines.size() && routines[k]) routines[k](m);
+    if (k < program.sections.size()) RunSection(m, program.sections[k]);
   }
 }
 

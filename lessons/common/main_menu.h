@@ -2,7 +2,6 @@
 // read, the chosen section run; the last item ends the program.
 #pragma once
 
-#include <initializer_list>
 #include <source_location>
 
 #include "core/shared.h"
@@ -12,12 +11,11 @@
 namespace orvelle {
 
 // Runs the main menu of `program`: its sections' lines, then its closing lines, until the pupil
-// chooses the last ("終了"); then returns, and the program ends. Section k is run by
-// sections[k - 1], one routine for each section the program describes; it returns when its
-// sub-menu's "終了" is chosen, and the menu is drawn again. A blank closing line only brings the
-// menu back. The keys of the menu's number are logged with the line of the call.
+// chooses the last ("終了"); then returns, and the program ends. Item k runs the program's section
+// k (RunSection), which returns when its sub-menu's "終了" is chosen, and the menu is drawn again.
+// A blank closing line only brings the menu back. The keys of the menu's number are logged with
+// the line of the call.
 void RunMainMenu(Machine& m, const ProgramDescription& program,
-                 std::initializer_list<LessonRoutine> sections,
                  std::source_location where = std::source_location::current());
 
 }  // namespace orvelle

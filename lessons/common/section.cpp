@@ -1,9 +1,8 @@
 #include "lessons/common/section.h"
 
-#include <vector>
+#include <string>
 
 #include "core/prompts.h"
-#include "platform/error.h"
 #include "platform/number.h"
 
 namespace orvelle {
@@ -36,29 +35,21 @@ int MenuItemOf(float choice, int itemCount) {
   return ToInt(choice);
 }
 
-void RunSubMenu(Machine& m, const SectionDescription& section,
-                std::initializer_list<LessonRoutine> items, std::source_location where) {
-  // A list that disagrees with the description would run items the line does not show.
-  if (items.size() != static_cast<size_t>(section.items)) Raise(kSubscriptOutOfRange, where);
-  const std::vector<LessonRoutine> steps(items);
-  const int last = section.items + 1;  // "終了"
+void RunSection(Machine& m, const SectionDescription& section) {
+  if (section.goals != nullptr) section.goals(m);
+  const std::string line = section.SubMenuLine();
+  const int last = section.MenuEnd();  // "終了"
   while (true) {
-    m.drawText = section.subMenuLine;
-    PromptBottomAndReadNumber(m, where);
+    m.drawText = line;
+    PromptBottomAndReadNumber(m, section.where);
     m.menuChoice = m.enteredValue;
     m.enteredValue = kAfterMenuChoice;
     ClearBottomStrip(m);
     const int item = MenuItemOf(m.menuChoice, last);
     if (item == 0) continue;
     if (item == last) return;
-    if (steps[item - 1]) steps[item - 1](m);
+    section.items[static_cast<size_t>(item - 1)].routine(m);
   }
-}
-
-void RunSection(Machine& m, const LessonRoutine& goals, const SectionDescription& section,
-                std::initializer_list<LessonRoutine> items, std::source_location where) {
-  goals(m);
-  RunSubMenu(m, section, items, where);
 }
 
 void RunDrill(Machine& m, const LessonRoutine& pass, std::source_location where) {

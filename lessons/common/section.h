@@ -1,16 +1,16 @@
 // The shapes every section and drill of the three programs share: the menu choice, the sub-menu
 // loop of a section, and the drill loop.
 //
-// A section draws its aims once, then runs its sub-menu, whose line and number of items come from
-// the program's description (lessons/<program>/program.h). The items are the section's lesson
-// routines in the order of the sub-menu line; the line's last item ("終了") is not listed:
-// choosing it returns, and the program's main menu draws itself again. Each item returns when it
-// is done, and the sub-menu line comes back under its last screen.
+// A section is run from its description in the program's lessons/<program>/program.h: its aims
+// drawn once (when it has them), then its sub-menu, whose line is made from its items' labels.
+// Choosing an item runs its routine; the line's last number ("終了") returns, and the program's
+// main menu draws itself again. Each item returns when it is done, and the sub-menu line comes
+// back under its last screen.
 //
-//   void ShowLetterUseMenu(Machine& m) {
-//     RunSection(m, ShowLetterUseGoals, kLetterUse,  // "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了"
-//                {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
-//   }
+//   inline constexpr ItemDescription kLetterUseItems[] = {
+//       {"P62Q", ShowP62Question}, {"P64Q", ShowP64Question}, {"例1", ShowExample1}, ...};
+//   inline constexpr SectionDescription kLetterUse{"1　文字の使用", ShowLetterUseGoals,
+//                                                  kLetterUseItems};
 //
 // A drill is one pass per problem (the problem, its key waits, the worked answer); the helper
 // calls the next-step prompt after each pass and stops when the pupil types 1:
@@ -24,12 +24,11 @@
 // A main menu reads its number with its own prompt and goes by MenuItemOf(m.enteredValue, N):
 // 0 draws the menu again, N (its last item) ends the program.
 //
-// The keys read by a sub-menu or by a drill's next-step prompt are logged with the line of the
-// call that started it (RunSection, RunSubMenu, RunDrill, ...).
+// The keys a sub-menu reads are logged with the line that describes its section; those of a
+// drill's next-step prompt with the line of the call that started the drill (RunDrill, ...).
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <source_location>
 
 #include "core/shared.h"
@@ -37,7 +36,7 @@
 
 namespace orvelle {
 
-// A lesson routine that a menu item or a drill pass runs.
+// A drill pass.
 using LessonRoutine = std::function<void(Machine&)>;
 
 // The item that a typed choice selects in a menu of itemCount items: 0 when the choice is below
@@ -45,19 +44,11 @@ using LessonRoutine = std::function<void(Machine&)>;
 // menu and sub-menu of the three programs selects through this.
 int MenuItemOf(float choice, int itemCount);
 
-// A section's sub-menu loop: draws the section's sub-menu line in the bottom strip and reads a
-// number (menuChoice = the number, enteredValue = 10), clears the strip, and runs the chosen
-// item; a choice out of range reads again, with the screen as it was. Returns when the last
-// item, the one after `items`, is chosen. `items` holds one routine for each item the section
-// describes (else run-time error 9 at once); an empty LessonRoutine is an item that does nothing.
-void RunSubMenu(Machine& m, const SectionDescription& section,
-                std::initializer_list<LessonRoutine> items,
-                std::source_location where = std::source_location::current());
-
-// A section: its aims drawn once by `goals`, then its sub-menu as RunSubMenu runs it.
-void RunSection(Machine& m, const LessonRoutine& goals, const SectionDescription& section,
-                std::initializer_list<LessonRoutine> items,
-                std::source_location where = std::source_location::current());
+// A section: its aims drawn once by `goals` (unless it has none), then its sub-menu: the line in
+// the bottom strip and a number read (menuChoice = the number, enteredValue = 10), the strip
+// cleared, and the chosen item run; a choice out of range reads again, with the screen as it
+// was. Returns when the number after the last item ("終了") is chosen.
+void RunSection(Machine& m, const SectionDescription& section);
 
 // A drill of random problems: enteredValue = 3; then pass and NextStepPrompt, again and again,
 // until the prompt gives exactly 1. exerciseNo is left alone.

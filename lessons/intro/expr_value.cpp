@@ -9,7 +9,6 @@
 #include "lessons/common/random_pick.h"
 #include "lessons/common/section.h"
 #include "lessons/common/steps.h"
-#include "lessons/intro/program.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
@@ -102,11 +101,6 @@ constexpr PageText kSticksAtThirty[] = {
 // clang-format on
 
 }  // namespace
-
-void ShowExprValueMenu(Machine& m) {
-  RunSection(m, ShowExprValueGoals, kExprValue,
-             {ShowP71Question, ShowExercise1Answers, ShowExample2Answers, ShowValueDrill});
-}
 
 void ShowExprValueGoals(Machine& m) {
   ShowGoals(m, 32, {"代入と式の値の意味を知り、式の値を求めよう。"});

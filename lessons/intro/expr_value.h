@@ -5,8 +5,7 @@
 
 namespace orvelle::intro {
 
-// The section's entry from the main menu: its aim, then its sub-menu until "⑤終了".
-void ShowExprValueMenu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowExprValueGoals(Machine& m);
 
 // The items of the sub-menu.

@@ -4,9 +4,7 @@
 #include <string>
 
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
-#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
 namespace {
@@ -80,10 +78,6 @@ void NextColumn(Machine& m, float margin, const std::string& number) {
 }
 
 }  // namespace
-
-void ShowIntroProblemsMenu(Machine& m) {
-  RunSubMenu(m, kIntroProblems, {ShowProblems1And2, ShowProblem3, ShowProblems4And5});
-}
 
 void ShowProblems1And2(Machine& m) {
   OpenPage(m, 360, "1");

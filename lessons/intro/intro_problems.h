@@ -5,9 +5,6 @@
 
 namespace orvelle::intro {
 
-// The section's entry from the main menu: no aims, its sub-menu until "④終了".
-void ShowIntroProblemsMenu(Machine& m);
-
 // The items of the sub-menu.
 void ShowProblems1And2(Machine& m);  // ① writing products and quotients, and back with * and /
 void ShowProblem3(Machine& m);       // ② expressing quantities

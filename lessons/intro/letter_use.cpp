@@ -5,9 +5,7 @@
 #include "core/plain_text.h"
 #include "figures/match_squares.h"
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
-#include "lessons/intro/program.h"
 #include "platform/number.h"
 
 namespace orvelle::intro {
@@ -132,11 +130,6 @@ constexpr PageText kExercises2And3[] = {
 // clang-format on
 
 }  // namespace
-
-void ShowLetterUseMenu(Machine& m) {
-  RunSection(m, ShowLetterUseGoals, kLetterUse,
-             {ShowP62Question, ShowP64Question, ShowExample1, ShowExercises1To3});
-}
 
 void ShowLetterUseGoals(Machine& m) { ShowGoals(m, 32, {"数量を文字を使った式に表そう。"}); }
 

@@ -5,8 +5,7 @@
 
 namespace orvelle::intro {
 
-// The section's entry from the main menu: its aims, then its sub-menu until "終了".
-void ShowLetterUseMenu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowLetterUseGoals(Machine& m);
 
 // The items of the sub-menu.

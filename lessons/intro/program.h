@@ -1,22 +1,68 @@
-// Orvelle as its menus show it: the title, the main menu, and each section's sub-menu.
+// Orvelle as its menus show it: the title, the main menu, and each section's aims and items, each
+// item as its label on the sub-menu line and the routine it runs.
 #pragma once
 
 #include "lessons/common/program.h"
+#include "lessons/intro/expr_value.h"
+#include "lessons/intro/intro_problems.h"
+#include "lessons/intro/letter_use.h"
+#include "lessons/intro/quantities.h"
+#include "lessons/intro/writing_rules.h"
 
 namespace orvelle::intro {
 
-inline constexpr SectionDescription kLetterUse{"1　文字の使用",
-                                               "①P62Q　②P64Q　③例1　④問1,2,3　⑤終了", 4};
-inline constexpr SectionDescription kWritingRules{
-    "2　式の表し方",
-    "①きまり１積　②例　③きまり２　④問2　⑤きまり3　⑥きまり4商　⑦問6,まとめ　⑧記号を使って"
-    "　⑨終了",
-    8};
-inline constexpr SectionDescription kQuantities{
-    "3　数量の表し方、よみ方", "①例5　②割合　③例6　④例7　⑤例8　⑥問12　⑦例10　⑧終了", 7};
-inline constexpr SectionDescription kExprValue{"4　式の値", "①P71Q　②問1　③例２　④例３　⑤終了", 4};
-inline constexpr SectionDescription kIntroProblems{"5　P72(基本の問題)", "①1,2　②3　③4,5　④終了",
-                                                   3};
+// One item a row, in the order of the sub-menu.
+// clang-format off
+inline constexpr ItemDescription kLetterUseItems[] = {
+    {"P62Q", ShowP62Question},
+    {"P64Q", ShowP64Question},
+    {"例1", ShowExample1},
+    {"問1,2,3", ShowExercises1To3},
+};
+inline constexpr SectionDescription kLetterUse{"1　文字の使用", ShowLetterUseGoals,
+                                               kLetterUseItems};
+
+inline constexpr ItemDescription kWritingRulesItems[] = {
+    {"きまり１積", ShowRule1ProductDrill},
+    {"例", ShowStampsExample},
+    {"きまり２", ShowRule2Drills},
+    {"問2", ShowExercise2Answers},
+    {"きまり3", ShowRule3Drills},
+    {"きまり4商", ShowRule4QuotientDrills},
+    {"問6,まとめ", ShowExercise6AndSummary},
+    {"記号を使って", ShowSymbolWritingDrill},
+};
+inline constexpr SectionDescription kWritingRules{"2　式の表し方", ShowWritingRulesGoals,
+                                                  kWritingRulesItems};
+
+inline constexpr ItemDescription kQuantitiesItems[] = {
+    {"例5", ShowUnitsExample5},
+    {"割合", ShowRatioItem},
+    {"例6", ShowJuiceExample6},
+    {"例7", ShowSpeedItem},
+    {"例8", ShowCircleExample8},
+    {"問12", ShowCircleExercise12},
+    {"例10", ShowRectangleExample10},
+};
+inline constexpr SectionDescription kQuantities{"3　数量の表し方、よみ方", ShowQuantitiesGoals,
+                                                kQuantitiesItems};
+
+inline constexpr ItemDescription kExprValueItems[] = {
+    {"P71Q", ShowP71Question},
+    {"問1", ShowExercise1Answers},
+    {"例２", ShowExample2Answers},
+    {"例３", ShowValueDrill},
+};
+inline constexpr SectionDescription kExprValue{"4　式の値", ShowExprValueGoals, kExprValueItems};
+
+inline constexpr ItemDescription kIntroProblemsItems[] = {
+    {"1,2", ShowProblems1And2},
+    {"3", ShowProblem3},
+    {"4,5", ShowProblems4And5},
+};
+inline constexpr SectionDescription kIntroProblems{"5　P72(基本の問題)", nullptr,
+                                                   kIntroProblemsItems};
+// clang-format on
 
 inline constexpr SectionDescription kSections[] = {kLetterUse, kWritingRules, kQuantities,
                                                    kExprValue, kIntroProblems};

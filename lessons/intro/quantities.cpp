@@ -5,9 +5,7 @@
 
 #include "figures/dotted_arc.h"
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
-#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
 namespace {
@@ -109,12 +107,6 @@ constexpr PageText kSquare[] = {
 // clang-format on
 
 }  // namespace
-
-void ShowQuantitiesMenu(Machine& m) {
-  RunSection(m, ShowQuantitiesGoals, kQuantities,
-             {ShowUnitsExample5, ShowRatioItem, ShowJuiceExample6, ShowSpeedItem,
-              ShowCircleExample8, ShowCircleExercise12, ShowRectangleExample10});
-}
 
 void ShowQuantitiesGoals(Machine& m) {
   ShowGoals(m, 0,

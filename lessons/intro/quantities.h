@@ -6,8 +6,7 @@
 
 namespace orvelle::intro {
 
-// The section's entry from the main menu: its aims, then its sub-menu until "⑧終了".
-void ShowQuantitiesMenu(Machine& m);
+// The aims, drawn once as the section opens.
 void ShowQuantitiesGoals(Machine& m);
 
 // The items of the sub-menu.

@@ -3,18 +3,9 @@
 #include "lessons/intro/writing_rules.h"
 
 #include "lessons/common/page.h"
-#include "lessons/common/section.h"
 #include "lessons/common/steps.h"
-#include "lessons/intro/program.h"
 
 namespace orvelle::intro {
-
-void ShowWritingRulesMenu(Machine& m) {
-  RunSection(
-      m, ShowWritingRulesGoals, kWritingRules,
-      {ShowRule1ProductDrill, ShowStampsExample, ShowRule2Drills, ShowExercise2Answers,
-       ShowRule3Drills, ShowRule4QuotientDrills, ShowExercise6AndSummary, ShowSymbolWritingDrill});
-}
 
 void ShowWritingRulesGoals(Machine& m) {
   ShowGoals(m, 0, {"文字式での積や累乗、商の表し方にしたがって、式を表そう。"});

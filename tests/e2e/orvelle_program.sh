@@ -2,14 +2,15 @@
 # A program as a pupil runs it: its window under Xvfb, typed keys, the screen it shows, and the end
 # by the menu's last item with status 0.
 # Arguments: the program, orvelle-screens, the program's name for it (orvelle, calc, apply), the
-# window title, and the numbers of section 1's "終了" and of the main menu's "終了".
+# window title, and the number of the main menu's "終了". Section 1's "終了" follows its items, as
+# orvelle-screens --items lists them from the program's description.
 set -euo pipefail
 program=$1
 screens=$2
 name=$3
 title=$4
-section_end=$5
-menu_end=$6
+menu_end=$5
+section_end=$(( $("$screens" --program "$name" --items | grep -c '^1 ') + 1 ))
 for tool in xvfb-run xauth xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup installs it)"; exit 1; }
 done

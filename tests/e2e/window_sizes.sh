@@ -9,6 +9,10 @@ for tool in xvfb-run xauth xdotool import compare; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export program screens work
+# The "終了" of sections 1 and 4 follows their items, as the program's description lists them.
+"$screens" --program orvelle --items >"$work/items"
+section1_end=$(( $(grep -c '^1 ' "$work/items") + 1 ))
+section4_end=$(( $(grep -c '^4 ' "$work/items") + 1 ))
+export program screens section1_end section4_end work
 xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" \
   bash "$(dirname "$0")/window_sizes_session.sh"

@@ -22,11 +22,11 @@ id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
 xdotool windowfocus --sync "$id"
 shows "$(expected '' menu)" "the main menu"
 
-at_size 1 1 1 Return               # section 1
-at_size 70 900 5 Return            # its sub-menu's end: the main menu
-at_size 1 2000 4 Return            # section 4
+at_size 1 1 1 Return                    # section 1
+at_size 70 900 "$section1_end" Return   # its sub-menu's end: the main menu
+at_size 1 2000 4 Return                 # section 4
 at_size 1440 900
-shows "$(expected '1\r5\r4\r' section)" "section 4's aims and sub-menu at full size"
+shows "$(expected "1\\r$section1_end\\r4\\r" section)" "section 4's aims and sub-menu at full size"
 
 # Sizes that come back to the old one before the program looks (SDL makes the window's surface
 # anew all the same), with keys between them: the picture stays whole.
@@ -36,9 +36,9 @@ for _ in $(seq 20); do
 done
 sleep 0.3
 kill -0 "$pid" 2>/dev/null || fail "the program ended among the resizes: $(cat "$work/err")"
-shows "$(expected '1\r5\r4\r' section)" "section 4 after 20 resizes there and back"
+shows "$(expected "1\\r$section1_end\\r4\\r" section)" "section 4 after 20 resizes there and back"
 
-xdotool key --delay 60 5 Return 6 Return
+xdotool key --delay 60 "$section4_end" Return 6 Return
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "the menu's last item did not end the program"; }
 status=0

@@ -24,16 +24,14 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
   DrillScript s;
   for (size_t i = 0; i < items.size(); ++i) {
     const WalkItem& item = items[i];
-    if (i == 0 || items[i - 1].section != item.section) {
-      s.Keys(std::to_string(item.section) + "\r");
-    }
-    s.Keys(std::to_string(item.choice) + "\r" + item.keys);
+    if (i == 0 || items[i - 1].section != item.section) s.Keys(EnterSection(program, item.section));
+    s.Keys(ChooseItem(program, item.section, item.choice) + item.keys);
     s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
     if (i + 1 == items.size() || items[i + 1].section != item.section) {
-      s.Keys(std::to_string(program.SubMenuEnd(item.section)) + "\r");
+      s.Keys(LeaveSection(program, item.section));
     }
   }
-  s.Keys(std::to_string(program.MenuEnd()) + "\rX");
+  s.Keys(EndProgram(program) + "X");
 
   for (const std::string& clock : clocks) {
     SCOPED_TRACE(clock);
@@ -76,7 +74,7 @@ std::vector<std::string> StormKeys(unsigned seed, int count) {
 std::set<std::string> SectionLines(const TestProgram& program) {
   std::set<std::string> lines;
   for (const SectionDescription& section : program.description.sections) {
-    lines.insert(section.subMenuLine);
+    lines.insert(section.SubMenuLine());
   }
   return lines;
 }

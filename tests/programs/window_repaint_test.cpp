@@ -17,7 +17,7 @@ namespace {
 TEST(WindowRepaint, AfterALongDrillTheKeptCallsDrawTheCanvasPixelForPixel) {
   // Section 4 item 1: its 12 steps, then 150 problems of a drill that clears only the right half
   // of the screen for each.
-  std::string keys = "4\r1\r" + std::string(12, ' ');
+  std::string keys = EnterItem(kIntro, 4, 1) + std::string(12, ' ');
   for (int i = 0; i < 150; ++i) keys += std::string(6, ' ') + "3\r";
   const std::vector<double> scales = {Canvas::kExactScale, 1, 1.2};
   std::vector<std::unique_ptr<Canvas>> canvases;

@@ -30,6 +30,43 @@ const TestProgram kIntro{intro::kProgram, intro::ShowMainMenu, "lessons/intro/"}
 const TestProgram kCalc{calc::kProgram, calc::ShowMainMenu, "lessons/calc/"};
 const TestProgram kApply{apply::kProgram, apply::ShowMainMenu, "lessons/apply/"};
 
+const SectionDescription& TestProgram::Section(int section) const {
+  const auto& sections = description.sections;
+  if (section < 1 || static_cast<size_t>(section) > sections.size()) {
+    ADD_FAILURE() << description.title << " has no section " << section;
+    static constexpr SectionDescription kNone{"", nullptr, {}};
+    return kNone;
+  }
+  return sections[static_cast<size_t>(section - 1)];
+}
+
+std::string EnterSection(const TestProgram& program, int section) {
+  program.Section(section);
+  return std::to_string(section) + "\r";
+}
+
+std::string ChooseItem(const TestProgram& program, int section, int item) {
+  EXPECT_TRUE(item >= 1 && item < program.SubMenuEnd(section))
+      << program.title() << " section " << section << " has no item " << item;
+  return std::to_string(item) + "\r";
+}
+
+std::string EnterItem(const TestProgram& program, int section, int item) {
+  return EnterSection(program, section) + ChooseItem(program, section, item);
+}
+
+std::string LeaveSection(const TestProgram& program, int section) {
+  return std::to_string(program.SubMenuEnd(section)) + "\r";
+}
+
+std::string EndProgram(const TestProgram& program) {
+  return std::to_string(program.MenuEnd()) + "\r";
+}
+
+std::string LeaveProgram(const TestProgram& program, int section) {
+  return LeaveSection(program, section) + EndProgram(program);
+}
+
 void ExpectSeen(const std::vector<DrawCall>& log, const std::vector<Seen>& seen) {
   const Screen screen(log);
   for (const Seen& s : seen) EXPECT_TRUE(screen.Drew(s.x, s.y, s.color, s.text)) << Trace(s);
@@ -40,10 +77,9 @@ namespace {
 DrillScript ItemScript(const TestProgram& program, int section, int item, int keyWaits,
                        const std::string& keys) {
   DrillScript s;
-  s.Keys(std::to_string(section) + "\r" + std::to_string(item) + "\r");
+  s.Keys(EnterItem(program, section, item));
   s.Keys(keys.empty() ? std::string(keyWaits, ' ') : keys);
-  s.Keys(std::to_string(program.SubMenuEnd(section)) + "\r" + std::to_string(program.MenuEnd()) +
-         "\r");
+  s.Keys(LeaveProgram(program, section));
   return s;
 }
 
@@ -61,9 +97,10 @@ ItemRun::ItemRun(const TestProgram& program, int section, int item, int keyWaits
   EXPECT_FALSE(run.device.KeysLeft());
   EXPECT_EQ(run.status, 0);
   EXPECT_FALSE(ShowedErrorScreen(log()));
-  // The four keys that chose the section and the item come first.
+  // The keys that chose the section and the item come first.
+  const auto chosen = static_cast<long>(EnterItem(program, section, item).size());
   const auto parts = SplitAtKeys(log());
-  if (parts.size() > 4) screens.assign(parts.begin() + 4, parts.end());
+  if (static_cast<long>(parts.size()) > chosen) screens.assign(parts.begin() + chosen, parts.end());
 }
 
 std::vector<DrawCall> ItemRun::Page() const {

@@ -40,13 +40,23 @@ struct TestProgram {
   const char* title() const { return description.title; }
   // The number of the main menu's "終了".
   int MenuEnd() const { return description.MenuEnd(); }
-  // Section 1, 2, ...: its sub-menu line, and the number of that line's "終了".
-  const SectionDescription& Section(int section) const {
-    return description.sections[static_cast<size_t>(section - 1)];
-  }
-  std::string SubMenuLine(int section) const { return Section(section).subMenuLine; }
-  int SubMenuEnd(int section) const { return Section(section).items + 1; }
+  // Section 1, 2, ...: its description, its sub-menu line, and the number of that line's "終了".
+  const SectionDescription& Section(int section) const;
+  std::string SubMenuLine(int section) const { return Section(section).SubMenuLine(); }
+  int SubMenuEnd(int section) const { return Section(section).MenuEnd(); }
 };
+
+// The keys that take a test in and out of a program's menus, as its description numbers them:
+// from the main menu into a section, from its sub-menu into one of its items (both: EnterItem),
+// from the sub-menu back to the main menu, and from the main menu to the program's end. A
+// section or item the program does not describe fails the test.
+std::string EnterSection(const TestProgram& program, int section);
+std::string ChooseItem(const TestProgram& program, int section, int item);
+std::string EnterItem(const TestProgram& program, int section, int item);
+std::string LeaveSection(const TestProgram& program, int section);
+std::string EndProgram(const TestProgram& program);
+// From a section's sub-menu to the program's end: LeaveSection, then EndProgram.
+std::string LeaveProgram(const TestProgram& program, int section);
 
 extern const TestProgram kIntro;  // Orvelle
 extern const TestProgram kCalc;   // Orvelle Calc
@@ -113,8 +123,8 @@ struct DrillRun {
 
 // A program from its start into section `section`, item `item`, with `keys` for the item
 // (spaces by default, one per key wait), then out through the sub-menu's and the main menu's
-// "終了"; `random` scripts the random generator. Checks that the item waited `keyWaits` times,
-// read exactly its keys and showed no error.
+// "終了" (EnterItem, LeaveProgram); `random` scripts the random generator. Checks that the item
+// waited `keyWaits` times, read exactly its keys and showed no error.
 struct ItemRun {
   DrillRun run;
   std::vector<std::vector<DrawCall>> screens;  // the item's: 0 is before its first key

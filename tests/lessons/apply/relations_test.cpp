@@ -52,7 +52,11 @@ bool Agree(const std::string& sign, const std::string& words, bool swapped = fal
 TEST(RelationSentenceDrill, ThousandPassesWriteWhatTheSentencesSay) {
   std::set<std::string> pairs, rows;
   FromFourClocks(
-      kApply, DrillScript().Keys("3\r5\r").Passes(250, 1).Keys("    9\r7\r"),
+      kApply,
+      DrillScript()
+          .Keys(EnterItem(kApply, 3, 5))
+          .Passes(250, 1)
+          .Keys("    " + LeaveProgram(kApply, 3)),
       [&](int, const Machine& m, const std::vector<DrawCall>& log) {
         // Two different letters of a, b, x, y; the sentence A + "と"/"は" + B + its ending; the
         // relation A sign B and the reversed B sign A, saying the same.
@@ -82,7 +86,12 @@ TEST(RelationSentenceDrill, ThousandPassesWriteWhatTheSentencesSay) {
 TEST(PriceRelationDrill, ThousandPassesReadTheirExpressions) {
   std::map<std::string, int> shown[2];
   FromFourClocks(
-      kApply, DrillScript().Keys("3\r7\r").Passes(125, 1).Passes(125, 1).Keys("9\r7\r"),
+      kApply,
+      DrillScript()
+          .Keys(EnterItem(kApply, 3, 7))
+          .Passes(125, 1)
+          .Passes(125, 1)
+          .Keys(LeaveProgram(kApply, 3)),
       [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
         const bool first = pass < 125;
         const int n = static_cast<int>(m.coef[first ? 2 : 22]);
@@ -121,7 +130,12 @@ TEST(PriceRelationDrill, ThousandPassesReadTheirExpressions) {
 TEST(PriceRelationDrill, FiveAndTenNotebooksTakeNineAndEighteenPencils) {
   // ①: 5 notebooks, a/b, "<" in slot A; ②: 10 notebooks, 2000 yen, "≧" in slot B.
   const DrillRun run = ScriptedDrill(
-      kApply, DrillScript().Keys("3\r7\r").Pass(1, "1").Pass(1, "1").Keys("9\r7\r"),
+      kApply,
+      DrillScript()
+          .Keys(EnterItem(kApply, 3, 7))
+          .Pass(1, "1")
+          .Pass(1, "1")
+          .Keys(LeaveProgram(kApply, 3)),
       {Pick(5, 5, 5), Pick(10, 6, 5), Pick(2, 1, 2), Pick(1, 1, 2), Pick(2, 2, 4), Pick(2, 1, 2),
        Pick(5, 5, 5), Pick(10, 6, 5), Pick(2, 1, 2), Pick(1, 1, 2), Pick(5, 2, 4), Pick(1, 1, 2)});
   ExpectSeen(run.passes.at(0), {{148, 140, 0, "9a<5b"}});

@@ -132,13 +132,20 @@ TEST(ApplySticks, EveryCountIsTheSticksOfTheFigure) {
 }
 
 // Every menu from one key script: out-of-range choices and nothing ask again, a fraction counts
-// by its value, item 6 brings the main menu back, the aims come with section 3 only, and 14/2 at
-// the main menu ends the program.
+// by its value, the blank item 6 brings the main menu back, the aims come with section 3 only,
+// and 14/2 at the main menu ends the program.
 TEST(ApplyMenus, BadChoicesAskAgainAtEveryMenu) {
-  const std::string keys = "0\r8\r-1\r7.5\r2/3\r\r6\r6/2\r" +         // main menu
-                           std::string("0\r10\r-1\r1\r       9\r") +  // section 3
-                           "4\r0\r6\r-1\r7/2\r  5\r" +                // chapter problems A
-                           "5\r0\r5\r-1\r5/2\r4\r" + "14/2\rX";       // B
+  // A number and Enter; the number after a section's "終了".
+  const auto n = [](int v) { return std::to_string(v) + "\r"; };
+  const auto past = [&](int section) { return n(kApply.SubMenuEnd(section) + 1); };
+  const int end = kApply.MenuEnd();
+  const std::string keys =
+      "0\r" + n(end + 1) + "-1\r" + std::to_string(end) + ".5\r2/3\r\r" + n(end - 1) +
+      "6/2\r" +                                                       // main menu
+      "0\r" + past(3) + "-1\r1\r       " + LeaveSection(kApply, 3) +  // section 3
+      EnterSection(kApply, 4) + "0\r" + past(4) + "-1\r7/2\r  " + LeaveSection(kApply, 4) +  // A
+      EnterSection(kApply, 5) + "0\r" + past(5) + "-1\r5/2\r" + LeaveSection(kApply, 5) +    // B
+      std::to_string(2 * end) + "/2\rX";
   const ProgramRun run("Orvelle Apply", apply::ShowMainMenu, keys);
   const auto& log = run.device.log();
   const Screen screen(log);

@@ -53,9 +53,9 @@ TEST(AddSubtractDrills, TenThousandPassesOfEachDrill) {
     const DrillRun run(
         kCalc,
         DrillScript()
-            .Keys("2\r" + Str(drill.item) + "\r")
+            .Keys(EnterItem(kCalc, 2, drill.item))
             .Passes(kPasses, drill.keyWaits)
-            .Keys(std::string(drill.closingKeys, ' ') + "7\r6\r"),
+            .Keys(std::string(drill.closingKeys, ' ') + LeaveProgram(kCalc, 2)),
         [&](int, const Machine& m, const std::vector<DrawCall>& log) {
           const float a = m.coef[1], b = m.coef[2], c = m.coef[3], d = m.coef[4];
           for (float v : {a, b, c, d}) ASSERT_EQ(v, std::trunc(v));

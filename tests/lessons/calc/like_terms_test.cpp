@@ -33,25 +33,29 @@ TEST(CalcSection1, LikeTermsExampleFixedThenRandom) {
 
 TEST(CalcSection1, LikeTermsDrillThousandPasses) {
   std::map<int, int> sums;
-  FromFourClocks(
-      kCalc, DrillScript().Keys("1\r4\r  ").Passes(260, 2).Keys(std::string(11, ' ') + "6\r6\r"),
-      [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
-        const float a = m.coef[1], b = m.coef[2];
-        ASSERT_TRUE(pass >= 2 || (a == 3 && b == (pass == 0 ? 6 : -6))) << pass;
-        ASSERT_TRUE(a >= 1 && a <= 5 && a == std::floor(a)) << a;
-        ASSERT_TRUE(b != 0 && std::abs(b) <= 6 && b == std::floor(b) && std::abs(b) != a) << b;
-        const std::string L = m.letterText[1];
-        ASSERT_TRUE(IsLetter(L) && m.letterText[2] == L) << L;
-        ++sums[static_cast<int>(a + b)];
-        const std::string problem = m.coefText[11] + L + m.coefText[12] + L + "=";
-        const std::string sum = m.coefText[13] + L;
-        EXPECT_TRUE(DrewMarkup(log, 127, 310, 0, problem) &&
-                    DrewMarkup(log, MarkupEnd(127, problem), 310, 3, sum));
-        const Letters one = LettersAt({{L[0], 1}});
-        EXPECT_TRUE(MarkupValue(problem, one) == a + b && MarkupValue(sum, one) == a + b)
-            << problem << sum;
-        EXPECT_EQ(MarkupValue(m.coefText[22] + L, one), b);  // the second box's text
-      });
+  FromFourClocks(kCalc,
+                 DrillScript()
+                     .Keys(EnterItem(kCalc, 1, 4) + "  ")
+                     .Passes(260, 2)
+                     .Keys(std::string(11, ' ') + LeaveProgram(kCalc, 1)),
+                 [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+                   const float a = m.coef[1], b = m.coef[2];
+                   ASSERT_TRUE(pass >= 2 || (a == 3 && b == (pass == 0 ? 6 : -6))) << pass;
+                   ASSERT_TRUE(a >= 1 && a <= 5 && a == std::floor(a)) << a;
+                   ASSERT_TRUE(b != 0 && std::abs(b) <= 6 && b == std::floor(b) && std::abs(b) != a)
+                       << b;
+                   const std::string L = m.letterText[1];
+                   ASSERT_TRUE(IsLetter(L) && m.letterText[2] == L) << L;
+                   ++sums[static_cast<int>(a + b)];
+                   const std::string problem = m.coefText[11] + L + m.coefText[12] + L + "=";
+                   const std::string sum = m.coefText[13] + L;
+                   EXPECT_TRUE(DrewMarkup(log, 127, 310, 0, problem) &&
+                               DrewMarkup(log, MarkupEnd(127, problem), 310, 3, sum));
+                   const Letters one = LettersAt({{L[0], 1}});
+                   EXPECT_TRUE(MarkupValue(problem, one) == a + b && MarkupValue(sum, one) == a + b)
+                       << problem << sum;
+                   EXPECT_EQ(MarkupValue(m.coefText[22] + L, one), b);  // the second box's text
+                 });
   // -4..-1, 1..9 and 11 (5 and 5 raised to 6): never 0 or 10.
   for (const auto& [sum, n] : sums) EXPECT_TRUE(sum >= -4 && sum <= 11 && sum != 0 && sum != 10);
   EXPECT_GT(sums[11], 0);
@@ -166,7 +170,11 @@ TEST(CalcSection1, CollectLikeTermsExampleAndExercise) {
 TEST(CalcSection1, CollectLikeTermsThousandPasses) {
   std::map<int, int> sums;
   FromFourClocks(
-      kCalc, DrillScript().Keys("1\r5\r").Passes(260, 3).Keys(std::string(14, ' ') + "6\r6\r"),
+      kCalc,
+      DrillScript()
+          .Keys(EnterItem(kCalc, 1, 5))
+          .Passes(260, 3)
+          .Keys(std::string(14, ' ') + LeaveProgram(kCalc, 1)),
       [&](int, const Machine& m, const std::vector<DrawCall>& log) {
         for (int k : {2, 4}) ASSERT_TRUE(m.coef[k] >= 2 && m.coef[k] <= 10) << m.coef[k];
         ASSERT_TRUE(m.coef[1] >= 2 && m.coef[3] >= -10 && m.coef[3] <= -2);

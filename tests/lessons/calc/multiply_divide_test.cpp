@@ -33,9 +33,12 @@ std::string DotsBox(const std::vector<DrawCall>& shown) {
 
 TEST(CalcSection3, LineWidthOfTheFlowerBedCarriesOverToTheMainMenuAndSection4) {
   // Example 6, back to the main menu, section 4 page 1; the same with the flower bed first.
-  const std::string tail = "1\r 1\r        9\r4\r1\r 4\r6\r";
-  for (const auto& [before, width] : {std::pair{"", 3}, {"3\r         ", 5}}) {
-    const ProgramRun run("Orvelle Calc", calc::ShowMainMenu, "3\r" + std::string(before) + tail);
+  const std::string tail = ChooseItem(kCalc, 3, 1) + " 1\r        " + LeaveSection(kCalc, 3) +
+                           EnterItem(kCalc, 4, 1) + " " + LeaveProgram(kCalc, 4);
+  const std::string flowerBed = ChooseItem(kCalc, 3, 3) + "         ";
+  for (const auto& [before, width] : {std::pair{std::string(), 3}, {flowerBed, 5}}) {
+    const ProgramRun run("Orvelle Calc", calc::ShowMainMenu,
+                         EnterSection(kCalc, 3) + before + tail);
     const auto& log = run.device.log();
     EXPECT_EQ(BoxWidth(log, 0, 90, 2000, 1890, 15), width);  // example 6's area
     EXPECT_EQ(BoxWidth(log, 22, 10, 1342, 610, 10), width);  // the main menu's board
@@ -46,7 +49,11 @@ TEST(CalcSection3, LineWidthOfTheFlowerBedCarriesOverToTheMainMenuAndSection4) {
 
 // A drill through the ten rows of a table and past them: pass p shows row p % 10 + 1.
 TEST(CalcSection3, Example6RowsThenQuestion8) {
-  const DrillRun run(kCalc, DrillScript().Keys("3\r1\r").Passes(11, 1).Keys("        9\r6\r"),
+  const DrillRun run(kCalc,
+                     DrillScript()
+                         .Keys(EnterItem(kCalc, 3, 1))
+                         .Passes(11, 1)
+                         .Keys("        " + LeaveProgram(kCalc, 3)),
                      [](int pass, const Machine& m, const std::vector<DrawCall>& log) {
                        const int k = pass % 10 + 1;
                        const std::string product = m.coefText[k] + "=";
@@ -74,18 +81,21 @@ TEST(CalcSection3, Example6RowsThenQuestion8) {
 }
 
 TEST(CalcSection3, Example7RowsThenQuestion9InTwoColumns) {
-  const DrillRun run(
-      kCalc, DrillScript().Keys("3\r2\r").Passes(11, 2).Keys(std::string(12, ' ') + "9\r6\r"),
-      [](int pass, const Machine& m, const std::vector<DrawCall>& log) {
-        const int k = pass % 10 + 1;
-        const std::string reciprocal = "=" + m.coefText[k + 10] + "=";
-        EXPECT_EQ(m.coefText[k], k == 1 ? "8x/2" : m.coefText[k]);
-        ExpectSeen(log, {{127, 120, 0, m.coefText[k]},
-                         {100, 210, 0, reciprocal},
-                         {MarkupEnd(100, reciprocal), 210, 5, m.coefText[k + 20]}});
-        ExpectSameValues(LettersAt({{'a', 3}, {'b', -2}, {'x', 5}, {'y', 7}}),
-                         {m.coefText[k], m.coefText[k + 10], m.coefText[k + 20]});
-      });
+  const DrillRun run(kCalc,
+                     DrillScript()
+                         .Keys(EnterItem(kCalc, 3, 2))
+                         .Passes(11, 2)
+                         .Keys(std::string(12, ' ') + LeaveProgram(kCalc, 3)),
+                     [](int pass, const Machine& m, const std::vector<DrawCall>& log) {
+                       const int k = pass % 10 + 1;
+                       const std::string reciprocal = "=" + m.coefText[k + 10] + "=";
+                       EXPECT_EQ(m.coefText[k], k == 1 ? "8x/2" : m.coefText[k]);
+                       ExpectSeen(log, {{127, 120, 0, m.coefText[k]},
+                                        {100, 210, 0, reciprocal},
+                                        {MarkupEnd(100, reciprocal), 210, 5, m.coefText[k + 20]}});
+                       ExpectSameValues(LettersAt({{'a', 3}, {'b', -2}, {'x', 5}, {'y', 7}}),
+                                        {m.coefText[k], m.coefText[k + 10], m.coefText[k + 20]});
+                     });
   run.ExpectPasses(11);
   EXPECT_EQ(KeyWaits(run.rest), 12);
   // Question 9: each division, a key, times the reciprocal, a key, the answer after it.

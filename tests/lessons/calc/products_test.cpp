@@ -90,9 +90,9 @@ std::string CheckExample9Pass(const Machine& m, const std::vector<DrawCall>& log
 // the key that hands over), the closing's `closing` keys, out through both menus.
 DrillScript Script(int item, int passes, int keys, int two, int closing) {
   DrillScript s;
-  s.Keys("3\r" + Str(item) + "\r").Passes(passes, keys);
+  s.Keys(EnterItem(kCalc, 3, item)).Passes(passes, keys);
   if (two > 0) s.Keys(" ").Passes(two, keys);
-  return s.Keys(std::string(closing, ' ') + "9\r6\r");
+  return s.Keys(std::string(closing, ' ') + LeaveProgram(kCalc, 3));
 }
 
 TEST(CalcExample8, WorkedCasesThenProblems10And11) {

@@ -13,12 +13,15 @@ void ThousandPasses(
     int item, int keyWaits,
     const std::function<std::pair<std::string, std::string>(const Machine&, const Screen&)>&
         check) {
-  FromFourClocks(
-      kCalc, DrillScript().Keys("3\r" + Str(item) + "\r").Passes(250, keyWaits).Keys("     9\r6\r"),
-      [&](int, const Machine& m, const std::vector<DrawCall>& log) {
-        const auto [problem, result] = check(m, Screen(log));
-        EXPECT_TRUE(SameExpression(problem, result)) << problem << " " << result;
-      });
+  FromFourClocks(kCalc,
+                 DrillScript()
+                     .Keys(EnterItem(kCalc, 3, item))
+                     .Passes(250, keyWaits)
+                     .Keys("     " + LeaveProgram(kCalc, 3)),
+                 [&](int, const Machine& m, const std::vector<DrawCall>& log) {
+                   const auto [problem, result] = check(m, Screen(log));
+                   EXPECT_TRUE(SameExpression(problem, result)) << problem << " " << result;
+                 });
 }
 
 // (6x-12)÷(-3): d = 3, s = -1, a = 2, b = -4; then the closing.

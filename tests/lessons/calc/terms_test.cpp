@@ -56,7 +56,8 @@ TEST(CalcSection1, P73QuestionEachWaySaysWhatItCounts) {
 TEST(CalcSection1, TermsAndCoefficientDrills) {
   constexpr int kTerms = 11, kCoefficients = 1000;
   DrillScript s;
-  s.Keys("1\r2\r").Passes(kTerms, 1).Keys(" ").Passes(kCoefficients, 1).Keys(" 6\r6\r");
+  s.Keys(EnterItem(kCalc, 1, 2)).Passes(kTerms, 1).Keys(" ").Passes(kCoefficients, 1);
+  s.Keys(" " + LeaveProgram(kCalc, 1));
   int letters[5] = {};
   const DrillRun run(kCalc, s, [&](int pass, const Machine& m, const std::vector<DrawCall>& log) {
     const Screen screen(log);
@@ -124,15 +125,25 @@ int MenusDrawn(const std::vector<DrawCall>& log) {
 
 // Every menu from one key script: out-of-range numbers, nothing, a long digit string (the
 // eleventh digit clears the field) and "1/0" (cleared, reading goes on) ask again; a fraction
-// counts by its value; the aims come once an entry; 6 at the main menu ends the program.
+// counts by its value; the aims come once an entry; the main menu's last number ends the
+// program.
 TEST(CalcMenus, BadChoicesAskAgainAtEveryMenu) {
   const std::string bad = "0\r-1\r\r12345678901\r1/0\r";
-  const std::string keys = bad + "7\r6.5\r5\r2.5\r" +                     // main menu, item 5
-                           "8\r0\r-1\r7.5\r0.5\r14/2\r" +                 // section 2
-                           "1\r" + bad + "7\r6.5\r6\r" +                  // section 1
-                           "1\r2.5\r 1\r  1\r 6\r" +                      // 2.5 runs item 2
-                           "3\r" + bad + "10\r9.5\r3\r         9\r" +     // section 3
-                           "4\r" + bad + "5\r4.5\r3/3\r 8/2\r" + "6\rX";  // section 4
+  // Numbers typed at a menu that ends at `end`: the number after it, and the half after it; the
+  // end itself typed as a fraction.
+  const auto n = [](int v) { return std::to_string(v) + "\r"; };
+  const auto past = [&](int end) { return n(end + 1) + std::to_string(end) + ".5\r"; };
+  const auto half = [](int end) { return std::to_string(2 * end) + "/2\r"; };
+  const int end = kCalc.MenuEnd();
+  const auto sub = [](int section) { return kCalc.SubMenuEnd(section); };
+  const std::string keys =
+      bad + past(end) + n(end - 1) + "2.5\r" +             // main menu, blank item, 2
+      "0\r-1\r" + past(sub(2)) + "0.5\r" + half(sub(2)) +  // section 2
+      EnterSection(kCalc, 1) + bad + past(sub(1)) + LeaveSection(kCalc, 1) +  // section 1
+      EnterSection(kCalc, 1) + "2.5\r 1\r  1\r " + LeaveSection(kCalc, 1) +   // 2.5 runs item 2
+      EnterSection(kCalc, 3) + bad + past(sub(3)) + "3\r         " + LeaveSection(kCalc, 3) +
+      EnterSection(kCalc, 4) + bad + past(sub(4)) + "3/3\r " + half(sub(4)) + EndProgram(kCalc) +
+      "X";
   ProgramRun run("Orvelle Calc", calc::ShowMainMenu, keys);
   const auto& log = run.device.log();
   // Each menu: drawn on entry, again for six of its seven bad entries and after an item.

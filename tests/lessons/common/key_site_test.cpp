@@ -107,23 +107,20 @@ const SiteCase kCases[] = {
        InputNumberField(m);
        return Sites(4, Site(here));
      }},
-    {"RunSubMenu", "3\r2\r",
+    // A sub-menu's keys at the line that describes its section.
+    {"RunSection", "3\r2\r",
      [](Machine& m) {
+       static constexpr ItemDescription kItems[] = {{"例", NoItem}};
        const auto here = std::source_location::current();
-       RunSubMenu(m, {"", "①例　②終了", 1}, {NoItem});
+       static constexpr SectionDescription kSection{"", NoItem, kItems};
+       RunSection(m, kSection);
        return Sites(4, Site(here));
-     }},
-    {"RunSection", "2\r",
-     [](Machine& m) {
-       const auto here = std::source_location::current();
-       RunSection(m, NoItem, {"", "①例　②終了", 1}, {NoItem});
-       return Sites(2, Site(here));
      }},
     {"RunMainMenu", "2\r",
      [](Machine& m) {
        static constexpr const char* kLines[] = {"１　例", "２　終了"};
        const auto here = std::source_location::current();
-       RunMainMenu(m, {"", {}, kLines}, {});
+       RunMainMenu(m, {"", {}, kLines});
        return Sites(2, Site(here));
      }},
     // The pass's own key at its own line; the next-step prompt at the line that started the drill.

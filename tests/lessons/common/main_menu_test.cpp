@@ -17,7 +17,15 @@ namespace orvelle {
 namespace {
 
 using test::DrewMarkup;
+using test::EndProgram;
+using test::kApply;
+using test::kCalc;
+using test::kIntro;
 using test::ProgramRun;
+
+std::string Number(int n) { return std::to_string(n) + "\r"; }
+// n/2 typed: a half past n / 2 when n is odd.
+std::string Half(int n) { return std::to_string(n) + "/2\r"; }
 
 int MenusDrawn(const RecordingDevice& d) {
   int n = 0;
@@ -31,7 +39,7 @@ int MenusDrawn(const RecordingDevice& d) {
 }
 
 TEST(MainMenu, DrawsTitleItemsAndPromptThenEndsOnTheLastItem) {
-  ProgramRun run("Orvelle", intro::ShowMainMenu, "6\r");
+  ProgramRun run("Orvelle", intro::ShowMainMenu, EndProgram(kIntro));
   const auto& log = run.device.log();
   EXPECT_EQ(MenusDrawn(run.device), 1);
   EXPECT_TRUE(DrewMarkup(log, 264, 30, 15, "＜Orvelle　メニュー＞"));
@@ -55,35 +63,42 @@ TEST(MainMenu, DrawsTitleItemsAndPromptThenEndsOnTheLastItem) {
 }
 
 TEST(MainMenu, ChoicesOutOfRangeDrawTheMenuAgain) {
-  ProgramRun run("Orvelle", intro::ShowMainMenu, "0\r-2\r7\r1/2\r\r6\r");
+  const int end = kIntro.MenuEnd();
+  ProgramRun run("Orvelle", intro::ShowMainMenu,
+                 "0\r-2\r" + Number(end + 1) + "1/2\r\r" + EndProgram(kIntro));
   EXPECT_EQ(MenusDrawn(run.device), 6);
   EXPECT_FALSE(test::ShowedErrorScreen(run.device.log()));
 }
 
 TEST(MainMenu, FractionsCountByTheirValue) {
-  // 12/2 is 6: the program ends at once, with keys still unread.
-  ProgramRun ends("Orvelle", intro::ShowMainMenu, "12/2\r1\r");
+  // The last item as a fraction (12/2): the program ends at once, with keys still unread.
+  const int end = kIntro.MenuEnd();
+  ProgramRun ends("Orvelle", intro::ShowMainMenu, Half(2 * end) + "1\r");
   EXPECT_EQ(MenusDrawn(ends.device), 1);
   EXPECT_TRUE(ends.device.KeysLeft());
-  // 11/2 is 5.5: its whole part, item 5 (its sub-menu line shows), not the last item.
-  ProgramRun five("Orvelle", intro::ShowMainMenu, "11/2\r");
-  EXPECT_EQ(test::SubMenuLines(five.device.log(), test::kIntro.SubMenuLine(5)), 1);
+  // Half an item short of it (11/2): its whole part, the last section (its sub-menu line
+  // shows), not the last item.
+  ProgramRun five("Orvelle", intro::ShowMainMenu, Half(2 * end - 1));
+  EXPECT_EQ(test::SubMenuLines(five.device.log(), kIntro.SubMenuLine(end - 1)), 1);
   // 2/2 opens section 1, whose aims stand on the cleared window.
   ProgramRun one("Orvelle", intro::ShowMainMenu, "2/2\r");
   EXPECT_TRUE(DrewMarkup(one.device.log(), 44, 240, 3, "<めあて>"));
 }
 
 TEST(MainMenu, EachProgramHasItsTitleAndItems) {
-  ProgramRun calc("Orvelle Calc", calc::ShowMainMenu, "5\r6\r");
+  const int calcBlank = static_cast<int>(calc::kProgram.sections.size()) + 1;
+  ProgramRun calc("Orvelle Calc", calc::ShowMainMenu, Number(calcBlank) + EndProgram(kCalc));
   EXPECT_TRUE(DrewMarkup(calc.device.log(), 264, 30, 15, "＜Orvelle Calc　メニュー＞"));
   EXPECT_TRUE(DrewMarkup(calc.device.log(), 44, 240, 13, calc::kProgram.sections[2].menuLine));
   EXPECT_EQ(MenusDrawn(calc.device), 2);  // the blank item 5 brings the menu back
   EXPECT_FALSE(calc.device.KeysLeft());
 
-  ProgramRun apply("Orvelle Apply", apply::ShowMainMenu, "6\r13/2\r7\r");
+  const int applyBlank = static_cast<int>(apply::kProgram.sections.size()) + 1;
+  ProgramRun apply("Orvelle Apply", apply::ShowMainMenu,
+                   Number(applyBlank) + Half(2 * applyBlank + 1) + EndProgram(kApply));
   EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 480, 13, apply::kProgram.closingLines[1]));
   EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 420, 15, apply::kProgram.closingLines[0]));
-  EXPECT_EQ(MenusDrawn(apply.device), 3);  // 6.5 selects the blank item 6, not the end
+  EXPECT_EQ(MenusDrawn(apply.device), 3);  // 13/2 selects the blank item 6, not the end
   EXPECT_FALSE(apply.device.KeysLeft());
 }
 
@@ -91,7 +106,8 @@ TEST(MainMenu, EachProgramHasItsTitleAndItems) {
 // and its item 6 ends the program with status 0 and the keys after it unread.
 TEST(MainMenu, CalcThroughTheProgramRunner) {
   test::DrillScript s;
-  s.Keys("5\r").Keys(std::to_string(test::kCalc.MenuEnd()) + "\rX");
+  s.Keys(Number(static_cast<int>(calc::kProgram.sections.size()) + 1))
+      .Keys(EndProgram(kCalc) + "X");
   const test::DrillRun run(test::kCalc, s);
   EXPECT_EQ(MenusDrawn(run.device), 2);
   EXPECT_EQ(run.status, 0);

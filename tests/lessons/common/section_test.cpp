@@ -6,8 +6,6 @@
 
 #include "../../support/machine.h"
 #include "../../support/screen.h"
-#include "lessons/common/main_menu.h"
-#include "platform/error.h"
 
 namespace orvelle {
 namespace {
@@ -26,29 +24,34 @@ TEST(MenuItemOf, RangeTestThenWholePart) {
   }
 }
 
-// What an item saw when it ran.
+// What an item or the aims saw when they ran (the aims as item 0).
 struct ItemRun {
   int item;
   float menuChoice;
   float enteredValue;
   bool operator==(const ItemRun&) const = default;
 };
+std::vector<ItemRun> gRuns;
 
-TEST(RunSubMenu, RunsTheChosenItemsAndReturnsOnTheLast) {
+template <int N>
+void Item(Machine& m) {
+  gRuns.push_back({N, m.menuChoice, m.enteredValue});
+}
+
+TEST(RunSection, AimsOnceThenTheChosenItemsUntilTheLast) {
   Bench b("3\r0\r5/2\r9\r\r4\r");
-  std::vector<ItemRun> runs;
-  const auto item = [&](int n) {
-    return [&runs, n](Machine& m) { runs.push_back({n, m.menuChoice, m.enteredValue}); };
-  };
-  constexpr SectionDescription kSection{"", "①例　②問　③例２　④終了", 3};
-  RunSubMenu(b.m, kSection, {item(1), item(2), item(3)});
+  gRuns.clear();
+  b.m.menuChoice = -5;
+  static constexpr ItemDescription kItems[] = {{"例", Item<1>}, {"問", Item<2>}, {"例２", Item<3>}};
+  static constexpr SectionDescription kSection{"", Item<0>, kItems};
+  RunSection(b.m, kSection);
   EXPECT_FALSE(b.device.KeysLeft());
   // 0, 9 and an empty entry are out of range and read again; 5/2 selects item 2.
-  EXPECT_EQ(runs, (std::vector<ItemRun>{{3, 3, 10}, {2, 2.5f, 10}}));
+  EXPECT_EQ(gRuns, (std::vector<ItemRun>{{0, -5, 0}, {3, 3, 10}, {2, 2.5f, 10}}));
   EXPECT_EQ(b.m.menuChoice, 4);
 
-  // The line is drawn and the strip cleared once for every number read.
-  EXPECT_EQ(test::SubMenuLines(b.device.log(), kSection.subMenuLine), 6);
+  // The line made from the labels is drawn and the strip cleared once for every number read.
+  EXPECT_EQ(test::SubMenuLines(b.device.log(), "①例　②問　③例２　④終了"), 6);
   int clears = 0;
   for (const auto& box : b.Calls(Op::kBox)) {
     clears += box.x1 == 0 && box.y1 == 657 && box.x2 == 992 && box.y2 == 720;
@@ -56,28 +59,17 @@ TEST(RunSubMenu, RunsTheChosenItemsAndReturnsOnTheLast) {
   EXPECT_EQ(clears, 6);
 }
 
-TEST(RunSubMenu, TheLastItemAsAFractionAndEmptyItems) {
-  // 8/2 is the last item: nothing runs; an item with nothing to do reads again.
-  Bench b("2\r3\r8/2\r");
-  int ran = 0;
-  RunSubMenu(b.m, {"", "①　②　③　④終了", 3}, {[&](Machine&) { ++ran; }, {}, {}});
-  EXPECT_EQ(ran, 0);
-  EXPECT_FALSE(b.device.KeysLeft());
-}
-
-// A section whose list of items disagrees with its description stops at once on run-time
-// error 9, before it reads a key; so does a main menu with a routine too few.
-TEST(RunSubMenu, AListThatDisagreesWithTheDescriptionIsAnError) {
-  for (const int described : {1, 3}) {
-    Bench b("1\r");
-    EXPECT_THROW(RunSubMenu(b.m, {"", "①　②　③終了", described}, {{}, {}}), RuntimeError);
-    EXPECT_TRUE(b.device.KeysLeft());
-  }
-  static constexpr SectionDescription kSections[] = {{"1　例", "①終了", 0}, {"2　例", "①終了", 0}};
-  static constexpr const char* kEnd[] = {"3　終了"};
-  Bench b("3\r");
-  EXPECT_THROW(RunMainMenu(b.m, {"", kSections, kEnd}, {{}}), RuntimeError);
+TEST(RunSection, WithoutAimsAndWithBareNumbersTheLastAsAFraction) {
+  // 8/2 is the last item: the section returns without running it.
+  Bench b("2\r3\r8/2\r1\r");
+  gRuns.clear();
+  static constexpr ItemDescription kItems[] = {{"", Item<1>}, {"", Item<2>}, {"", Item<3>}};
+  static constexpr SectionDescription kSection{"", nullptr, kItems};
+  EXPECT_EQ(kSection.SubMenuLine(), "①　②　③　④終了");
+  RunSection(b.m, kSection);
+  EXPECT_EQ(gRuns, (std::vector<ItemRun>{{2, 2, 10}, {3, 3, 10}}));
   EXPECT_TRUE(b.device.KeysLeft());
+  EXPECT_EQ(test::SubMenuLines(b.device.log(), kSection.SubMenuLine()), 3);
 }
 
 // Runs a drill on the keys typed at its prompts; returns exerciseNo and enteredValue as each

@@ -73,7 +73,8 @@ TEST(ExprValueSection, P71QuestionThousandPassesOfEachDrill) {
   constexpr int kPasses = 500;
   for (const char* clock : {"08:00:00", "13:45:27"}) {
     DrillScript s;
-    s.Keys("4\r1\r" + Spaces(9)).Passes(kPasses, 6).Keys(" ").Passes(kPasses, 6).Keys(" 5\r6\r");
+    s.Keys(test::EnterItem(test::kIntro, 4, 1) + Spaces(9)).Passes(kPasses, 6);
+    s.Keys(" ").Passes(kPasses, 6).Keys(" " + test::LeaveProgram(test::kIntro, 4));
     const float w = MarkupEnd(707, "5-4x");
     DrillRun run(
         kIntro, s,
@@ -230,7 +231,8 @@ TEST(ExprValueSection, ValueDrillThousandPasses) {
   int negativeX = 0, zeros = 0;
   for (const char* clock : {"09:12:13", "14:41:14"}) {
     DrillScript s;
-    s.Keys("4\r4\r").Passes(kPasses, 6).Keys(Spaces(11) + "5\r6\r");
+    s.Keys(test::EnterItem(test::kIntro, 4, 4)).Passes(kPasses, 6);
+    s.Keys(Spaces(11) + test::LeaveProgram(test::kIntro, 4));
     const float at = MarkupEnd(67, "3x+2y");
     DrillRun run(
         kIntro, s,

@@ -13,6 +13,15 @@ namespace orvelle {
 namespace {
 
 TEST(OrvelleSections, AimsOnEachEntryAndTheSubMenuReadsAgainOutOfRange) {
+  using test::kIntro;
+  // A number and Enter; the number after a section's "終了", and half past its "終了".
+  const auto n = [](int v) { return std::to_string(v) + "\r"; };
+  const auto past = [&](int section) { return n(kIntro.SubMenuEnd(section) + 1); };
+  const auto half = [](int section) { return std::to_string(kIntro.SubMenuEnd(section)) + ".5\r"; };
+  const auto leave = [](int section) { return test::LeaveSection(kIntro, section); };
+  const auto again = [&](int section) {  // left, entered again, left
+    return leave(section) + test::EnterSection(kIntro, section) + leave(section);
+  };
   const struct {
     int section;
     std::string keys;  // choices out of range, a fraction that runs an item, the last item
@@ -20,26 +29,27 @@ TEST(OrvelleSections, AimsOnEachEntryAndTheSubMenuReadsAgainOutOfRange) {
     std::vector<test::Seen> seen;  // the aims, and the item the fraction ran
   } sections[] = {
       // clang-format off
-      {1, "0\r6\r5\r", 1, 3, 0, {{76, 305, 0, "数量を文字を使った式に表そう。"}}},
-      // 9/2 runs item ④, 9 leaves; the section entered again.
-      {2, "0\r10\r9/2\r      9\r2\r9\r", 2, 5, 6,
+      {1, "0\r" + past(1) + leave(1), 1, 3, 0, {{76, 305, 0, "数量を文字を使った式に表そう。"}}},
+      // 9/2 runs item ④; the section is entered again.
+      {2, "0\r" + past(2) + "9/2\r      " + again(2), 2, 5, 6,
        {{44, 305, 0, "文字式での積や累乗、商の表し方にしたがって、式を表そう。"}, {40, 30, 3, "問2 解答"}}},
       // 7/2 = 3.5 runs item ③.
-      {3, "9\r0\r8.5\r7/2\r         8\r3\r8\r", 2, 6, 9,
+      {3, past(3) + "0\r" + half(3) + "7/2\r         " + again(3), 2, 6, 9,
        {{44, 305, 0, "1 単位をそろえて式に表そう。"}, {44, 370, 0, "2 割合や速さ、円に関する数量を式に表そう。"},
         {44, 435, 0, "3 文字式がどんな数量を表しているか考えよう。"}, {40, 30, 7, "例6 "}}},
-      {4, "0\r6\r-1\r5\r", 1, 4, 0, {{76, 305, 0, "代入と式の値の意味を知り、式の値を求めよう。"}}},
-      {5, "5\r0\r4\r", 0, 3, 0, {}},  // no aims
+      {4, "0\r" + past(4) + "-1\r" + leave(4), 1, 4, 0,
+       {{76, 305, 0, "代入と式の値の意味を知り、式の値を求めよう。"}}},
+      {5, past(5) + "0\r" + leave(5), 0, 3, 0, {}},  // no aims
       // clang-format on
   };
   for (const auto& s : sections) {
     SCOPED_TRACE("section " + std::to_string(s.section));
     test::ProgramRun run(test::kIntro.title(), intro::ShowMainMenu,
-                         std::to_string(s.section) + "\r" + s.keys + "6\r");
+                         test::EnterSection(kIntro, s.section) + s.keys + test::EndProgram(kIntro));
     const auto& log = run.device.log();
     EXPECT_EQ(test::Screen(log).Count(44, 240, 3, "<めあて>"), s.entries);
     test::ExpectSeen(log, s.seen);
-    EXPECT_EQ(test::SubMenuLines(log, test::kIntro.SubMenuLine(s.section)), s.subMenuLines);
+    EXPECT_EQ(test::SubMenuLines(log, kIntro.SubMenuLine(s.section)), s.subMenuLines);
     EXPECT_EQ(test::KeyWaits(log), s.keyWaits);
     EXPECT_FALSE(run.device.KeysLeft());
     EXPECT_EQ(run.status, 0);

@@ -22,7 +22,8 @@ using test::Pick;
 // 例8 with `first` passes of 問① and `second` of 問②, and its closing keys.
 DrillScript Example8(int first, int second) {
   DrillScript s;
-  s.Keys("3\r5\r").Passes(first, 1).Keys(" ").Passes(second, 1).Keys("  8\r6\r");
+  s.Keys(test::EnterItem(test::kIntro, 3, 5)).Passes(first, 1).Keys(" ").Passes(second, 1);
+  s.Keys("  " + test::LeaveProgram(test::kIntro, 3));
   return s;
 }
 
@@ -67,8 +68,12 @@ TEST(CircleExample8, CircumferencesWithThreePointOneFour) {
 // Any number but 1 gives another problem, 0, a negative number and a fraction too; 2/2 is 1.
 TEST(CircleExample8, OnlyOneEndsADrill) {
   DrillScript s;
-  s.Keys("3\r5\r").Pass(1, "0").Pass(1, "-3").Pass(1, "1/2").Pass(1, "2/2");
-  s.Keys(" ").Pass(1, "1").Keys("  8\r6\r");
+  s.Keys(test::EnterItem(test::kIntro, 3, 5))
+      .Pass(1, "0")
+      .Pass(1, "-3")
+      .Pass(1, "1/2")
+      .Pass(1, "2/2");
+  s.Keys(" ").Pass(1, "1").Keys("  " + test::LeaveProgram(test::kIntro, 3));
   const DrillRun run(kIntro, s);
   run.ExpectPasses(5);
   EXPECT_TRUE(test::DrewMarkup(run.rest, 640, 30, 7, "教科書P70 問11 をしなさい。"));
@@ -108,8 +113,15 @@ TEST(CircleExample8, LastPickCouplesTheSpeedAndRadiusDrills) {
 
   // Through the program: 例7 (one pass each, all speeds 70) then 例8 with a radius pick of 7.
   DrillScript s;
-  s.Keys("3\r4\r").Pass(1, "1").Keys(" ").Pass(1, "1").Keys(" ").Pass(1, "1").Keys(" ");
-  s.Pass(1, "1").Keys("  5\r").Pass(1, "1").Keys(" ").Pass(1, "1").Keys("  8\r6\r");
+  s.Keys(test::EnterItem(test::kIntro, 3, 4))
+      .Pass(1, "1")
+      .Keys(" ")
+      .Pass(1, "1")
+      .Keys(" ")
+      .Pass(1, "1")
+      .Keys(" ");
+  s.Pass(1, "1").Keys("  " + test::ChooseItem(test::kIntro, 3, 5)).Pass(1, "1").Keys(" ");
+  s.Pass(1, "1").Keys("  " + test::LeaveProgram(test::kIntro, 3));
   float radius = 0;
   const DrillRun run(
       kIntro, s,
@@ -167,7 +179,8 @@ TEST(CircleExample8, ThousandPassesOfEachDrill) {
 TEST(CircleExercise12, DiameterAndCircumferenceOfALetterRadius) {
   constexpr int kPasses = 1000;
   DrillScript s;
-  s.Keys("3\r6\r").Passes(kPasses, 2).Keys(" 8\r6\r");
+  s.Keys(test::EnterItem(test::kIntro, 3, 6)).Passes(kPasses, 2);
+  s.Keys(" " + test::LeaveProgram(test::kIntro, 3));
   std::map<std::string, int> seen;
   const float x2 = MarkupEnd(40, "直径…"), x3 = MarkupEnd(40, "円周…");
   const DrillRun run(

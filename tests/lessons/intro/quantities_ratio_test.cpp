@@ -30,7 +30,8 @@ std::vector<DrawCall> Boxes(const std::vector<DrawCall>& log, float width, float
 // The question (5 keys), `passes` passes of each drill (4 keys each), the keys around the rule.
 DrillScript RatioScript(int passes) {
   DrillScript s;
-  s.Keys("3\r2\r     ").Passes(passes, 4).Keys("  ").Passes(passes, 4).Keys("8\r6\r");
+  s.Keys(test::EnterItem(test::kIntro, 3, 2) + "     ").Passes(passes, 4);
+  s.Keys("  ").Passes(passes, 4).Keys(test::LeaveProgram(test::kIntro, 3));
   return s;
 }
 

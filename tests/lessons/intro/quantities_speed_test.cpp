@@ -83,8 +83,15 @@ TEST(SpeedItem, ThousandPassesOfEachDrill) {
   constexpr int kPasses = 250;
   for (const char* clock : {"08:15:30", "10:42:07", "13:05:59", "15:59:11"}) {
     test::DrillScript s;
-    s.Keys("3\r4\r").Passes(kPasses, 1).Keys(" ").Passes(kPasses, 1).Keys(" ");
-    s.Passes(kPasses, 1).Keys(" ").Passes(kPasses, 1).Keys("  8\r6\r");
+    s.Keys(test::EnterItem(test::kIntro, 3, 4))
+        .Passes(kPasses, 1)
+        .Keys(" ")
+        .Passes(kPasses, 1)
+        .Keys(" ");
+    s.Passes(kPasses, 1)
+        .Keys(" ")
+        .Passes(kPasses, 1)
+        .Keys("  " + test::LeaveProgram(test::kIntro, 3));
     float lastPick = 0;
     int fifties = 0;
     test::DrillRun run(

@@ -203,9 +203,9 @@ std::vector<Shown> RunDrills(int item, std::vector<const Layout*> drills, int pa
                              const std::function<void(Machine&)>& onRun,
                              std::vector<float>* lastPicks = nullptr) {
   test::DrillScript s;
-  s.Keys("2\r" + std::to_string(item) + "\r");
+  s.Keys(test::EnterItem(test::kIntro, 2, item));
   for (const std::string& keys : after) s.Passes(passes, 1).Keys(keys);
-  s.Keys("9\r6\r");
+  s.Keys(test::LeaveProgram(test::kIntro, 2));
   std::vector<Shown> shown;
   const test::DrillRun run(
       kIntro, s,
@@ -297,10 +297,21 @@ TEST(FlashDrill, ARepeatedPickShowsProblemThreeAcrossDrills) {
   // Item ③: Q1 draws 7, 7, 7; Q2 draws 7 (Q1's last); Q3 draws 3 twice. Any number but 1 gives
   // a new problem: 2, 0, an empty entry.
   test::DrillScript s;
-  s.Keys("2\r3\r").Pass(1, "2").Pass(1, "0").Pass(1, "1").Pass(1, "1").Pass(1, "").Pass(1, "1");
+  s.Keys(test::EnterItem(test::kIntro, 2, 3))
+      .Pass(1, "2")
+      .Pass(1, "0")
+      .Pass(1, "1")
+      .Pass(1, "1")
+      .Pass(1, "")
+      .Pass(1, "1");
   // Item ⑤ goes on from there: its first draw of 3 repeats. Item ⑧ neither reads nor moves it.
-  s.Keys(" 5\r").Pass(1, "1").Keys(Spaces(8)).Pass(1, "1").Keys(Spaces(6));
-  s.Keys("8\r").Pass(1, "2").Pass(1, "1").Keys(Spaces(8) + "9\r6\r");
+  s.Keys(" " + test::ChooseItem(test::kIntro, 2, 5))
+      .Pass(1, "1")
+      .Keys(Spaces(8))
+      .Pass(1, "1")
+      .Keys(Spaces(6));
+  s.Keys(test::ChooseItem(test::kIntro, 2, 8)).Pass(1, "2").Pass(1, "1");
+  s.Keys(Spaces(8) + test::LeaveProgram(test::kIntro, 2));
   const Layout* layouts[] = {&kRule2Q1, &kRule2Q1, &kRule2Q1, &kRule2Q2, &kRule2Q3,
                              &kRule2Q3, &kRule3Q1, &kRule3Q2, &kSymbols, &kSymbols};
   std::vector<float> shown, last;
