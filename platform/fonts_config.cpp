@@ -149,6 +149,10 @@ struct Walk {
       return Fail(path, depth,
                   "is included again from within itself (by " + readingNames.back() + ")");
     }
+    if (result.files.size() == kMostConfigFiles) {
+      return Fail(path, depth,
+                  "is one file more than the " + std::to_string(kMostConfigFiles) + " read at most");
+    }
     reading.push_back(id);
     readingNames.push_back(path);
     result.files.push_back(path);

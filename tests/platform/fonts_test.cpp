@@ -187,7 +187,7 @@ TEST(FontConfigGuard, WhatCouldWaitOrReadWithoutEndIsRefusedAtOnce) {
                                      t / "bigs/10-big.conf" + ") and refused");
 }
 
-TEST(FontConfigGuard, TogetherAtMost256KiBAreRead) {
+TEST(FontConfigGuard, AtMost1024FilesTogetherAtMost256KiBAreRead) {
   const Tree t;
   const std::string whole = t.Sized("whole.conf", 256 << 10);
   EXPECT_EQ(Refusal(whole), "");
@@ -204,6 +204,17 @@ TEST(FontConfigGuard, TogetherAtMost256KiBAreRead) {
   t.Sized("c.conf", rest + 1);
   EXPECT_EQ(Refusal(top),
             "is over 256 KiB with the files it reads (262145 bytes up to " + c + ") and refused");
+  // The folder and 1,023 files in it, then one more.
+  const std::string many = t.Folder("many");
+  char name[32];
+  for (int i = 1; i <= 1023; ++i) {
+    std::snprintf(name, sizeof name, "many/1-%04d.conf", i);
+    t.Conf(name);
+  }
+  EXPECT_EQ(Refusal(many), "");
+  t.Conf("many/1-1024.conf");
+  EXPECT_EQ(Refusal(many),
+            "is refused: " + many + "/1-1024.conf is one file more than the 1024 read at most");
 }
 
 TEST(FontConfigGuard, IncludesAreFollowedEightDeepAndNeverRoundALoop) {
