@@ -2,8 +2,6 @@
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +13,7 @@
 #include <tuple>
 
 #include "platform/device.h"
+#include "platform/fonts_config.h"
 
 namespace orvelle {
 namespace {
@@ -52,57 +51,20 @@ CellFit FitFor(const std::string& name) {
   return fit;
 }
 
-// The largest configuration file read. The project's is under 2 KiB; fontconfig takes seconds
-// over files of a few MB (a 16 MB one: 11 s) and start-up would stall with no window and no word.
-constexpr off_t kMostConfigBytes = 1 << 20;
-
-// The names the programs select. The project's configuration gives each a face of its own; one
-// that leaves a name as it is has not been read whole (a broken file loads only its part before
-// the fault).
-constexpr const char* kNames[] = {kGothicFont, kStartFont, kLetterFont, kEllFont};
-
-// The family a configuration gives for a name first.
-std::string FamilyFor(FcConfig* config, const char* name) {
-  FcPattern* p = FcPatternCreate();
-  FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>(name));
-  FcConfigSubstitute(config, p, FcMatchPattern);
-  FcChar8* family = nullptr;
-  std::string result;
-  if (FcPatternGetString(p, FC_FAMILY, 0, &family) == FcResultMatch && family) {
-    result = reinterpret_cast<const char*>(family);
-  }
-  FcPatternDestroy(p);
-  return result;
-}
-
-// Loads the project's configuration into `config`; what is wrong with it, or "".
-std::string LoadProjectConfig(FcConfig* config, const std::string& path) {
-  if (!config) return "cannot be used";
-  if (std::string problem = ConfigFileProblem(path); !problem.empty()) return problem;
-  // Not complaining: a missing file is caught above, and a fault in the file is said by
-  // fontconfig itself on a line of its own, with its place.
-  if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcFalse) ||
-      !FcConfigBuildFonts(config)) {
-    return "cannot be read";
-  }
-  const FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem);
-  if (!fonts || fonts->nfont == 0) return "finds no fonts";
-  for (const char* name : kNames) {
-    if (FamilyFor(config, name) == name) return "cannot be read";
-  }
-  return "";
-}
-
 struct Library {
   FcConfig* config = nullptr;
   bool loaded = false;
   std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<Face>> faces;
   std::set<std::string> missing;  // families said to be missing
+  // While the start-up check runs, the lines saying a face stands in for another wait for its
+  // outcome: a program that then ends says only why.
+  bool holding = false;
+  std::vector<std::string> held;
 
   Library() {
     const std::string path = FontConfigPath();
     config = FcConfigCreate();
-    const std::string problem = LoadProjectConfig(config, path);
+    const std::string problem = config ? LoadConfig(config, path) : "cannot be used";
     if (problem.empty()) {
       loaded = true;
       return;
@@ -202,8 +164,13 @@ std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
   face->fellBack = !HasFamily(m.font, m.wanted);
   if (face->fellBack && m.wanted != name && Lib().missing.insert(m.wanted).second) {
     // A face named in fonts.conf is missing: say so once, the text still shows in another.
-    std::fprintf(stderr, "fonts: %s for \"%s\" is not installed; using %s\n", m.wanted.c_str(),
-                 name.c_str(), face->family.c_str());
+    const std::string line = "fonts: " + m.wanted + " for \"" + name +
+                             "\" is not installed; using " + face->family + "\n";
+    if (Lib().holding) {
+      Lib().held.push_back(line);
+    } else {
+      std::fputs(line.c_str(), stderr);
+    }
   }
   // A configuration may itself ask for the synthetic styles (the system's does), naming the face
   // bold or oblique for it.
@@ -305,18 +272,6 @@ std::string ConfigPathIn(const std::string& path, const std::string& folder) {
   return folder + (folder.back() == '/' ? "" : "/") + std::string(rest);
 }
 
-std::string ConfigFileProblem(const std::string& path) {
-  if (access(path.c_str(), R_OK) != 0) return "is missing";
-  struct stat info;
-  if (stat(path.c_str(), &info) != 0) return "";
-  // A device or a pipe would be read without end (fontconfig also reads a folder of files).
-  if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) return "is not a file and refused";
-  if (S_ISREG(info.st_mode) && info.st_size > kMostConfigBytes) {
-    return "is over 1 MiB (" + std::to_string(info.st_size) + " bytes) and refused";
-  }
-  return "";
-}
-
 std::string FontConfigPath() {
   const char* path = std::getenv("ORVELLE_FONTS_CONF");
   if (!path || !*path) return std::string(ORVELLE_FONTS_DIR) + "/fonts.conf";
@@ -327,8 +282,7 @@ std::string FontConfigPath() {
 
 bool FontConfigLoaded() { return Lib().loaded; }
 
-std::string TextFaceProblem() {
-  const Face& gothic = FindFace(kGothicFont, false, false);
+std::string TextFaceProblem(const Face& gothic) {
   if (!gothic.face || !gothic.Find(U'1').found) {
     return "fonts: no font found to draw text with; cannot show the lessons";
   }
@@ -340,6 +294,31 @@ std::string TextFaceProblem() {
            "fonts-ipafont-gothic); cannot show the lessons";
   }
   return "";
+}
+
+std::string TextFaceProblem() {
+  Library& lib = Lib();  // a configuration refused is said at once, before the check
+  lib.holding = true;
+  const std::string problem = TextFaceProblem(FindFace(kGothicFont, false, false));
+  lib.holding = false;
+  if (problem.empty()) {
+    for (const std::string& line : lib.held) std::fputs(line.c_str(), stderr);
+  }
+  lib.held.clear();
+  return problem;
+}
+
+std::shared_ptr<const Face> FaceFromFile(const std::string& file) {
+  auto* face = new Face;
+  face->file = file;
+  face->face = LoadFace(file, 0);
+  face->unit = UnitFont(face->face);
+  face->regular = face->unit;
+  return std::shared_ptr<const Face>(face, [](const Face* f) {
+    cairo_scaled_font_destroy(f->unit);
+    cairo_font_face_destroy(f->face);
+    delete f;
+  });
 }
 
 }  // namespace orvelle

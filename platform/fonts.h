@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -69,10 +70,10 @@ struct Face {
 // when nothing at all can be loaded the face has no glyphs and draws nothing.
 const Face& FindFace(const std::string& name, bool bold, bool italic);
 
-// The configuration file the faces come from (the project's fonts.conf, or the file that
-// ORVELLE_FONTS_CONF names, read relative to the working directory), and whether it could be
-// loaded. When it cannot (missing, over 1 MiB, broken), or it finds no fonts, that is said on
-// stderr in one line and the system's configuration is used instead.
+// The configuration the faces come from (the project's fonts.conf, or the file or folder that
+// ORVELLE_FONTS_CONF names, read relative to the working directory), and whether it was loaded.
+// When it is refused (platform/fonts_config.h), cannot be parsed, finds no fonts or leaves a name
+// unmapped, that is said on stderr in one line and the system's configuration is used instead.
 std::string FontConfigPath();
 bool FontConfigLoaded();
 
@@ -80,11 +81,14 @@ bool FontConfigLoaded();
 // relative name up in its own folder. Unchanged when absolute or when the folder is unknown ("").
 std::string ConfigPathIn(const std::string& path, const std::string& folder);
 
-// Why a configuration file is not read ("is missing", or refused for its size), or "".
-std::string ConfigFileProblem(const std::string& path);
-
-// What keeps the programs' texts from being drawn, as one line for stderr, or "" when a face
-// draws the glyphs the lessons draw: a digit, a kana and a kanji.
+// What keeps the programs' texts from being drawn, as one line for stderr, or "" when the face of
+// their texts draws the glyphs the lessons draw: a digit, a kana and a kanji. A line saying that
+// a face stands in for a missing one comes out only once this has passed.
 std::string TextFaceProblem();
+// The same of a face.
+std::string TextFaceProblem(const Face& gothic);
+
+// A face straight from a font file, outside any configuration, kept while it is held.
+std::shared_ptr<const Face> FaceFromFile(const std::string& file);
 
 }  // namespace orvelle

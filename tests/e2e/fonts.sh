@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Without the project's font configuration (missing, over 1 MiB, broken, or naming a face that is
-# not installed) the programs say so on stderr in one line and still draw their texts with the
-# system's fonts; a configuration named relative to the working directory is read from there; with
-# no font at all, or none that draws Japanese, a program says so and ends with status 1.
+# Without the project's font configuration (missing, unreadable, broken, refused: a device, a pipe
+# or over 256 KiB among the files it reads; or naming a face that is not installed) the programs
+# say so on stderr in one line, at once, and still draw their texts with the system's fonts; a
+# configuration named relative to the working directory is read from there; with no font at all,
+# or none that draws Japanese, a program says so in one line and ends with status 1.
 set -euo pipefail
 program=$1
 screens=$2
 config=$3
+faces=$4  # kana-only.ttf and kanji-only.ttf, cut from IPAGothic
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -48,10 +50,34 @@ sed 's|IPAGothic|No Such Gothic|g' "$config" >"$work/renamed.conf"
 } >"$work/big.conf"
 big_size=$(stat -c %s "$work/big.conf")
 [ "$big_size" -gt $((2 << 20)) ] || fail "big.conf has only $big_size bytes"
-for case in "missing:$work/nothing/fonts.conf:$work/nothing/fonts.conf is missing; using the system's fonts" \
-  "broken:$work/broken.conf:$work/broken.conf cannot be read; using the system's fonts" \
-  "empty:$work/empty.conf:$work/empty.conf finds no fonts; using the system's fonts" \
-  "big:$work/big.conf:$work/big.conf is over 1 MiB ($big_size bytes) and refused; using the system's fonts" \
+# What fontconfig would wait on or read without end: in a folder beside the project's file, or
+# named by an include in it.
+includes() { sed "s|^<fontconfig>|<fontconfig><include>$1</include>|" "$config"; }
+mkdir -p "$work/zero" "$work/piped"
+cp "$config" "$work/zero/10-fonts.conf"
+ln -s /dev/zero "$work/zero/20-zero.conf"
+cp "$config" "$work/piped/10-fonts.conf"
+mkfifo "$work/piped/20-pipe.conf" "$work/pipe.conf"
+includes "$work/pipe.conf" >"$work/includes-pipe.conf"
+truncate -s 16M "$work/huge.conf"
+includes "$work/huge.conf" >"$work/includes-huge.conf"
+huge_sum=$(($(stat -c %s "$work/includes-huge.conf") + (16 << 20)))
+ln -s loop-b.conf "$work/loop-a.conf"
+ln -s loop-a.conf "$work/loop-b.conf"
+using="; using the system's fonts"
+refusals=(
+  "zero:$work/zero:$work/zero is refused: $work/zero/20-zero.conf is a character device, not a file or folder$using"
+  "piped:$work/piped:$work/piped is refused: $work/piped/20-pipe.conf is a named pipe, not a file or folder$using"
+  "includes-pipe:$work/includes-pipe.conf:$work/includes-pipe.conf is refused: $work/pipe.conf is a named pipe, not a file or folder$using"
+  "includes-huge:$work/includes-huge.conf:$work/includes-huge.conf is over 256 KiB with the files it reads ($huge_sum bytes up to $work/huge.conf) and refused$using"
+  "big:$work/big.conf:$work/big.conf is over 256 KiB ($big_size bytes) and refused$using"
+)
+for case in "missing:$work/nothing/fonts.conf:$work/nothing/fonts.conf is missing$using" \
+  "broken:$work/broken.conf:$work/broken.conf cannot be parsed$using" \
+  "empty:$work/empty.conf:$work/empty.conf finds no fonts$using" \
+  "loop:$work/loop-a.conf:$work/loop-a.conf cannot be read (Too many levels of symbolic links)$using" \
+  "system:/etc/fonts/fonts.conf:/etc/fonts/fonts.conf loads but leaves the lessons' font names \"ｺﾞｼｯｸ\", \"ゴシック\", \"Times New Roman\" and \"MT Extra\" unmapped$using" \
+  "${refusals[@]}" \
   "renamed:$work/renamed.conf:No Such Gothic for \"ゴシック\" is not installed; using IPAGothic"; do
   IFS=: read -r name file said <<<"$case"
   menu "$name" ORVELLE_FONTS_CONF="$file"
@@ -86,14 +112,20 @@ echo "ok   no font at all: said, and status 1"
 for tool in xvfb-run xauth xdotool import compare; do
   command -v "$tool" >/dev/null || fail "missing $tool (scripts/setup installs it)"
 done
-# A configuration that loads, in a folder with one Latin face and no Japanese one.
-mkdir -p "$work/latin"
+# Configurations that load, each with a folder of its own: one Latin face and no Japanese, or a
+# face with the kana and no kanji, or the kanji and no kana.
 serif=$(find /usr/share/fonts -name LiberationSerif-Regular.ttf | head -1)
 [ -n "$serif" ] || fail "Liberation Serif is not installed (scripts/setup installs it)"
-ln -s "$serif" "$work/latin/"
-sed -e "s|<dir>/usr/share/fonts</dir>|<dir>$work/latin</dir>|" -e '/<dir>\/usr\/local/d' \
-  -e "s|<cachedir>/var/cache/fontconfig</cachedir>|<cachedir>$work/cache</cachedir>|" \
-  -e '/<cachedir prefix="xdg">/d' "$config" >"$work/latin.conf"
-grep -q "<dir>$work/latin</dir>" "$work/latin.conf" || fail "latin.conf looks in no folder of its own"
-export program screens work big_size
+for face in "latin:$serif" "kana-only:$faces/kana-only.ttf" "kanji-only:$faces/kanji-only.ttf"; do
+  IFS=: read -r name file <<<"$face"
+  [ -f "$file" ] || fail "no face $file"
+  mkdir -p "$work/$name"
+  ln -s "$file" "$work/$name/"
+  sed -e "s|<dir>/usr/share/fonts</dir>|<dir>$work/$name</dir>|" -e '/<dir>\/usr\/local/d' \
+    -e "s|<cachedir>/var/cache/fontconfig</cachedir>|<cachedir>$work/cache</cachedir>|" \
+    -e '/<cachedir prefix="xdg">/d' "$config" >"$work/$name.conf"
+  grep -q "<dir>$work/$name</dir>" "$work/$name.conf" || fail "$name.conf looks in no folder of its own"
+done
+export program screens work
+export refusals_list=$(printf '%s\n' "${refusals[@]}")
 xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" bash "$(dirname "$0")/fonts_session.sh"

@@ -1,11 +1,22 @@
 #include "platform/fonts.h"
 
+#include <fontconfig/fontconfig.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
 #include <string>
+
+#include "platform/device.h"
+#include "platform/fonts_config.h"
 
 namespace orvelle {
 namespace {
@@ -31,33 +42,367 @@ TEST(FontConfigPath, TheEnvironmentNamesTheFileFromTheWorkingDirectory) {
   EXPECT_EQ(FontConfigPath(), std::string(ORVELLE_FONTS_DIR) + "/fonts.conf");
 }
 
-TEST(FontConfigFile, OneOver1MiBIsRefusedUnread) {
-  char dir[] = "/tmp/orvelle-fonts-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string path = std::string(dir) + "/fonts.conf";
-  EXPECT_EQ(ConfigFileProblem(path), "is missing");
-  for (long size : {0L, 1L << 20, (1L << 20) + 1, 2L << 20}) {
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(ftruncate(fileno(f), size), 0);
-    std::fclose(f);
-    EXPECT_EQ(
-        ConfigFileProblem(path),
-        size > (1L << 20) ? "is over 1 MiB (" + std::to_string(size) + " bytes) and refused" : "")
-        << size;
+// A folder of configuration files for one test, removed after it.
+class Tree {
+ public:
+  Tree() {
+    char dir[] = "/tmp/orvelle-fonts-XXXXXX";
+    EXPECT_NE(mkdtemp(dir), nullptr);
+    root_ = dir;
+    chmod(dir, 0755);  // for the checks run as another user
   }
-  std::remove(path.c_str());
-  // A device or a pipe is never read; a folder of configuration files is.
-  EXPECT_EQ(ConfigFileProblem("/dev/zero"), "is not a file and refused");
-  const std::string fifo = std::string(dir) + "/fifo.conf";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(ConfigFileProblem(fifo), "is not a file and refused");
-  std::remove(fifo.c_str());
-  EXPECT_EQ(ConfigFileProblem(dir), "");
-  rmdir(dir);
+  ~Tree() { std::filesystem::remove_all(root_); }
+  std::string operator/(const std::string& name) const { return root_ + "/" + name; }
+  // A configuration file that includes each of `includes` (elements written out in full).
+  std::string Conf(const std::string& name, const std::string& includes = "") const {
+    return Text(name, "<?xml version=\"1.0\"?>\n<fontconfig>\n" + includes + "</fontconfig>\n");
+  }
+  std::string Text(const std::string& name, const std::string& text) const {
+    std::ofstream(*this / name) << text;
+    return *this / name;
+  }
+  std::string Sized(const std::string& name, long bytes) const {
+    std::ofstream(*this / name).close();
+    EXPECT_EQ(truncate((*this / name).c_str(), bytes), 0);
+    return *this / name;
+  }
+  std::string Folder(const std::string& name) const {
+    std::filesystem::create_directories(*this / name);
+    return *this / name;
+  }
+  std::string Fifo(const std::string& name) const {
+    EXPECT_EQ(mkfifo((*this / name).c_str(), 0644), 0);
+    return *this / name;
+  }
+  std::string Link(const std::string& name, const std::string& target) const {
+    EXPECT_EQ(symlink(target.c_str(), (*this / name).c_str()), 0);
+    return *this / name;
+  }
+
+ private:
+  std::string root_;
+};
+
+std::string IncludeOf(const std::string& name, const std::string& attributes = "") {
+  return "<include" + attributes + ">" + name + "</include>\n";
 }
 
-TEST(TextFace, TheProjectsFaceDrawsDigitsKanaAndKanji) { EXPECT_EQ(TextFaceProblem(), ""); }
+struct Answer {
+  std::string text;
+  double seconds = 0;
+};
+
+// What `what` returns, worked out in a child process (as the user nobody where `asNobody` and the
+// tests run as root) that an alarm ends after 5 s: a check that waits for ever or reads without
+// end cannot stall the tests.
+Answer InChild(const std::function<std::string()>& what, bool asNobody = false) {
+  int out[2];
+  EXPECT_EQ(pipe(out), 0);
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(5);
+    if (asNobody && geteuid() == 0 && (setgroups(0, nullptr) || setgid(65534) || setuid(65534))) {
+      _exit(1);
+    }
+    const std::string text = what() + "\n";
+    _exit(write(out[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+  }
+  close(out[1]);
+  std::string text;
+  char buffer[4096];
+  for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+  close(out[0]);
+  waitpid(child, nullptr, 0);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  if (!text.ends_with('\n')) return {"no answer", took.count()};
+  return {text.substr(0, text.size() - 1), took.count()};
+}
+
+std::string ProblemOf(const std::string& path) {
+  FcConfig* config = FcConfigCreate();
+  const std::string problem = WalkConfig(config, path).problem;
+  FcConfigDestroy(config);
+  return problem;
+}
+
+// The line for `path`, checked in a child, which must answer in well under a second.
+std::string Refusal(const std::string& path, bool asNobody = false) {
+  const Answer answer = InChild([&] { return ProblemOf(path); }, asNobody);
+  EXPECT_LT(answer.seconds, 0.5) << path << ": " << answer.text;
+  return answer.text;
+}
+
+TEST(FontConfigGuard, WhatCouldWaitOrReadWithoutEndIsRefusedAtOnce) {
+  const Tree t;
+  const std::string zero = t.Folder("zero");
+  t.Conf("zero/10-plain.conf");
+  t.Link("zero/20-zero.conf", "/dev/zero");
+  EXPECT_EQ(Refusal(zero),
+            "is refused: " + zero + "/20-zero.conf is a character device, not a file or folder");
+
+  const std::string piped = t.Folder("piped");
+  t.Fifo("piped/10-pipe.conf");
+  EXPECT_EQ(Refusal(piped),
+            "is refused: " + piped + "/10-pipe.conf is a named pipe, not a file or folder");
+
+  // Named by an include, even one that may be missing: fontconfig opens whatever is there.
+  const std::string pipe = t.Fifo("pipe.conf");
+  for (const char* attributes : {"", " ignore_missing=\"yes\""}) {
+    EXPECT_EQ(Refusal(t.Conf("includes-pipe.conf", IncludeOf(pipe, attributes))),
+              "is refused: " + pipe + " is a named pipe, not a file or folder");
+  }
+  EXPECT_EQ(Refusal(pipe), "is a named pipe, not a file or folder");
+  EXPECT_EQ(Refusal("/dev/zero"), "is a character device, not a file or folder");
+
+  // 16 MiB, reached through an include and in a folder: refused unread.
+  const std::string big = t.Sized("big.conf", 16 << 20);
+  const std::string top = t.Conf("includes-big.conf", IncludeOf(big));
+  EXPECT_EQ(Refusal(top), "is over 256 KiB with the files it reads (" +
+                              std::to_string((16 << 20) + std::filesystem::file_size(top)) +
+                              " bytes up to " + big + ") and refused");
+  t.Folder("bigs");
+  t.Sized("bigs/10-big.conf", 16 << 20);
+  EXPECT_EQ(Refusal(t / "bigs"), "is over 256 KiB with the files it reads (16777216 bytes up to " +
+                                     t / "bigs/10-big.conf" + ") and refused");
+}
+
+TEST(FontConfigGuard, AtMost1024FilesTogetherAtMost256KiBAreRead) {
+  const Tree t;
+  const std::string whole = t.Sized("whole.conf", 256 << 10);
+  EXPECT_EQ(Refusal(whole), "");
+  const std::string over = t.Sized("over.conf", (256 << 10) + 1);
+  EXPECT_EQ(Refusal(over), "is over 256 KiB (262145 bytes) and refused");
+  // Each under the limit, together at it, then over it.
+  const std::string a = t.Sized("a.conf", 100 << 10);
+  const std::string b = t.Sized("b.conf", 100 << 10);
+  const std::string c = t / "c.conf";
+  const std::string top = t.Conf("top.conf", IncludeOf(a) + IncludeOf(b) + IncludeOf(c));
+  const long rest = (56 << 10) - static_cast<long>(std::filesystem::file_size(top));
+  t.Sized("c.conf", rest);
+  EXPECT_EQ(Refusal(top), "");
+  t.Sized("c.conf", rest + 1);
+  EXPECT_EQ(Refusal(top),
+            "is over 256 KiB with the files it reads (262145 bytes up to " + c + ") and refused");
+  // The folder and 1,023 files in it, then one more.
+  const std::string many = t.Folder("many");
+  char name[32];
+  for (int i = 1; i <= 1023; ++i) {
+    std::snprintf(name, sizeof name, "many/1-%04d.conf", i);
+    t.Conf(name);
+  }
+  EXPECT_EQ(Refusal(many), "");
+  t.Conf("many/1-1024.conf");
+  EXPECT_EQ(Refusal(many),
+            "is refused: " + many + "/1-1024.conf is one file more than the 1024 read at most");
+}
+
+TEST(FontConfigGuard, IncludesAreFollowedEightDeepAndNeverRoundALoop) {
+  const Tree t;
+  // c0 includes c1, which includes c2, ... up to c9.
+  for (int i = 9; i >= 0; --i) {
+    t.Conf("c" + std::to_string(i) + ".conf",
+           i < 9 ? IncludeOf(t / ("c" + std::to_string(i + 1) + ".conf")) : "");
+  }
+  EXPECT_EQ(Refusal(t / "c1.conf"), "");
+  EXPECT_EQ(Refusal(t / "c0.conf"),
+            "is refused: " + t / "c9.conf" + " is included more than 8 deep");
+
+  t.Conf("a.conf", IncludeOf(t / "b.conf"));
+  t.Conf("b.conf", IncludeOf(t / "a.conf"));
+  EXPECT_EQ(Refusal(t / "a.conf"), "is refused: " + t / "a.conf" +
+                                       " is included again from within itself (by " + t / "b.conf" +
+                                       ")");
+  const std::string self = t.Conf("self.conf", IncludeOf(t / "self.conf"));
+  EXPECT_EQ(Refusal(self),
+            "is refused: " + self + " is included again from within itself (by " + self + ")");
+  const std::string folder = t.Folder("d");
+  t.Link("d/10-here.conf", ".");
+  EXPECT_EQ(Refusal(folder), "is refused: " + folder +
+                                 "/10-here.conf is included again from within itself (by " +
+                                 folder + ")");
+}
+
+TEST(FontConfigGuard, SaysMissingOnlyWhereNothingIsThere) {
+  const Tree t;
+  EXPECT_EQ(Refusal(t / "none.conf"), "is missing");
+  EXPECT_EQ(Refusal(t / "no-folder/fonts.conf"), "is missing");
+  EXPECT_EQ(Refusal(t.Link("dangling.conf", t / "none.conf")), "is a link to a missing file");
+  t.Link("loop-a.conf", t / "loop-b.conf");
+  EXPECT_EQ(Refusal(t.Link("loop-b.conf", t / "loop-a.conf")),
+            "cannot be read (Too many levels of symbolic links)");
+  const std::string locked = t.Conf("locked.conf");
+  chmod(locked.c_str(), 0);
+  EXPECT_EQ(Refusal(locked, true), "cannot be read (Permission denied)");
+  chmod(t.Folder("locked").c_str(), 0);
+  EXPECT_EQ(Refusal(t / "locked/fonts.conf", true), "cannot be read (Permission denied)");
+
+  // An include fontconfig needs and cannot find refuses the whole; one it may ignore is passed.
+  const std::string top = t.Conf("top.conf", IncludeOf(t / "none.conf"));
+  EXPECT_EQ(Refusal(top), "is refused: " + t / "none.conf" + " is missing, and " + top +
+                              " includes it without ignore_missing");
+  const std::string relative = t.Conf("relative.conf", IncludeOf("none-such.conf"));
+  EXPECT_EQ(Refusal(relative), "is refused: /etc/fonts/none-such.conf is missing, and " + relative +
+                                   " includes it without ignore_missing");
+  EXPECT_EQ(Refusal(t.Conf("ignored.conf", IncludeOf(t / "none.conf", " ignore_missing=\"yes\"") +
+                                               IncludeOf(locked, " ignore_missing=\"yes\""))),
+            "");
+}
+
+// The files fontconfig itself loads for `path`, each by its real path.
+std::set<std::string> RealPaths(const std::vector<std::string>& paths) {
+  std::set<std::string> real;
+  for (const std::string& p : paths) real.insert(std::filesystem::canonical(p).string());
+  return real;
+}
+
+std::string WhatFontconfigReadsIsWhatWasWalked(const std::string& path) {
+  FcConfig* config = FcConfigCreate();
+  const ConfigWalk walk = WalkConfig(config, path);
+  FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue);
+  std::vector<std::string> loaded;
+  FcStrList* files = FcConfigGetConfigFiles(config);
+  while (FcChar8* f = FcStrListNext(files)) loaded.emplace_back(reinterpret_cast<char*>(f));
+  FcStrListDone(files);
+  FcConfigDestroy(config);
+  std::string differ = walk.problem;
+  const std::set<std::string> walked = RealPaths(walk.files), read = RealPaths(loaded);
+  for (const std::string& f : read) {
+    if (!walked.contains(f)) differ += " not walked: " + f;
+  }
+  for (const std::string& f : walked) {
+    if (!read.contains(f)) differ += " not read: " + f;
+  }
+  return differ + " " + std::to_string(walked.size()) + " files";
+}
+
+TEST(FontConfigGuard, WalksWhatFontconfigReads) {
+  const Tree t;
+  // A folder's files whose names begin with a digit and end in .conf, folders among them; a
+  // relative name in fontconfig's folders, a user's under their configuration folder or home,
+  // CDATA and references in a name, and an include in a comment, which is none.
+  t.Folder("d/30-inner.conf");
+  for (const char* name : {"d/10-a.conf", "d/9.conf", "d/30-inner.conf/1-b.conf", "d/a.conf",
+                           "d/1.CONF", "d/.conf", "d/2.conf.bak"}) {
+    t.Conf(name);
+  }
+  t.Fifo("d/0-pipe.conf.d");
+  t.Folder("path");
+  t.Conf("path/relative.conf");
+  t.Folder("xdg/fontconfig");
+  t.Conf("xdg/fontconfig/user.conf");
+  t.Conf("home.conf");
+  t.Conf("a&b.conf");
+  t.Conf("cdata.conf");
+  const std::string top =
+      t.Conf("top.conf",
+             IncludeOf(t / "d") + IncludeOf("relative.conf") +
+                 IncludeOf("fontconfig/user.conf", " prefix=\"xdg\"") +
+                 IncludeOf("~/home.conf", " ignore_missing='yes'") + IncludeOf(t / "a&amp;b.conf") +
+                 IncludeOf("<![CDATA[" + t / "cdata.conf]]>") + "<!-- " + IncludeOf("/dev/zero") +
+                 " -->\n" + IncludeOf(t / "gone.conf", " ignore_missing = \"yes\""));
+  const Answer answer = InChild([&] {
+    setenv("FONTCONFIG_PATH", (t / "path").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (t / "xdg").c_str(), 1);
+    setenv("HOME", (t / "").c_str(), 1);
+    return WhatFontconfigReadsIsWhatWasWalked(top);
+  });
+  EXPECT_EQ(answer.text, " 11 files");
+  // The system's own, as it is on this machine.
+  EXPECT_EQ(WhatFontconfigReadsIsWhatWasWalked("/etc/fonts/fonts.conf").find("not"),
+            std::string::npos);
+}
+
+TEST(FontConfigGuard, TakesTheSystemsOwnAndTheProjects) {
+  for (const std::string& path :
+       {std::string("/etc/fonts/fonts.conf"), std::string(ORVELLE_FONTS_DIR) + "/fonts.conf"}) {
+    FcConfig* config = FcConfigCreate();
+    const auto start = std::chrono::steady_clock::now();
+    const ConfigWalk walk = WalkConfig(config, path);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    FcConfigDestroy(config);
+    EXPECT_EQ(walk.problem, "") << path;
+    EXPECT_LT(walk.bytes, kMostConfigBytes / 2) << path;
+    EXPECT_LT(seconds, 0.1) << path;
+  }
+}
+
+TEST(FontConfigIncludes, AreTakenAsAnXmlParserSeesThem) {
+  const Includes includes = IncludesIn(
+      "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"urn:x\" [<!-- ]> --> "
+      "<!ENTITY e \"<include>/no</include>\">]>\n"
+      "<fontconfig><!-- <include>/commented</include> -->"
+      "<include ignore_missing=\"yes\" prefix='xdg'>a &amp; b&#x2f;&#47;c</include>"
+      "<include ignore_missing = 'no'><![CDATA[<x>&amp;]]>&lt;y</include>"
+      "<include\n ignore_missing=\"on\"/><include prefix=\"default\"> sp </include>"
+      "<include>&e;</include><include deprecated=\"yes\">x<description>d</description>y</include>"
+      "</fontconfig>");
+  const std::vector<Include>& found = includes.found;
+  EXPECT_TRUE(includes.declaresEntity);
+  ASSERT_EQ(found.size(), 6u);
+  EXPECT_EQ(found[0].name, "a & b//c");
+  EXPECT_TRUE(found[0].ignoreMissing);
+  EXPECT_TRUE(found[0].xdg);
+  EXPECT_EQ(found[1].name, "<x>&amp;<y");
+  EXPECT_FALSE(found[1].ignoreMissing);
+  EXPECT_EQ(found[2].name, "");
+  EXPECT_TRUE(found[2].ignoreMissing);
+  EXPECT_EQ(found[3].name, " sp ");
+  EXPECT_FALSE(found[3].xdg);
+  EXPECT_TRUE(found[4].namedEntity);
+  EXPECT_EQ(found[5].name, "xy");
+  EXPECT_FALSE(IncludesIn("<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\"><fontconfig/>")
+                   .declaresEntity);
+}
+
+std::string Loaded(const std::string& path) {
+  FcConfig* config = FcConfigCreate();
+  const std::string problem = LoadConfig(config, path);
+  FcConfigDestroy(config);
+  return problem;
+}
+
+TEST(FontConfigLoad, SaysWhatIsTrueOfAConfigurationThatIsRead) {
+  EXPECT_EQ(Loaded(std::string(ORVELLE_FONTS_DIR) + "/fonts.conf"), "");
+  EXPECT_EQ(Loaded("/etc/fonts/fonts.conf"),
+            "loads but leaves the lessons' font names \"ｺﾞｼｯｸ\", \"ゴシック\", \"Times New Roman\" "
+            "and \"MT Extra\" unmapped");
+  const Tree t;
+  std::ifstream ours(std::string(ORVELLE_FONTS_DIR) + "/fonts.conf");
+  const std::string text{std::istreambuf_iterator<char>(ours), {}};
+  // Without its last two names.
+  const size_t times = text.find("  <!-- The italic letters");
+  const size_t any = text.find("  <!-- Any other name");
+  EXPECT_EQ(Loaded(t.Text("half.conf", text.substr(0, times) + text.substr(any))),
+            "loads but leaves the lessons' font names \"Times New Roman\" and \"MT Extra\" "
+            "unmapped");
+  EXPECT_EQ(Loaded(t.Text("broken.conf", text.substr(0, text.size() / 2))), "cannot be parsed");
+  t.Folder("empty");
+  EXPECT_EQ(Loaded(t.Conf("empty.conf", "<dir>" + t / "empty" + "</dir><cachedir>" + t / "empty" +
+                                            "</cachedir>\n")),
+            "finds no fonts");
+}
+
+TEST(TextFace, AFaceMustDrawDigitsKanaAndKanji) {
+  EXPECT_EQ(TextFaceProblem(), "");
+  EXPECT_EQ(TextFaceProblem(FindFace(kGothicFont, false, false)), "");
+  const std::string japanese =
+      "fonts: no font found to draw Japanese text with: IPAGothic is missing (Debian package "
+      "fonts-ipafont-gothic); cannot show the lessons";
+  // Cut from IPAGothic: its kana without a kanji, its kanji without a kana; and a Latin face.
+  for (const std::string& file : {std::string(ORVELLE_TEST_FACES) + "/kana-only.ttf",
+                                  std::string(ORVELLE_TEST_FACES) + "/kanji-only.ttf",
+                                  FindFace(kLetterFont, false, false).file}) {
+    const auto face = FaceFromFile(file);
+    ASSERT_TRUE(face->Find(U'1').found) << file;
+    EXPECT_EQ(TextFaceProblem(*face), japanese) << file;
+  }
+  EXPECT_TRUE(FaceFromFile(std::string(ORVELLE_TEST_FACES) + "/kana-only.ttf")->Find(U'の').found);
+  EXPECT_TRUE(FaceFromFile(std::string(ORVELLE_TEST_FACES) + "/kanji-only.ttf")->Find(U'終').found);
+  EXPECT_EQ(TextFaceProblem(*FaceFromFile("/nonexistent/face.ttf")),
+            "fonts: no font found to draw text with; cannot show the lessons");
+}
 
 }  // namespace
 }  // namespace orvelle
