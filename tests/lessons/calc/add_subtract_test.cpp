@@ -44,52 +44,57 @@ const Drill kDrills[] = {{1, 3, 1, false, false, {100, 465, 7, "教科書P76 問
 
 // 10,000 pairs of each item: the ranges, the tie rule, the letters and signs about as often as
 // each other; the problem, and its sum or difference, as the pupil writes them; the columns'
-// rows and answer six cells wide, the letter in the third.
-TEST(AddSubtractDrills, TenThousandPassesOfEachDrill) {
+// rows and answer six cells wide, the letter in the third. One drill a test, so that the four
+// run side by side.
+class AddSubtractDrill : public testing::TestWithParam<Drill> {};
+void PrintTo(const Drill& drill, std::ostream* out) { *out << "item " << drill.item; }
+
+TEST_P(AddSubtractDrill, TenThousandPasses) {
   constexpr int kPasses = 10000;
-  for (const Drill& drill : kDrills) {
-    SCOPED_TRACE("item " + std::to_string(drill.item));
-    int letters[4] = {}, negative = 0;
-    const DrillRun run(
-        kCalc,
-        DrillScript()
-            .Keys(EnterItem(kCalc, 2, drill.item))
-            .Passes(kPasses, drill.keyWaits)
-            .Keys(std::string(drill.closingKeys, ' ') + LeaveProgram(kCalc, 2)),
-        [&](int, const Machine& m, const std::vector<DrawCall>& log) {
-          const float a = m.coef[1], b = m.coef[2], c = m.coef[3], d = m.coef[4];
-          for (float v : {a, b, c, d}) ASSERT_EQ(v, std::trunc(v));
-          ASSERT_TRUE(a >= 1 && a <= 10 && b >= 2 && b <= 10 && d >= 2 && d <= 10);
-          ASSERT_TRUE(std::abs(c) >= 1 && std::abs(c) <= 9);
-          EXPECT_NE(a, std::abs(c));                // so a + c is never 0
-          EXPECT_TRUE(a < 10 || std::abs(c) == 9);  // 10: both picks 9, the first raised
-          const std::string L = m.letterText[1];
-          const size_t letter = L.size() == 1 ? std::string("xyab").find(L) : std::string::npos;
-          ASSERT_LT(letter, 4u) << L;
-          ++letters[letter];
-          negative += c < 0;
-          const float c2 = drill.minus ? -c : c, d2 = drill.minus ? -d : d;
-          const std::string first = "(" + Coef(a) + L + Signed(b) + ")";
-          const std::string second = "(" + Coef(c2) + L + Signed(d2) + ")";
-          const std::string op = drill.minus ? "-" : "+", sum = Coef(a + c) + L + Signed(b + d);
-          EXPECT_TRUE(SameExpression(first + op + second, sum));
-          ExpectLine(log, 127, 90, 0, first + (drill.item == 1 ? op : "|" + op + "|") + second);
-          if (!drill.column) {
-            ExpectLine(log, 100, drill.minus ? 305 : 255, 5, "=" + sum);
-            return;
-          }
-          ExpectLine(log, 154, 170, 0, Cells(Coef(a), 2) + L + Cells(Signed(b), 3));
-          ExpectLine(log, 154, 220, 0, Cells(Coef(c2), 2) + L + Cells(Signed(d2), 3));
-          ExpectLine(log, 154, 270, 3, Cells(Coef(a + c), 2) + L + "|" + Cells(Signed(b + d), 3));
-          if (drill.minus)
-            ExpectLine(log, 100, 195, 3, "+ " + std::string(c2 > 0 ? "-" : "+") + "  +");
-        });
-    run.ExpectPasses(kPasses);
-    ExpectSeen(run.rest, {drill.last});
-    for (int n : letters) EXPECT_NEAR(n, kPasses / 4, kPasses / 50);
-    EXPECT_NEAR(negative, kPasses / 2, kPasses / 50);
-  }
+  const Drill& drill = GetParam();
+  int letters[4] = {}, negative = 0;
+  const DrillRun run(
+      kCalc,
+      DrillScript()
+          .Keys(EnterItem(kCalc, 2, drill.item))
+          .Passes(kPasses, drill.keyWaits)
+          .Keys(std::string(drill.closingKeys, ' ') + LeaveProgram(kCalc, 2)),
+      [&](int, const Machine& m, const std::vector<DrawCall>& log) {
+        const float a = m.coef[1], b = m.coef[2], c = m.coef[3], d = m.coef[4];
+        for (float v : {a, b, c, d}) ASSERT_EQ(v, std::trunc(v));
+        ASSERT_TRUE(a >= 1 && a <= 10 && b >= 2 && b <= 10 && d >= 2 && d <= 10);
+        ASSERT_TRUE(std::abs(c) >= 1 && std::abs(c) <= 9);
+        EXPECT_NE(a, std::abs(c));                // so a + c is never 0
+        EXPECT_TRUE(a < 10 || std::abs(c) == 9);  // 10: both picks 9, the first raised
+        const std::string L = m.letterText[1];
+        const size_t letter = L.size() == 1 ? std::string("xyab").find(L) : std::string::npos;
+        ASSERT_LT(letter, 4u) << L;
+        ++letters[letter];
+        negative += c < 0;
+        const float c2 = drill.minus ? -c : c, d2 = drill.minus ? -d : d;
+        const std::string first = "(" + Coef(a) + L + Signed(b) + ")";
+        const std::string second = "(" + Coef(c2) + L + Signed(d2) + ")";
+        const std::string op = drill.minus ? "-" : "+", sum = Coef(a + c) + L + Signed(b + d);
+        EXPECT_TRUE(SameExpression(first + op + second, sum));
+        ExpectLine(log, 127, 90, 0, first + (drill.item == 1 ? op : "|" + op + "|") + second);
+        if (!drill.column) {
+          ExpectLine(log, 100, drill.minus ? 305 : 255, 5, "=" + sum);
+          return;
+        }
+        ExpectLine(log, 154, 170, 0, Cells(Coef(a), 2) + L + Cells(Signed(b), 3));
+        ExpectLine(log, 154, 220, 0, Cells(Coef(c2), 2) + L + Cells(Signed(d2), 3));
+        ExpectLine(log, 154, 270, 3, Cells(Coef(a + c), 2) + L + "|" + Cells(Signed(b + d), 3));
+        if (drill.minus)
+          ExpectLine(log, 100, 195, 3, "+ " + std::string(c2 > 0 ? "-" : "+") + "  +");
+      });
+  run.ExpectPasses(kPasses);
+  ExpectSeen(run.rest, {drill.last});
+  for (int n : letters) EXPECT_NEAR(n, kPasses / 4, kPasses / 50);
+  EXPECT_NEAR(negative, kPasses / 2, kPasses / 50);
 }
+
+INSTANTIATE_TEST_SUITE_P(Section2, AddSubtractDrill, testing::ValuesIn(kDrills),
+                         [](const auto& info) { return "Item" + std::to_string(info.param.item); });
 
 // The examples the textbook prints, from the generator's scripted values a, b, |c|, d, the sign
 // coin and the letter (2 to 5: x, y, a, b); a = |c| is raised by the tie rule. The problem at
