@@ -211,9 +211,9 @@ WindowDevice::WindowDevice(const std::string& title) {
     const std::string screen =
         x11 ? "an X screen of depth " +
                   std::to_string(DefaultDepth(display_, DefaultScreen(display_)))
-            : "the window system (" + std::string(SDL_GetCurrentVideoDriver()) + ")";
-    const std::string why = screen + " has no picture SDL can draw (" + SDL_GetError() +
-                            "): the lessons cannot be shown on it";
+            : "this window system (" + std::string(SDL_GetCurrentVideoDriver()) + ")";
+    const std::string why = "SDL can show no picture on " + screen + " (" + SDL_GetError() +
+                            "); the lessons cannot be shown on it";
     SDL_DestroyWindow(window_);
     SDL_Quit();
     throw WindowError(why);
