@@ -165,7 +165,8 @@ std::string KeyText(int keycode, int scancode, int modifiers) {
 WindowDevice::WindowDevice(const std::string& title) {
   // Only the real window systems (never a dummy or off-screen driver), drawn by the CPU straight
   // into the window's frame buffer: the accelerated path costs more time and memory at start-up
-  // than it could ever save here.
+  // (150 ms, 90 MiB) than it could ever save here, so it is taken only where nothing else shows a
+  // picture (see below).
   // Wayland only where a Wayland display is announced: probing for one elsewhere prints errors.
   const char* drivers = std::getenv("WAYLAND_DISPLAY") ? "x11,wayland" : "x11";
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers, SDL_HINT_OVERRIDE);
@@ -191,6 +192,33 @@ WindowDevice::WindowDevice(const std::string& title) {
     SDL_Quit();
     throw WindowError(why);
   }
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  const bool x11 = SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11;
+  if (x11) {
+    display_ = info.info.x11.display;
+    connection_ = ConnectionNumber(display_);
+  }
+  // The X server's own surface needs a screen whose pixels SDL knows (depths 15, 16 and 24).
+  // Elsewhere (depth 30 or 8, a window system with no surface of its own) SDL's fallback, pixels
+  // of its own shown through an accelerated renderer, is the one picture there can be. SDL reads
+  // the hint once, when the window's first surface is made.
+  fallback_ = !x11 || SDL_GetWindowPixelFormat(window_) == SDL_PIXELFORMAT_UNKNOWN;
+  if (fallback_) SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "1", SDL_HINT_OVERRIDE);
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (!surface) {
+    // Without a surface the window would stay black while the program ran blind.
+    const std::string screen =
+        x11 ? "an X screen of depth " +
+                  std::to_string(DefaultDepth(display_, DefaultScreen(display_)))
+            : "this window system (" + std::string(SDL_GetCurrentVideoDriver()) + ")";
+    const std::string why = "SDL can show no picture on " + screen + " (" + SDL_GetError() +
+                            "); the lessons cannot be shown on it";
+    SDL_DestroyWindow(window_);
+    SDL_Quit();
+    throw WindowError(why);
+  }
+
   // Characters come from the keys themselves: no text input, no input method.
   SDL_StopTextInput();
   SDL_EventState(SDL_TEXTINPUT, SDL_DISABLE);
@@ -212,19 +240,9 @@ WindowDevice::WindowDevice(const std::string& title) {
   sigaction(SIGINT, &terminate, &oldInt_);
   sigaction(SIGHUP, &terminate, &oldHup_);
 
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11) {
-    display_ = info.info.x11.display;
-    connection_ = ConnectionNumber(display_);
-  }
-
   SDL_GetWindowSize(window_, &windowWidth_, &windowHeight_);
-  if (SDL_Surface* surface = SDL_GetWindowSurface(window_)) {
-    Layout(surface);
-  } else {
-    OwnCanvas(area.w, area.h);
-  }
+  Layout(surface);
+  if (!canvas_) OwnCanvas(area.w, area.h);
 }
 
 WindowDevice::~WindowDevice() {
@@ -256,6 +274,29 @@ void WindowDevice::OwnCanvas(int windowWidth, int windowHeight) {
   fullPresent_ = true;
 }
 
+SurfaceStep DecideSurface(const SurfaceFacts& f) {
+  if (!f.direct) return SurfaceStep::kKeep;  // its pixels are its own
+  // Made anew without a size event: the old pixels are gone already, and the kept calls are all
+  // there is to draw again.
+  if (f.surface != f.laidOutOn || f.pixels != f.laidOutPixels) return SurfaceStep::kRedraw;
+  // SDL frees the surface when next asked for it: the canvas leaves first, for where the kept
+  // calls can draw it again, else with a copy of its picture.
+  if (f.sizeEvent || f.sizeChanged) {
+    return f.allKept ? SurfaceStep::kRedraw : SurfaceStep::kLeaveByCopy;
+  }
+  return SurfaceStep::kKeep;
+}
+
+void WindowDevice::Carry(SurfaceStep step) {
+  if (step == SurfaceStep::kKeep) return;
+  direct_ = false;
+  if (step == SurfaceStep::kRedraw) {
+    canvas_.reset();
+  } else {
+    canvas_->OwnPixels();
+  }
+}
+
 SDL_Surface* WindowDevice::Surface() {
   // SDL marks the window's surface stale when it takes in a new size (even one that comes back to
   // the old size before we look) and queues a size event with it; the next SDL_GetWindowSurface
@@ -265,25 +306,21 @@ SDL_Surface* WindowDevice::Surface() {
   while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Handle(e);
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
-  const bool sizeChanged = w != windowWidth_ || h != windowHeight_;
-  if ((resized_ || sizeChanged) && direct_) {
-    // The canvas leaves the old surface before SDL frees it: it goes where the kept calls can
-    // draw it again, else it keeps a copy of its picture.
-    direct_ = false;
-    if (kept_.complete() && w > 0 && h > 0) {
-      canvas_.reset();
-    } else {
-      canvas_->OwnPixels();
-    }
-  }
+  SurfaceFacts facts;
+  facts.direct = direct_;
+  facts.sizeEvent = resized_;
+  facts.sizeChanged = w != windowWidth_ || h != windowHeight_;
+  facts.laidOutOn = facts.surface = laidOutOn_;
+  facts.laidOutPixels = facts.pixels = laidOutPixels_;
+  facts.allKept = kept_.complete() && w > 0 && h > 0;
+  Carry(DecideSurface(facts));
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
-  if (direct_ && surface != laidOutOn_) {
-    // Made anew with no size event (no driver drawn into does so): the pixels went with the old
-    // one, and the kept calls are all there is to draw again.
-    direct_ = false;
-    canvas_.reset();
-  }
-  if (surface && (resized_ || sizeChanged || surface != laidOutOn_ || !canvas_)) {
+  facts.direct = direct_;
+  facts.surface = surface;
+  facts.pixels = surface ? surface->pixels : nullptr;
+  Carry(DecideSurface(facts));
+  const bool anew = surface != laidOutOn_ || (surface && surface->pixels != laidOutPixels_);
+  if (surface && (facts.sizeEvent || facts.sizeChanged || anew || !canvas_)) {
     resized_ = false;
     Layout(surface);
   }
@@ -293,6 +330,7 @@ SDL_Surface* WindowDevice::Surface() {
 
 void WindowDevice::Layout(SDL_Surface* surface) {
   laidOutOn_ = surface;
+  laidOutPixels_ = surface->pixels;
   windowWidth_ = surface->w;
   windowHeight_ = surface->h;
   fullPresent_ = true;
@@ -303,8 +341,8 @@ void WindowDevice::Layout(SDL_Surface* surface) {
   const int offsetX = std::max(0, (windowWidth_ - width) / 2);
   const int offsetY = std::max(0, (windowHeight_ - height) / 2);
   // Drawn straight into the window's surface where it holds the canvas's own pixel format and
-  // lasts until the window's size changes (SDL's surface on X11).
-  const bool direct = display_ && surface->format->format == SDL_PIXELFORMAT_RGB888 &&
+  // lasts until the window's size changes (the X server's own surface at depth 24).
+  const bool direct = display_ && !fallback_ && surface->format->format == SDL_PIXELFORMAT_RGB888 &&
                       !SDL_MUSTLOCK(surface) && surface->pixels;
   const bool sameSize = canvas_ && width == canvas_->width() && height == canvas_->height();
   if (sameSize && direct == direct_ && offsetX == offsetX_ && offsetY == offsetY_) return;

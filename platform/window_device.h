@@ -22,10 +22,36 @@ struct _XDisplay;
 
 namespace orvelle {
 
-// The window cannot be opened; what() says why ("no display").
+// The window cannot be opened, or shows no picture; what() says why ("no display").
 struct WindowError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// What becomes of a canvas drawing straight into the window's surface when SDL may have made that
+// surface anew (see WindowDevice::Surface).
+enum class SurfaceStep {
+  kKeep,         // it goes on drawing where it draws
+  kLeaveByCopy,  // it takes a copy of its picture before SDL frees the surface, and draws on that
+  kRedraw,       // it is dropped and drawn again from the kept calls
+};
+
+struct SurfaceFacts {
+  bool direct = false;       // the canvas draws straight into the surface it was laid out on
+  bool sizeEvent = false;    // SDL said the size changed: it makes the surface anew when next
+                             // asked, even where the size has come back to the old one
+  bool sizeChanged = false;  // the window's size is not the surface's
+  // The surface the canvas was laid out on and its pixels; SDL's surface now (null where it has
+  // none) and its pixels. SDL may make a new surface at a freed one's address.
+  const void* laidOutOn = nullptr;
+  const void* laidOutPixels = nullptr;
+  const void* surface = nullptr;
+  const void* pixels = nullptr;
+  bool allKept = false;  // the kept calls can draw the whole picture again
+};
+
+// Asked before SDL is asked for the window's surface (which frees a stale one: the surface is
+// still the one laid out on) and again after it, with what SDL gave.
+SurfaceStep DecideSurface(const SurfaceFacts& facts);
 
 class WindowDevice : public CallDevice {
  public:
@@ -59,6 +85,7 @@ class WindowDevice : public CallDevice {
   // The window's surface, made anew by SDL when the window's size changed; the canvas laid out
   // on it. Null when SDL has none.
   SDL_Surface* Surface();
+  void Carry(SurfaceStep step);
   void Layout(SDL_Surface* surface);
   // A canvas of its own, for a window without a surface to draw into.
   void OwnCanvas(int windowWidth, int windowHeight);
@@ -78,7 +105,11 @@ class WindowDevice : public CallDevice {
   // The canvas draws straight into the window's surface (one picture, shown as it is drawn), or,
   // where SDL's surface cannot be drawn into so, into pixels of its own copied to it.
   bool direct_ = false;
+  // The window's surface is SDL's fallback (pixels of its own shown through a renderer), made
+  // where the window system's own surface has no pixel format SDL knows: copied into.
+  bool fallback_ = false;
   SDL_Surface* laidOutOn_ = nullptr;        // the surface the canvas was laid out on
+  void* laidOutPixels_ = nullptr;           // and its pixels
   int windowWidth_ = 0, windowHeight_ = 0;  // the window's size in pixels
   int offsetX_ = 0, offsetY_ = 0;           // the canvas's place in the window
   bool fullPresent_ = true;                 // the window needs every pixel again

@@ -7,11 +7,13 @@ fail() {
   exit 1
 }
 
-# How many pixels two images differ in.
+# How many pixels two images differ in (by more than `fuzz`, a share of the colour range, where
+# it is set).
 differ() {
   local n
-  n=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
-  echo "${n%%.*}"
+  n=$(compare ${fuzz:+-fuzz "$fuzz"} -metric AE "$1" "$2" null: 2>&1 || true)
+  # A count past a million comes in exponent form (1.29586e+06): read whole, it is not 1.
+  awk -v n="${n%% *}" 'BEGIN { if (n ~ /^[0-9.]+(e\+[0-9]+)?$/) printf "%d\n", n; else print n }'
 }
 
 # The last screen orvelle-screens renders for a key script.

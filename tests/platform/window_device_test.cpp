@@ -68,6 +68,62 @@ TEST(KeyText, ModifiersAloneGiveNothing) {
   }
 }
 
+// The canvas's place when SDL may have made the window's surface anew. A canvas drawing into
+// its own pixels never moves; one drawing straight into SDL's surface must be off it before SDL
+// frees it, and where SDL made it anew unseen, nothing of the old picture is left to copy.
+TEST(DecideSurface, TheCanvasLeavesEverySurfaceSdlMayFree) {
+  constexpr auto keep = SurfaceStep::kKeep, copy = SurfaceStep::kLeaveByCopy,
+                 redraw = SurfaceStep::kRedraw;
+  struct Row {
+    bool direct, sizeEvent, sizeChanged, newSurface, newPixels, allKept;
+    SurfaceStep step;
+  };
+  const Row rows[] = {
+      // Nothing new: it stays, straight in or not.
+      {true, false, false, false, false, true, keep},
+      {true, false, false, false, false, false, keep},
+      // A new size: off the surface before SDL frees it, by the kept calls where they hold all.
+      {true, true, true, false, false, true, redraw},
+      {true, true, true, false, false, false, copy},
+      {true, false, true, false, false, false, copy},
+      // A size that came back to the old one before the program looked: SDL makes the surface
+      // anew all the same.
+      {true, true, false, false, false, true, redraw},
+      {true, true, false, false, false, false, copy},
+      // Made anew unseen, at another address or only with other pixels: the picture is gone.
+      {true, false, false, true, true, false, redraw},
+      {true, false, false, true, false, true, redraw},
+      {true, false, false, false, true, false, redraw},
+      {true, false, false, false, true, true, redraw},
+      // Copied into: its pixels are its own whatever SDL does.
+      {false, true, true, true, true, false, keep},
+      {false, true, false, false, false, true, keep},
+      {false, false, false, false, true, false, keep},
+  };
+  const int surfaces[2] = {}, pixels[2] = {};
+  for (const Row& r : rows) {
+    SurfaceFacts f;
+    f.direct = r.direct;
+    f.sizeEvent = r.sizeEvent;
+    f.sizeChanged = r.sizeChanged;
+    f.laidOutOn = &surfaces[0];
+    f.laidOutPixels = &pixels[0];
+    f.surface = &surfaces[r.newSurface];
+    f.pixels = &pixels[r.newPixels];
+    f.allKept = r.allKept;
+    EXPECT_EQ(DecideSurface(f), r.step)
+        << "direct " << r.direct << " size event " << r.sizeEvent << " size changed "
+        << r.sizeChanged << " new surface " << r.newSurface << " new pixels " << r.newPixels
+        << " all kept " << r.allKept;
+  }
+  // SDL gave no surface: what was drawn straight in went with the old one.
+  SurfaceFacts none;
+  none.direct = none.allKept = true;
+  none.laidOutOn = &surfaces[0];
+  none.laidOutPixels = &pixels[0];
+  EXPECT_EQ(DecideSurface(none), redraw);
+}
+
 // Sets an environment variable for one test and puts it back afterwards.
 class ScopedEnv {
  public:

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The part of window_depths.sh that runs inside the Xvfb session; its argument is the depth.
+set -euo pipefail
+. "$(dirname "$0")/session_lib.sh"
+depth=$1
+
+if [ "$depth" -eq 8 ]; then
+  start=$(date +%s%N)
+  status=0
+  timeout 10 "$program" >"$work/out" 2>"$work/err" || status=$?
+  ms=$((($(date +%s%N) - start) / 1000000))
+  [ "$status" -eq 1 ] || fail "at depth 8 the program ended with status $status: $(cat "$work/err")"
+  [ "$(wc -l <"$work/err")" -eq 1 ] || fail "at depth 8 the program said: $(cat "$work/err")"
+  grep -q "depth 8.*the lessons cannot be shown on it" "$work/err" ||
+    fail "at depth 8 the program said: $(cat "$work/err")"
+  [ "$ms" -lt 2000 ] || fail "at depth 8 the program took $ms ms to end"
+  echo "ok   at depth 8 one line, status 1, in $ms ms: $(cat "$work/err")"
+  exit 0
+fi
+
+# The screen's colours are rounded to its depth: pixels count as differing only past that.
+fuzz=3%
+"$program" >"$work/out" 2>"$work/err" &
+pid=$!
+id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
+[ -n "$id" ] || fail "no window appeared at depth $depth: $(cat "$work/err")"
+shows "$(expected '' menu)" "the main menu at depth $depth"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status: $(cat "$work/err")"
+[ ! -s "$work/err" ] || fail "the program said: $(cat "$work/err")"
