@@ -115,7 +115,7 @@ TEST(AddSubtractDrills, WorkedItemsPrintTheTextbooksExamples) {
     std::vector<float> random;
     for (int i = 0; i < 6; ++i) random.push_back(Pick(picks[i], low[i], n[i]));
     const DrillRun run = ScriptedDrill(
-        kCalc, DrillScript().Keys("2\r" + Str(item) + "\r").Passes(1, item == 1 ? 3 : 5), random);
+        kCalc, DrillScript().Keys(EnterItem(kCalc, 2, item)).Passes(1, item == 1 ? 3 : 5), random);
     float y = 90;
     for (size_t from = 0, to = 0; to != std::string::npos; from = to + 1) {
       to = lines.find('/', from);
