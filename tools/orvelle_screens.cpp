@@ -1,8 +1,11 @@
 // orvelle-screens: runs one program on the recording device with a key script and writes what
 // a reviewer needs: a PNG of the screen each time the program waits for a key, and the log of
 // every drawing call.
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -25,7 +28,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
     "usage: orvelle-screens --program orvelle|calc|apply --keys KEYS [--clock hh:mm:ss]\n"
-    "                       [--seed N] [--png all|last|none] --out DIR\n"
+    "                       [--seed N] [--png all|last|sums|none] --out DIR\n"
     "       orvelle-screens --program orvelle|calc|apply --items\n"
     "\n"
     "Runs the program on the recording device, reading its keys from KEYS, and writes into DIR:\n"
@@ -34,7 +37,7 @@ constexpr const char* kUsage =
     "  log.txt         every drawing call, one per line ('name key=value ...', texts as JSON\n"
     "                  strings), with a line 'key s=\"...\" at=FILE:LINE' where each key is\n"
     "                  read: the line of the program that waited for it, from the source root\n"
-    "Earlier screen-*.png files and log.txt in DIR are removed first.\n"
+    "Earlier screen-*.png files, screens.txt and log.txt in DIR are removed first.\n"
     "\n"
     "  KEYS      one key per character; the escapes \\r (Enter), \\b (Backspace), \\f (form feed,\n"
     "            code 12) and \\\\ (a backslash) stand for those keys; real control characters\n"
@@ -44,14 +47,16 @@ constexpr const char* kUsage =
     "  --seed N  once start-up is done, seed the random generator with N instead, so that a\n"
     "            run's random problems are those of seed N whatever the clock\n"
     "  --png     which screens to write: all (the default), only the last (under the number\n"
-    "            it has among all), or none (the log alone, much faster)\n"
+    "            it has among all), sums (no PNG: screens.txt, a line 'screen-NNN HASH' for\n"
+    "            each screen, HASH a 64-bit sum of its pixels, to compare runs quickly), or\n"
+    "            none (the log alone, much faster)\n"
     "\n"
     "  --items   print the program's items as its description has them, one 'SECTION ITEM'\n"
     "            line each, and do nothing else\n"
     "\n"
     "Exits 0 when the program has run until its key script ran out (or it ended itself).\n";
 
-enum class Pngs { kAll, kLast, kNone };
+enum class Pngs { kAll, kLast, kSums, kNone };
 
 MainMenu gMenu = nullptr;
 int gSeed = 0;
@@ -122,10 +127,12 @@ int main(int argc, char** argv) {
         pngs = Pngs::kAll;
       } else if (value == "last") {
         pngs = Pngs::kLast;
+      } else if (value == "sums") {
+        pngs = Pngs::kSums;
       } else if (value == "none") {
         pngs = Pngs::kNone;
       } else {
-        return Fail("--png wants all, last or none, not " + value);
+        return Fail("--png wants all, last, sums or none, not " + value);
       }
     } else if (arg == "--items") {
       items = true;
@@ -169,7 +176,7 @@ int main(int argc, char** argv) {
   if (!fs::is_directory(out)) return Fail("cannot make the folder " + out);
   for (const auto& entry : fs::directory_iterator(out, error)) {
     const std::string name = entry.path().filename().string();
-    if (name == "log.txt" ||
+    if (name == "log.txt" || name == "screens.txt" ||
         (name.rfind("screen-", 0) == 0 && entry.path().extension() == ".png")) {
       fs::remove(entry.path(), error);
     }
@@ -186,12 +193,33 @@ int main(int argc, char** argv) {
     std::snprintf(name, sizeof name, "screen-%03d.png", number);
     written = canvas.WritePng((fs::path(out) / name).string()) && written;
   };
+  std::string sums;
+  const auto sum = [&](int number) {
+    // FNV-1a over the pixels taken two at a time: a changed pixel changes the sum.
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    const size_t rowBytes = static_cast<size_t>(canvas.width()) * 4;
+    for (int y = 0; y < canvas.height(); ++y) {
+      const unsigned char* row = canvas.data() + static_cast<size_t>(y) * canvas.stride();
+      for (size_t i = 0; i < rowBytes; i += 8) {
+        std::uint64_t pixels = 0;
+        std::memcpy(&pixels, row + i, std::min<size_t>(8, rowBytes - i));
+        hash = (hash ^ pixels) * 0x100000001b3u;
+      }
+    }
+    char line[48];
+    std::snprintf(line, sizeof line, "screen-%03d %016llx\n", number,
+                  static_cast<unsigned long long>(hash));
+    sums += line;
+  };
   ScreensDevice device([&] {
     ++screens;
     if (pngs == Pngs::kAll) write(screens);
+    if (pngs == Pngs::kSums) sum(screens);
     lastScreenCalls = device.log().size();
   });
-  if (pngs == Pngs::kAll) device.OnDraw([&canvas](const DrawCall& c) { canvas.Draw(c); });
+  if (pngs == Pngs::kAll || pngs == Pngs::kSums) {
+    device.OnDraw([&canvas](const DrawCall& c) { canvas.Draw(c); });
+  }
   device.SetClock(clock);
   device.SetKeys(keys);
   Machine machine(device);
@@ -201,6 +229,11 @@ int main(int argc, char** argv) {
     write(screens);
   }
 
+  if (pngs == Pngs::kSums) {
+    std::ofstream file(fs::path(out) / "screens.txt");
+    file << sums;
+    written = written && file.good();
+  }
   std::ofstream log(fs::path(out) / "log.txt");
   for (const DrawCall& call : device.log()) log << call.ToString() << '\n';
   log.close();

@@ -60,6 +60,29 @@ last=$(cd "$work/all" && ls screen-*.png | tail -1)
 cmp -s "$work/all/$last" "$work/last/$last" || fail "--png last drew another last screen"
 echo "ok   --png none and --png last"
 
+# --png sums: a line a screen, the same log; two screens have one sum exactly when their PNGs
+# are the same.
+"$screens" --program orvelle --keys "$keys" --png sums --out "$work/sums"
+cmp -s "$work/all/log.txt" "$work/sums/log.txt" || fail "--png sums drew another log"
+[ -z "$(find "$work/sums" -name '*.png')" ] || fail "--png sums wrote screens"
+pngs=$(cd "$work/all" && ls screen-*.png)
+[ "$(cut -d' ' -f1 "$work/sums/screens.txt")" = "$(sed 's/\.png$//' <<<"$pngs")" ] ||
+  fail "--png sums numbers its screens otherwise than --png all"
+previous=
+for png in $pngs; do
+  sum=$(grep "^${png%.png} " "$work/sums/screens.txt" | cut -d' ' -f2)
+  if [ -n "$previous" ]; then
+    same_png=no
+    cmp -s "$work/all/$previous_png" "$work/all/$png" && same_png=yes
+    same_sum=no
+    [ "$previous" = "$sum" ] && same_sum=yes
+    [ "$same_png" = "$same_sum" ] || fail "$previous_png and $png: same PNG $same_png, same sum $same_sum"
+  fi
+  previous=$sum
+  previous_png=$png
+done
+echo "ok   --png sums"
+
 # Bad arguments are refused with status 2.
 status=0
 "$screens" --program nosuch --keys x --out "$work/x" 2>/dev/null || status=$?
