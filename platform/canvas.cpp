@@ -376,6 +376,7 @@ void Canvas::RasterDisc(double cx, double cy, double radius, int color) {
   // arc differ in their place alone).
   const OnGrid centre(cx, cy);
   const DiscKey key{radius, centre.subX, centre.subY};
+  if (glyphs_.bound() == 0) discs_.clear();  // keeps nothing
   auto it = discs_.find(key);
   if (it == discs_.end()) {
     if (2 * radius + 4 > kMaxDiscPixels) {

@@ -39,7 +39,8 @@ class Canvas {
   static constexpr int kScreenHeight = 900;
 
   // A canvas of `scale` pixels per logical unit, white to begin with, its glyphs kept within
-  // `glyphBytes`.
+  // `glyphBytes`. With 0 it keeps no glyph and no dot: each is rasterised afresh wherever it is
+  // drawn, the pixels the kept ones are held to.
   explicit Canvas(double scale = 1, size_t glyphBytes = GlyphCache::kDefaultBound);
   // The same, drawing into pixels that are not its own (0x00RRGGBB, rows `stride` bytes apart,
   // at least as many as the canvas has): another picture shows them. They must outlive it, or
