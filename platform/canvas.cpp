@@ -1,6 +1,7 @@
 #include "platform/canvas.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -426,6 +427,7 @@ void Canvas::RasterPolygon(const std::vector<Point>& points, int color, int fill
 
 std::vector<GlyphDraw> Canvas::Place(float x, float y, int scaleX, int scaleY, const std::string& s,
                                      const FontState& font) {
+  assert(OnDrawingThread());
   std::vector<GlyphDraw> placed;
   if (s.empty() || !(font.size > 0) || !Finite({x, y, font.size})) return placed;
   const int across = std::clamp(scaleX, 1, kMaxFactor);
@@ -550,6 +552,7 @@ void Canvas::Composite(const Coverage& c, int px, int py, Rgb color) {
 }
 
 void Canvas::Clear() {
+  assert(OnDrawingThread());
   pending_.clear();  // painted over
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
@@ -596,6 +599,7 @@ void Canvas::Text(float x, float y, int scaleX, int scaleY, int color, const std
 }
 
 void Canvas::Draw(const DrawCall& c) {
+  assert(OnDrawingThread());
   if (measuring_) {
     DrawNow(c);
     return;
@@ -610,6 +614,7 @@ void Canvas::Settle() const {
 }
 
 void Canvas::DrawPending() {
+  assert(OnDrawingThread());
   if (pending_.empty()) return;
   const std::vector<DrawCall> calls = std::exchange(pending_, {});
   // Every glyph the calls draw, rasterised together: a new page's glyphs on several cores.
@@ -657,6 +662,7 @@ void Canvas::DrawNow(const DrawCall& c) {
 }
 
 void Canvas::PaintScaled(const Canvas& other) {
+  assert(OnDrawingThread());
   other.Settle();
   pending_.clear();  // painted over
   cairo_surface_flush(other.surface_);

@@ -1,6 +1,11 @@
 // The one rasteriser of the device calls: the window draws with it, and the recording device's
 // calls are rasterised with it to PNG, so both show the same pixels. It holds the 1440 x 900
 // logical screen at a whole-screen scale; drawing outside the screen is clipped.
+//
+// One thread draws: the canvases, their glyph caches, the faces (FindFace) and Ink's measuring
+// share state without locks, so the first thread that draws is the only one to, for the whole
+// run; debug builds assert it. A canvas's glyph cache may rasterise a new page's glyphs on
+// helper threads while that thread waits for them (glyph_cache.h says when that is safe).
 #pragma once
 
 #include <cairo.h>

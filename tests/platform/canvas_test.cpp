@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/fonts.h"
@@ -421,52 +421,58 @@ int GroundFor(const DrawCall& c) {
   return !uses(0) ? 0 : !uses(kBackgroundColor) ? kBackgroundColor : 7;
 }
 
-// A call drawn alone on a ground of one colour, the damage it reports, and the pixels it changed
-// there: one byte each, row by row, and the box around them.
-struct Alone {
-  std::vector<PixelRect> damage;
-  std::vector<uint8_t> changed;
-  PixelRect box;
+// A canvas painted all over in one colour: a row of its pixels, to hold others to.
+std::vector<unsigned char> PaintGround(Canvas& c, int ground) {
+  c.Box(-10, -10, 1450, 910, ground, ground, 1);
+  c.TakeDamage();
+  return {c.data(), c.data() + c.width() * 4};
+}
 
-  Alone(Canvas& c, const DrawCall& call)
-      : changed(static_cast<size_t>(c.width()) * static_cast<size_t>(c.height())),
-        box{c.width(), c.height(), 0, 0} {
-    const int ground = GroundFor(call);
-    c.Box(-10, -10, 1450, 910, ground, ground, 1);
-    c.TakeDamage();
-    const std::vector<uint8_t> groundRow(c.data(), c.data() + c.width() * 4);
-    c.Draw(call);
-    damage = c.TakeDamage();
-    const unsigned char* data = c.data();
-    for (int y = 0; y < c.height(); ++y) {
-      const unsigned char* row = data + y * c.stride();
-      if (std::memcmp(row, groundRow.data(), groundRow.size()) == 0) continue;
-      for (int x = 0; x < c.width(); ++x) {
-        uint32_t v, g;
-        std::memcpy(&v, row + x * 4, 4);
-        std::memcpy(&g, groundRow.data() + x * 4, 4);
-        if (((v ^ g) & 0xFFFFFF) == 0) continue;  // the fourth byte is not a colour's
-        changed[static_cast<size_t>(y * c.width() + x)] = 1;
-        box = {std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x + 1),
-               std::max(box.y1, y + 1)};
-      }
-    }
+// How many of the pixels from `x0` to `x1` in `row` differ in colour from `ground`, and the first
+// and last that do.
+int Differing(const unsigned char* row, const unsigned char* ground, int x0, int x1, int* first,
+              int* last) {
+  int n = 0;
+  for (int x = x0; x < x1; ++x) {
+    if (std::memcmp(row + x * 4, ground + x * 4, 3) == 0) continue;  // the fourth byte is no colour
+    if (n++ == 0) *first = x;
+    *last = x;
   }
-  bool At(int x, int y, int width) const { return changed[static_cast<size_t>(y * width + x)]; }
-  // The box around the changed pixels within `r`.
-  PixelRect Within(const PixelRect& r, int width) const {
-    PixelRect in{r.x1, r.y1, r.x0, r.y0};
-    for (int y = r.y0; y < r.y1; ++y) {
-      for (int x = r.x0; x < r.x1; ++x) {
-        if (At(x, y, width)) {
-          in = {std::min(in.x0, x), std::min(in.y0, y), std::max(in.x1, x + 1),
-                std::max(in.y1, y + 1)};
-        }
-      }
+  return n;
+}
+
+// The pixels of the canvas that differ from `ground` outside the rectangles.
+long Outside(const Canvas& c, const std::vector<unsigned char>& ground,
+             const std::vector<PixelRect>& rects) {
+  long outside = 0;
+  std::vector<unsigned char> row(ground.size());
+  for (int y = 0; y < c.height(); ++y) {
+    const unsigned char* pixels = c.data() + y * c.stride();
+    if (std::memcmp(pixels, ground.data(), ground.size()) == 0) continue;
+    std::memcpy(row.data(), pixels, row.size());
+    for (const PixelRect& r : rects) {
+      if (r.y0 <= y && y < r.y1) std::memcpy(&row[r.x0 * 4], &ground[r.x0 * 4], (r.x1 - r.x0) * 4);
     }
-    return in;
+    int first = 0, last = 0;
+    outside += Differing(row.data(), ground.data(), 0, c.width(), &first, &last);
   }
-};
+  return outside;
+}
+
+// The box around the pixels of the canvas within `r` that differ from `ground`.
+PixelRect ChangedWithin(const Canvas& c, const std::vector<unsigned char>& ground, PixelRect r) {
+  PixelRect box{r.x1, r.y1, r.x0, r.y0};
+  for (int y = r.y0; y < r.y1; ++y) {
+    const unsigned char* pixels = c.data() + y * c.stride();
+    int first = 0, last = 0;
+    if (std::memcmp(pixels + r.x0 * 4, &ground[r.x0 * 4], (r.x1 - r.x0) * 4) == 0 ||
+        Differing(pixels, ground.data(), r.x0, r.x1, &first, &last) == 0) {
+      continue;
+    }
+    box = {std::min(box.x0, first), std::min(box.y0, y), std::max(box.x1, last + 1), y + 1};
+  }
+  return box;
+}
 
 // Every pixel a call changes lies inside the damage the canvas reports for it, and the damage is
 // no larger than needed: each rectangle reaches at most kSlack pixels beyond the pixels the call
@@ -490,40 +496,34 @@ TEST(Canvas, DamageHoldsEveryChangedPixelAndLittleMore) {
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(Describe(first[0]), Describe({0, 0, w, h}));  // a new canvas is all new
     EXPECT_TRUE(c.TakeDamage().empty());
-    long outside = 0, changes = 0;
+    long outside = 0;
     for (int i = 0; i < 150; ++i) {
       const DrawCall call = RandomCall(gen);
       kinds.insert(call.op);
-      const Alone drawn(c, call);
-      for (int y = drawn.box.y0; y < drawn.box.y1; ++y) {
-        for (int x = drawn.box.x0; x < drawn.box.x1; ++x) {
-          if (!drawn.At(x, y, w)) continue;
-          ++changes;
-          outside += std::none_of(
-              drawn.damage.begin(), drawn.damage.end(),
-              [&](const PixelRect& r) { return r.x0 <= x && x < r.x1 && r.y0 <= y && y < r.y1; });
-        }
-      }
-      if (std::any_of(drawn.damage.begin(), drawn.damage.end(), [&](const PixelRect& r) {
+      const std::vector<unsigned char> ground = PaintGround(c, GroundFor(call));
+      c.Draw(call);
+      const std::vector<PixelRect> damage = c.TakeDamage();
+      outside += Outside(c, ground, damage);
+      if (std::any_of(damage.begin(), damage.end(), [&](const PixelRect& r) {
             return r.x0 == 0 || r.y0 == 0 || r.x1 == w || r.y1 == h;
           })) {
         continue;  // past the screen's edge
       }
-      std::optional<Alone> circle;
       if (call.op == Op::kCircle && !(call.start == 0 && call.end == 0)) {
         DrawCall whole = call;
         whole.start = whole.end = 0;
-        circle.emplace(c, whole);
+        PaintGround(c, GroundFor(call));
+        c.Draw(whole);
       }
-      for (const PixelRect& r : drawn.damage) {
-        const PixelRect ink = (circle ? *circle : drawn).Within(r, w);
+      for (const PixelRect& r : damage) {
+        const PixelRect ink = ChangedWithin(c, ground, r);
         EXPECT_TRUE(!ink.empty() && r.x0 >= ink.x0 - kSlack && r.y0 >= ink.y0 - kSlack &&
                     r.x1 <= ink.x1 + kSlack && r.y1 <= ink.y1 + kSlack)
             << call.ToString() << " width " << call.width << ": damage " << Describe(r)
             << ", changed " << Describe(ink);
       }
     }
-    EXPECT_EQ(outside, 0) << "of " << changes << " changed pixels lie outside the damage";
+    EXPECT_EQ(outside, 0) << "changed pixels lie outside the damage";
   }
   EXPECT_EQ(kinds.size(), 7u);  // lines, boxes, circles, polylines, polygons, texts, clears
 }
@@ -656,6 +656,25 @@ TEST(Canvas, WhatWasDrawnOverIsDrawnAgain) {
   d.Clear();
   d.Text(100, 100, 3, 3, 0, "8", font);
   EXPECT_TRUE(Pixels(d) == drawnOnce);
+}
+
+TEST(Canvas, DrawsOnOneThreadOnly) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "the drawing thread is asserted in debug builds";
+#else
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const auto drawOnce = [] {
+    Canvas c;
+    c.Text(10, 10, 1, 1, 0, "あ", Font(kGothic, 16));
+    c.data();
+  };
+  EXPECT_DEATH(
+      {
+        drawOnce();
+        std::thread(drawOnce).join();
+      },
+      "OnDrawingThread");
+#endif
 }
 
 TEST(Canvas, WritesPng) {
