@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/fonts.h"
+#include "platform/ink.h"
 #include "platform/palette.h"
 #include "platform/recording_device.h"
 
@@ -488,7 +489,7 @@ TEST(Canvas, DamageHoldsEveryChangedPixelAndLittleMore) {
   constexpr int kSlack = 2;
   std::mt19937 gen(5);
   std::set<Op> kinds;
-  for (const double scale : {1.0, 1.2, 0.37, Canvas::kExactScale}) {
+  for (const double scale : {1.0, 1.2, 0.37, kExactScale}) {
     SCOPED_TRACE(scale);
     Canvas c(scale);
     const int w = c.width(), h = c.height();
