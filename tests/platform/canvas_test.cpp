@@ -415,7 +415,7 @@ DrawCall RandomCall(std::mt19937& gen) {
   return c;
 }
 
-// A colour none of the call's pixels is drawn in, the farthest from them there is.
+// A ground of a colour the call does not draw in: black, else white, else grey.
 int GroundFor(const DrawCall& c) {
   const bool fills = c.op == Op::kBox || c.op == Op::kPolygon || (c.op == Op::kCircle && c.filled);
   const auto uses = [&](int color) { return c.color == color || (fills && c.fill == color); };
