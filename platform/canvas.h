@@ -1,6 +1,13 @@
 // The one rasteriser of the device calls: the window draws with it, and the recording device's
 // calls are rasterised with it to PNG, so both show the same pixels. It holds the 1440 x 900
-// logical screen at a whole-screen scale; drawing outside the screen is clipped.
+// logical screen at a whole-screen scale; drawing outside the screen is clipped. Where a text's
+// glyphs fall is placing.h's, where the pixels drawn on lie damage.h's, and where a call can put
+// ink at any scale ink.h's.
+//
+// One thread draws: the canvases, their glyph caches, the faces (FindFace) and ink measuring
+// share state without locks, so the first thread that draws is the only one to, for the whole
+// run; debug builds assert it. A canvas's glyph cache may rasterise a new page's glyphs on
+// helper threads while that thread waits for them (glyph_cache.h says when that is safe).
 #pragma once
 
 #include <cairo.h>
@@ -9,37 +16,24 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/damage.h"
 #include "platform/device.h"
+#include "platform/draw_limits.h"
 #include "platform/glyph_cache.h"
 #include "platform/palette.h"
 #include "platform/recording_device.h"
 
 namespace orvelle {
 
-// A rectangle of pixels, [x0, x1) × [y0, y1).
-struct PixelRect {
-  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  bool empty() const { return x1 <= x0 || y1 <= y0; }
-};
-
-// A rectangle of the logical screen in units, [x0, x1] × [y0, y1]; empty to begin with.
-struct UnitRect {
-  double x0 = 0, y0 = 0, x1 = -1, y1 = -1;
-  bool empty() const { return x1 < x0 || y1 < y0; }
-  bool Within(const UnitRect& r) const {
-    return !empty() && x0 >= r.x0 && x1 <= r.x1 && y0 >= r.y0 && y1 <= r.y1;
-  }
-  void Add(const UnitRect& r);
-  UnitRect Widened(double by) const { return {x0 - by, y0 - by, x1 + by, y1 + by}; }
-};
-
 class Canvas {
  public:
-  static constexpr int kScreenWidth = 1440;
-  static constexpr int kScreenHeight = 900;
+  // The logical screen (draw_limits.h), as the canvas's users name it.
+  static constexpr int kScreenWidth = orvelle::kScreenWidth;
+  static constexpr int kScreenHeight = orvelle::kScreenHeight;
 
   // A canvas of `scale` pixels per logical unit, white to begin with, its glyphs kept within
-  // `glyphBytes`.
+  // `glyphBytes`. With 0 it keeps no glyph and no dot: each is rasterised afresh wherever it is
+  // drawn, the pixels the kept ones are held to.
   explicit Canvas(double scale = 1, size_t glyphBytes = GlyphCache::kDefaultBound);
   // The same, drawing into pixels that are not its own (0x00RRGGBB, rows `stride` bytes apart,
   // at least as many as the canvas has): another picture shows them. They must outlive it, or
@@ -71,24 +65,13 @@ class Canvas {
   // A canvas drawing into pixels not its own takes a copy of them and draws on that from now on.
   void OwnPixels();
 
-  // Where the glyphs of a text fall (placing, which rasterising and measuring share): each glyph
-  // with its face, size and origin in pixels. None for a text wholly off the screen.
+  // Where the glyphs of a text fall on this canvas (placing.h).
   std::vector<GlyphDraw> Place(float x, float y, int scaleX, int scaleY, const std::string& s,
                                const FontState& font);
   const GlyphCache& glyphs() const {
     Settle();
     return glyphs_;
   }
-
-  // Where a call can put ink, in units: every pixel it touches at any scale from kExactScale up
-  // lies over this rectangle. Empty when it shows nothing at those scales.
-  static UnitRect Ink(const DrawCall& call);
-  // What a box paints over whole at every scale, in units: the rectangle between its corners
-  // (its edges fall on whole pixels at or beyond them), stretched without end past a side that
-  // reaches the screen's edge, since nothing is drawn beyond. Empty for any other call.
-  static UnitRect Cover(const DrawCall& call);
-  // The smallest scale at which Ink holds for shapes (a 1080 x 675 window).
-  static constexpr double kExactScale = 0.75;
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -115,31 +98,27 @@ class Canvas {
   void Settle() const;
   void DrawPending();
   void DrawNow(const DrawCall& call);
-  void RasterLine(float x1, float y1, float x2, float y2, int color, int width);
-  void RasterBox(float x1, float y1, float x2, float y2, int border, int fill, int width);
-  void RasterCircle(float x, float y, float r, int color, float start, float end, bool filled,
-                    int fill, int width);
-  void RasterPolyline(const std::vector<Point>& points, int color, int width);
-  void RasterPolygon(const std::vector<Point>& points, int color, int fill, int width);
-  void RasterText(float x, float y, int scaleX, int scaleY, int color, const std::string& s,
-                  const FontState& font);
+  // Each kind of call, rasterised.
+  void RasterLine(const DrawCall& c);
+  void RasterBox(const DrawCall& c);
+  void RasterCircle(const DrawCall& c);
+  void RasterPolyline(const DrawCall& c);
+  void RasterPolygon(const DrawCall& c);
+  void RasterText(const DrawCall& c);
   // A whole disc of `radius` pixels around (cx, cy) in pixels.
   void RasterDisc(double cx, double cy, double radius, int color);
   // Blends `color` into the pixels by the coverage, its top-left pixel at (px, py).
   void Composite(const Coverage& c, int px, int py, Rgb color);
-  struct Measuring {};
-  explicit Canvas(Measuring);  // fills nothing; its texts' outlines are gathered into ink_
-  cairo_t* Context();          // the drawing context, made afresh if the last one failed
+  cairo_t* Context();  // the drawing context, made afresh if the last one failed
   void SetColor(int color);
   void SetLineWidth(int width);
   double Snap(double v) const;  // a stroke's centre, so that axis-parallel edges stay sharp
-  // Sets the pen for a stroke of `width` units, wider when it erases; gives it in pixels.
-  double Pen(int width, bool erasing);
+  // Sets the pen for a stroke of the call's width, wider when it erases; gives it in pixels.
+  double Pen(const DrawCall& c);
   // The current call inks within these bounds, in pixels: the pixels they touch are its own, and
-  // damaged with a pixel more around them.
-  void Damage(double x0, double y0, double x1, double y1);
-  void DamagePath(double marginX, double marginY);  // the current path's box and a margin
-  void AddDamage(PixelRect r);
+  // damaged.
+  void Touch(double x0, double y0, double x1, double y1);
+  void TouchPath(double marginX, double marginY);  // the current path's box and a margin
 
   double scale_;
   int width_;
@@ -147,11 +126,9 @@ class Canvas {
   double lineWidth_ = 1;  // in pixels, at least 1
   cairo_surface_t* surface_;
   cairo_t* cr_;
-  std::vector<PixelRect> damage_;
+  Damage damage_;
   PixelRect drawn_;                 // the pixels of the call being rasterised
   std::vector<Standing> standing_;  // since the last clear, oldest first
-  bool measuring_ = false;
-  UnitRect ink_;
   GlyphCache glyphs_;
   std::vector<DrawCall> pending_;  // drawn, but not yet rasterised
   struct DiscKey {

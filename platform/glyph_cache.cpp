@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <cassert>
 #include <cmath>
 #include <system_error>
 #include <thread>
@@ -104,6 +105,7 @@ constexpr size_t kMaxBounds = 8192;
 }  // namespace
 
 GlyphBox GlyphCache::Bounds(const GlyphDraw& g) {
+  assert(OnDrawingThread());
   // Shared by every canvas: a box in ems does not depend on the scale.
   static std::unordered_map<BoxKey, GlyphBox, BoxKeyHash> boxes;
   const BoxKey key{g.face, g.index, 0, 0};
@@ -216,6 +218,11 @@ Coverage GlyphCache::RasteriseDisc(double radius, double fx, double fy) {
   return c;
 }
 
+bool OnDrawingThread() {
+  static const std::thread::id drawing = std::this_thread::get_id();
+  return std::this_thread::get_id() == drawing;
+}
+
 OnGrid::OnGrid(double px, double py) {
   double ox = std::floor(px), oy = std::floor(py);
   subX = static_cast<int>(std::lround((px - ox) * GlyphCache::kSubpixels));
@@ -256,6 +263,7 @@ void GlyphCache::SetVisible(int width, int height) {
 }
 
 const Coverage& GlyphCache::Find(const GlyphDraw& g, int& px, int& py) {
+  assert(OnDrawingThread());
   const OnGrid origin(g.x, g.y);
   const Key key = KeyOf(g, origin);
   const Coverage* found;
@@ -286,6 +294,7 @@ const Coverage& GlyphCache::Find(const GlyphDraw& g, int& px, int& py) {
 }
 
 void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
+  assert(OnDrawingThread());
   struct Job {
     Key key;
     OnGrid origin;
@@ -312,9 +321,10 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   }
   if (jobs.size() < kGlyphsPerThread) return;  // rasterised as they are drawn
 
-  // Each thread has contexts and pictures of its own; the font library serialises the faces'
-  // outlines, and every face was opened by this thread (finding the boxes above), as opening
-  // faces is not safe from several threads at once.
+  // Each thread has contexts and pictures of its own, and cairo serialises each face's outlines.
+  // The faces were opened by FindFace on this thread, when the texts were placed (the boxes
+  // above only read them); they stay open while at most 10 font files are in use, as one opened
+  // again on two threads at once would not be safe (see the header).
   std::atomic<size_t> next{0};
   const auto work = [&jobs, &next] {
     for (size_t i; (i = next++) < jobs.size();) {
@@ -338,6 +348,7 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
 }
 
 GlyphBox GlyphCache::Box(const GlyphDraw& g) {
+  assert(OnDrawingThread());
   const BoxKey key{g.face, g.index, g.emX, g.emY};
   if (auto it = boxes_.find(key); it != boxes_.end()) return it->second;
   if (boxes_.size() >= kMaxBoxes) {

@@ -1,6 +1,18 @@
 // Each glyph a canvas draws, rasterised once: its coverage (how much of each pixel its outline
 // covers, bold included) is kept and composited wherever the same glyph falls again at the same
 // fraction of a pixel. Kept least recently used first out, within a bound of memory.
+//
+// Threads. A cache is its canvas's, used by the one thread that draws (canvas.h). Prefetch alone
+// rasterises on more threads: the drawing thread and up to kMaxThreads - 1 helpers, each on
+// pictures and contexts of its own, all done before it returns. That is safe while:
+// - every face a glyph comes from is open before: FindFace opens it on the drawing thread when
+//   the texts are placed, and meanwhile the drawing thread only rasterises;
+// - at most 10 font files are in use. Cairo keeps one face a file open, each behind a lock of
+//   its own that serialises its outlines, and at most 10 at once: an eleventh file closes one,
+//   and the thread that needs that one next opens it again outside cairo's font-map lock, which
+//   the font engine does not allow on two threads at once. The programs use 5 files with the
+//   project's fonts.conf (IPAGothic, Liberation Serif's four styles), 9 with the system's; a
+//   face that makes 11 must first take the helpers away.
 #pragma once
 
 #include <cairo.h>
@@ -35,6 +47,10 @@ struct GlyphBox {
 // How far the pen that makes a face bold reaches beyond its outline, across and down, in pixels.
 double BoldReachX(const GlyphDraw& g);
 double BoldReachY(const GlyphDraw& g);
+
+// Whether this is the thread that draws: the first that asked. Debug builds assert it wherever
+// a canvas or a glyph cache draws, places or finds a glyph's box.
+bool OnDrawingThread();
 
 // A point in pixels put on the subpixel grid of the kept coverages: its whole pixel, and its
 // fraction of a pixel in steps of 1 / GlyphCache::kSubpixels.
@@ -72,8 +88,9 @@ class GlyphCache {
   // The coverage of the glyph with its origin at g.x, g.y moved onto the subpixel grid; px, py
   // receive the whole pixel the coverage's left and top count from. Valid until the next call.
   const Coverage& Find(const GlyphDraw& g, int& px, int& py);
-  // Rasterises the glyphs not kept yet, several at once on the processor's cores, and keeps
-  // them, as far as half the bound holds them: the glyphs of a page about to be drawn.
+  // Rasterises the glyphs not kept yet, several at once on the processor's cores (see Threads
+  // above), and keeps them, as far as half the bound holds them: the glyphs of a page about to
+  // be drawn.
   void Prefetch(const std::vector<GlyphDraw>& glyphs);
   // The box of the glyph's outline around its origin (x and y are not looked at).
   GlyphBox Box(const GlyphDraw& g);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/draw_limits.h"
 #include "platform/palette.h"
 
 namespace orvelle {
@@ -11,7 +12,7 @@ namespace {
 // A last resort: a picture of more calls than this is only scaled when the window's size changes.
 constexpr size_t kMaxKeptCalls = 50000;
 
-constexpr UnitRect kScreen{0, 0, Canvas::kScreenWidth, Canvas::kScreenHeight};
+constexpr UnitRect kScreen{0, 0, kScreenWidth, kScreenHeight};
 
 // An antialiased edge drawn again over itself darkens each time, by at least one step of 255
 // while it changes at all: after this many times it stays as it is.
@@ -72,13 +73,13 @@ UnitRect Corners(const DrawCall& box) {
 }  // namespace
 
 void KeptCalls::Add(DrawCall call) {
-  const UnitRect cover = Canvas::Cover(call);
+  const UnitRect cover = CoverOf(call);
   if (call.op == Op::kClear || kScreen.Within(cover)) {
     kept_.clear();
     complete_ = true;
   }
   if (!complete_) return;
-  const UnitRect ink = Canvas::Ink(call);
+  const UnitRect ink = InkOf(call);
   if (ink.empty()) return;  // it shows nothing at any size
   if (!cover.empty()) {
     // A box paints every pixel under its rectangle, border and inside, at every scale; and it

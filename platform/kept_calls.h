@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/ink.h"
 #include "platform/recording_device.h"
 
 namespace orvelle {

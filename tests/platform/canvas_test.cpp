@@ -5,10 +5,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <random>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/fonts.h"
+#include "platform/ink.h"
+#include "platform/palette.h"
 #include "platform/recording_device.h"
 
 namespace orvelle {
@@ -344,20 +350,183 @@ TEST(Canvas, NonsenseArgumentsDrawNothingAndHarmNothingAfter) {
   EXPECT_TRUE(Same(c.Pixel(100, 600), PaletteColor(0)));
 }
 
-TEST(Canvas, DamageCoversWhatWasDrawn) {
-  Canvas c(1.5);
-  const std::vector<PixelRect> first = c.TakeDamage();
-  ASSERT_EQ(first.size(), 1u);
-  EXPECT_EQ(first[0].x1 - first[0].x0, c.width());  // a new canvas is all new
-  EXPECT_TRUE(c.TakeDamage().empty());
-  c.Circle(100, 100, 4, 5, 0, 0, true, 5, 3);
-  const std::vector<PixelRect> dot = c.TakeDamage();
-  ASSERT_EQ(dot.size(), 1u);
-  EXPECT_LE(dot[0].x0, 150 - 8);
-  EXPECT_GE(dot[0].x1, 150 + 8);
-  EXPECT_LT(dot[0].x1 - dot[0].x0, 24);
-  c.Clear();
-  EXPECT_EQ(c.TakeDamage().at(0).y1, c.height());
+// A call of any kind the canvas draws, at random, over the screen and beyond its edges: texts in
+// every face and style, boxes, dots, lines (some along an axis), circles, arcs, sectors,
+// polylines, polygons, in any colour (the background's: erasing) and pen, and now and then a
+// clear.
+DrawCall RandomCall(std::mt19937& gen) {
+  const auto real = [&gen](double a, double b) {
+    return static_cast<float>(std::uniform_real_distribution<double>(a, b)(gen));
+  };
+  const auto pick = [&gen](int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); };
+  const auto x = [&] { return real(-40, 1480); };
+  const auto y = [&] { return real(-40, 940); };
+  const auto near = [&](float v) { return v + real(-150, 150); };
+  const int color = pick(4) == 0 ? kBackgroundColor : pick(15);
+  const int other = pick(16);
+  const float turn = real(0, 1);
+  DrawCall c;
+  switch (pick(10)) {
+    case 0: {
+      static const char* const kTexts[] = {"2x+3", "あカ漢字", "①　⑨", "ax", "l", "…", "■=-"};
+      static const char* const kFaces[] = {kGothicFont, kLetterFont, kEllFont};
+      c = TextCall(x(), y(), 1 + pick(4), 1 + pick(4), color, kTexts[pick(7)]);
+      c.font = {kFaces[pick(3)], static_cast<float>(8 + pick(9)), pick(2) == 0, pick(3) == 0};
+      break;
+    }
+    case 1: {
+      const float x1 = x(), y1 = y();
+      c = BoxCall(x1, y1, near(x1), near(y1), color, pick(2) ? color : other);
+      break;
+    }
+    case 2:
+      c = CircleCall(x(), y(), real(0.5, 8), color, 0, 0, true, color);
+      break;
+    case 3: {
+      const float x1 = x(), y1 = y();
+      const int axis = pick(3);
+      c = LineCall(x1, y1, axis == 1 ? x1 : near(x1), axis == 2 ? y1 : near(y1), color);
+      break;
+    }
+    case 4:
+      c = CircleCall(x(), y(), real(1, 120), color, 0, 0, pick(2) == 0, other);
+      break;
+    case 5:
+      c = CircleCall(x(), y(), real(1, 120), color, turn, real(0, 1), false, color);
+      break;
+    case 6:
+      c = CircleCall(x(), y(), real(1, 120), color, turn, real(0, 1), true, other);
+      break;
+    case 7:
+    case 8: {
+      std::vector<Point> points{{x(), y()}};
+      for (int n = pick(5) + 1; n > 0; --n) {
+        points.push_back({near(points.back().x), near(points.back().y)});
+      }
+      c = pick(2) ? PolylineCall(points, color) : PolygonCall(points, color, other);
+      break;
+    }
+    default:
+      if (pick(4) != 0) return RandomCall(gen);
+      c.op = Op::kClear;
+      c.color = kBackgroundColor;
+  }
+  c.width = pick(6) == 0 ? 8 + pick(8) : pick(6);
+  return c;
+}
+
+// A ground of a colour the call does not draw in: black, else white, else grey.
+int GroundFor(const DrawCall& c) {
+  const bool fills = c.op == Op::kBox || c.op == Op::kPolygon || (c.op == Op::kCircle && c.filled);
+  const auto uses = [&](int color) { return c.color == color || (fills && c.fill == color); };
+  return !uses(0) ? 0 : !uses(kBackgroundColor) ? kBackgroundColor : 7;
+}
+
+// A canvas painted all over in one colour: a row of its pixels, to hold others to.
+std::vector<unsigned char> PaintGround(Canvas& c, int ground) {
+  c.Box(-10, -10, 1450, 910, ground, ground, 1);
+  c.TakeDamage();
+  return {c.data(), c.data() + c.width() * 4};
+}
+
+// How many of the pixels from `x0` to `x1` in `row` differ in colour from `ground`, and the first
+// and last that do.
+int Differing(const unsigned char* row, const unsigned char* ground, int x0, int x1, int* first,
+              int* last) {
+  int n = 0;
+  for (int x = x0; x < x1; ++x) {
+    if (std::memcmp(row + x * 4, ground + x * 4, 3) == 0) continue;  // the fourth byte is no colour
+    if (n++ == 0) *first = x;
+    *last = x;
+  }
+  return n;
+}
+
+// The pixels of the canvas that differ from `ground` outside the rectangles.
+long Outside(const Canvas& c, const std::vector<unsigned char>& ground,
+             const std::vector<PixelRect>& rects) {
+  long outside = 0;
+  std::vector<unsigned char> row(ground.size());
+  for (int y = 0; y < c.height(); ++y) {
+    const unsigned char* pixels = c.data() + y * c.stride();
+    if (std::memcmp(pixels, ground.data(), ground.size()) == 0) continue;
+    std::memcpy(row.data(), pixels, row.size());
+    for (const PixelRect& r : rects) {
+      if (r.y0 <= y && y < r.y1) std::memcpy(&row[r.x0 * 4], &ground[r.x0 * 4], (r.x1 - r.x0) * 4);
+    }
+    int first = 0, last = 0;
+    outside += Differing(row.data(), ground.data(), 0, c.width(), &first, &last);
+  }
+  return outside;
+}
+
+// The box around the pixels of the canvas within `r` that differ from `ground`.
+PixelRect ChangedWithin(const Canvas& c, const std::vector<unsigned char>& ground, PixelRect r) {
+  PixelRect box{r.x1, r.y1, r.x0, r.y0};
+  for (int y = r.y0; y < r.y1; ++y) {
+    const unsigned char* pixels = c.data() + y * c.stride();
+    int first = 0, last = 0;
+    if (std::memcmp(pixels + r.x0 * 4, &ground[r.x0 * 4], (r.x1 - r.x0) * 4) == 0 ||
+        Differing(pixels, ground.data(), r.x0, r.x1, &first, &last) == 0) {
+      continue;
+    }
+    box = {std::min(box.x0, first), std::min(box.y0, y), std::max(box.x1, last + 1), y + 1};
+  }
+  return box;
+}
+
+// Every pixel a call changes lies inside the damage the canvas reports for it, and the damage is
+// no larger than needed: each rectangle reaches at most kSlack pixels beyond the pixels the call
+// changed inside it, on every side (shrunk by kSlack + 1 on any side, it would miss one of them),
+// and none is without them. kSlack is 2: the pixel more that the canvas damages around the
+// pixels a call's outline and pen reach, and that outermost reached pixel, which a coverage too
+// faint to show may leave as it was. These calls reach 2 on every side.
+// Damaged by their whole outline, two kinds of call are held otherwise: an arc or a sector to
+// the pixels its whole circle changes, and a call past the screen's edge (damaged by its outline
+// before clipping) only to covering what it changed. Each call is drawn alone on a ground of a
+// colour it does not use, so that it changes every pixel it covers.
+TEST(Canvas, DamageHoldsEveryChangedPixelAndLittleMore) {
+  constexpr int kSlack = 2;
+  std::mt19937 gen(5);
+  std::set<Op> kinds;
+  for (const double scale : {1.0, 1.2, 0.37, kExactScale}) {
+    SCOPED_TRACE(scale);
+    Canvas c(scale);
+    const int w = c.width(), h = c.height();
+    const std::vector<PixelRect> first = c.TakeDamage();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(Describe(first[0]), Describe({0, 0, w, h}));  // a new canvas is all new
+    EXPECT_TRUE(c.TakeDamage().empty());
+    long outside = 0;
+    for (int i = 0; i < 150; ++i) {
+      const DrawCall call = RandomCall(gen);
+      kinds.insert(call.op);
+      const std::vector<unsigned char> ground = PaintGround(c, GroundFor(call));
+      c.Draw(call);
+      const std::vector<PixelRect> damage = c.TakeDamage();
+      outside += Outside(c, ground, damage);
+      if (std::any_of(damage.begin(), damage.end(), [&](const PixelRect& r) {
+            return r.x0 == 0 || r.y0 == 0 || r.x1 == w || r.y1 == h;
+          })) {
+        continue;  // past the screen's edge
+      }
+      if (call.op == Op::kCircle && !(call.start == 0 && call.end == 0)) {
+        DrawCall whole = call;
+        whole.start = whole.end = 0;
+        PaintGround(c, GroundFor(call));
+        c.Draw(whole);
+      }
+      for (const PixelRect& r : damage) {
+        const PixelRect ink = ChangedWithin(c, ground, r);
+        EXPECT_TRUE(!ink.empty() && r.x0 >= ink.x0 - kSlack && r.y0 >= ink.y0 - kSlack &&
+                    r.x1 <= ink.x1 + kSlack && r.y1 <= ink.y1 + kSlack)
+            << call.ToString() << " width " << call.width << ": damage " << Describe(r)
+            << ", changed " << Describe(ink);
+      }
+    }
+    EXPECT_EQ(outside, 0) << "changed pixels lie outside the damage";
+  }
+  EXPECT_EQ(kinds.size(), 7u);  // lines, boxes, circles, polylines, polygons, texts, clears
 }
 
 TEST(Canvas, DamageFarApartStaysApartAndNearbyJoins) {
@@ -488,6 +657,25 @@ TEST(Canvas, WhatWasDrawnOverIsDrawnAgain) {
   d.Clear();
   d.Text(100, 100, 3, 3, 0, "8", font);
   EXPECT_TRUE(Pixels(d) == drawnOnce);
+}
+
+TEST(Canvas, DrawsOnOneThreadOnly) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "the drawing thread is asserted in debug builds";
+#else
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const auto drawOnce = [] {
+    Canvas c;
+    c.Text(10, 10, 1, 1, 0, "あ", Font(kGothic, 16));
+    c.data();
+  };
+  EXPECT_DEATH(
+      {
+        drawOnce();
+        std::thread(drawOnce).join();
+      },
+      "OnDrawingThread");
+#endif
 }
 
 TEST(Canvas, WritesPng) {

@@ -186,7 +186,7 @@ TEST(CanvasInk, HoldsEveryPixelTheCallTouches) {
       canvas.Draw(Box(-10, -10, 2000, 2000, 1, 8, 8));
       const Rgb ground = canvas.Pixel(0, 0);
       canvas.Draw(call);
-      const UnitRect ink = Canvas::Ink(call);
+      const UnitRect ink = InkOf(call);
       int inked = 0;
       for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {

@@ -9,6 +9,10 @@
 
 namespace orvelle::test {
 
+// Each clock's run of the walk's keys, checked item by item.
+static void ExpectWalkRuns(const TestProgram& program, const std::vector<WalkItem>& items,
+                           const DrillScript& s, const std::vector<std::string>& clocks);
+
 void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
                 const std::vector<std::string>& clocks) {
   std::vector<std::pair<int, int>> described, walked;
@@ -20,7 +24,10 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
   }
   for (const WalkItem& item : items) walked.emplace_back(item.section, item.choice);
   EXPECT_EQ(walked, described);
+  ExpectWalkRuns(program, items, WalkScript(program, items), clocks);
+}
 
+DrillScript WalkScript(const TestProgram& program, const std::vector<WalkItem>& items) {
   DrillScript s;
   for (size_t i = 0; i < items.size(); ++i) {
     const WalkItem& item = items[i];
@@ -32,7 +39,11 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
     }
   }
   s.Keys(EndProgram(program) + "X");
+  return s;
+}
 
+static void ExpectWalkRuns(const TestProgram& program, const std::vector<WalkItem>& items,
+                           const DrillScript& s, const std::vector<std::string>& clocks) {
   for (const std::string& clock : clocks) {
     SCOPED_TRACE(clock);
     DrillRun run(

@@ -24,10 +24,18 @@ struct WalkItem {
   int keyWaits;
 };
 
-// From the main menu through every item, each section left by its "終了", then the main menu's
-// "終了"; a key after it must never be read. Checks that `items` are every item of every section
-// the program describes, in order, and, for each clock, each item's key waits, no error screen,
-// the status and the keys read.
+// The walks' items, each in its program's walk test.
+std::vector<WalkItem> IntroWalk();
+std::vector<WalkItem> CalcWalk();
+std::vector<WalkItem> ApplyWalk();
+
+// The keys of a walk: from the main menu through every item of `items`, each section left by its
+// "終了", then the main menu's "終了" and a key after it; a mark where each item is over.
+DrillScript WalkScript(const TestProgram& program, const std::vector<WalkItem>& items);
+
+// The walk of WalkScript: a key after the main menu's "終了" must never be read. Checks that
+// `items` are every item of every section the program describes, in order, and, for each clock,
+// each item's key waits, no error screen, the status and the keys read.
 void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
                 const std::vector<std::string>& clocks);
 

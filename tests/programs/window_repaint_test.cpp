@@ -9,6 +9,7 @@
 
 #include "../support/lesson_run.h"
 #include "platform/canvas.h"
+#include "platform/ink.h"
 #include "platform/kept_calls.h"
 
 namespace orvelle::test {
@@ -19,7 +20,7 @@ TEST(WindowRepaint, AfterALongDrillTheKeptCallsDrawTheCanvasPixelForPixel) {
   // of the screen for each.
   std::string keys = EnterItem(kIntro, 4, 1) + std::string(12, ' ');
   for (int i = 0; i < 150; ++i) keys += std::string(6, ' ') + "3\r";
-  const std::vector<double> scales = {Canvas::kExactScale, 1, 1.2};
+  const std::vector<double> scales = {kExactScale, 1, 1.2};
   std::vector<std::unique_ptr<Canvas>> canvases;
   for (double scale : scales) canvases.push_back(std::make_unique<Canvas>(scale));
   KeptCalls kept;
