@@ -20,7 +20,7 @@ inline constexpr ItemDescription kSticksItems[] = {
     {"比べて", CompareStickCounts},
     {"2段", ShowTwoTierShelf},
 };
-inline constexpr SectionDescription kSticks{"1　棒の本数を求めよう", ShowSticksGoals, kSticksItems};
+constexpr SectionDescription kSticks{"1　棒の本数を求めよう", ShowSticksGoals, kSticksItems};
 
 inline constexpr ItemDescription kNumbersItems[] = {
     {"倍数", ShowMultiplesItem},
@@ -28,7 +28,7 @@ inline constexpr ItemDescription kNumbersItems[] = {
     {"奇数", ShowOddNumbersItem},
     {"2つの続いた整数の和", ShowConsecutiveSumItem},
 };
-inline constexpr SectionDescription kNumbers{"2　数の表し方", ShowNumbersGoals, kNumbersItems};
+constexpr SectionDescription kNumbers{"2　数の表し方", ShowNumbersGoals, kNumbersItems};
 
 inline constexpr ItemDescription kRelationsItems[] = {
     {"P84Q", ShowPostageTable},
@@ -40,7 +40,7 @@ inline constexpr ItemDescription kRelationsItems[] = {
     {"練習２", DrillPriceRelations},
     {"問２", ShowStringCuttingAnswers},
 };
-inline constexpr SectionDescription kRelations{"3　関係の表し方", ShowRelationsGoals,
+constexpr SectionDescription kRelations{"3　関係の表し方", ShowRelationsGoals,
                                                kRelationsItems};
 
 inline constexpr ItemDescription kChapterProblemsAItems[] = {
@@ -49,7 +49,7 @@ inline constexpr ItemDescription kChapterProblemsAItems[] = {
     {"6", ShowSemicircleProblem},
     {"7", ShowChapterProblemA7},
 };
-inline constexpr SectionDescription kChapterProblemsA{"4　P86(章の問題A)", nullptr,
+constexpr SectionDescription kChapterProblemsA{"4　P86(章の問題A)", nullptr,
                                                       kChapterProblemsAItems};
 
 // Bare numbers: the problems of page 87 in order.
@@ -58,15 +58,15 @@ inline constexpr ItemDescription kChapterProblemsBItems[] = {
     {"", ShowChapterProblemB2},
     {"", ShowChapterProblemB3},
 };
-inline constexpr SectionDescription kChapterProblemsB{"5　P87(章の問題B)", nullptr,
+constexpr SectionDescription kChapterProblemsB{"5　P87(章の問題B)", nullptr,
                                                       kChapterProblemsBItems};
 // clang-format on
 
-inline constexpr SectionDescription kSections[] = {kSticks, kNumbers, kRelations, kChapterProblemsA,
+constexpr SectionDescription kSections[] = {kSticks, kNumbers, kRelations, kChapterProblemsA,
                                                    kChapterProblemsB};
 // Item 6 is blank: nothing stands behind it, and the menu comes back.
 inline constexpr const char* kClosingLines[] = {"6　", "7　終了"};
 
-inline constexpr ProgramDescription kProgram{"Orvelle Apply", kSections, kClosingLines};
+constexpr ProgramDescription kProgram{"Orvelle Apply", kSections, kClosingLines};
 
 }  // namespace orvelle::apply

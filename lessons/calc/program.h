@@ -21,7 +21,7 @@ inline constexpr ItemDescription kSection1Items[] = {
     {"例2", ShowLikeTermsExample},
     {"例3", ShowCollectLikeTermsExample},
 };
-inline constexpr SectionDescription kSection1{"1　項,係数,同類項計算", ShowSection1Goals,
+constexpr SectionDescription kSection1{"1　項,係数,同類項計算", ShowSection1Goals,
                                               kSection1Items};
 
 inline constexpr ItemDescription kSection2Items[] = {
@@ -32,7 +32,7 @@ inline constexpr ItemDescription kSection2Items[] = {
     {"縦計算+", ShowColumnAddition},
     {"縦計算-", ShowColumnSubtraction},
 };
-inline constexpr SectionDescription kSection2{"2　1次式の加減", ShowSection2Goals, kSection2Items};
+constexpr SectionDescription kSection2{"2　1次式の加減", ShowSection2Goals, kSection2Items};
 
 inline constexpr ItemDescription kSection3Items[] = {
     {"例６", ShowCalcExample6},
@@ -44,7 +44,7 @@ inline constexpr ItemDescription kSection3Items[] = {
     {"例１１", ShowCalcExample11},
     {"例12", ShowCalcExample12},
 };
-inline constexpr SectionDescription kSection3{"3　1次式と数の乗除", ShowSection3Goals,
+constexpr SectionDescription kSection3{"3　1次式と数の乗除", ShowSection3Goals,
                                               kSection3Items};
 
 // Bare numbers: the pages of the problems.
@@ -53,13 +53,13 @@ inline constexpr ItemDescription kSection4Items[] = {
     {"", ShowCalcSection4Page2},
     {"", ShowCalcSection4Page3},
 };
-inline constexpr SectionDescription kSection4{"4　P80(基本の問題)", nullptr, kSection4Items};
+constexpr SectionDescription kSection4{"4　P80(基本の問題)", nullptr, kSection4Items};
 // clang-format on
 
-inline constexpr SectionDescription kSections[] = {kSection1, kSection2, kSection3, kSection4};
+constexpr SectionDescription kSections[] = {kSection1, kSection2, kSection3, kSection4};
 // Item 5 is blank: nothing stands behind it, and the menu comes back.
 inline constexpr const char* kClosingLines[] = {"5　", "6　終了"};
 
-inline constexpr ProgramDescription kProgram{"Orvelle Calc", kSections, kClosingLines};
+constexpr ProgramDescription kProgram{"Orvelle Calc", kSections, kClosingLines};
 
 }  // namespace orvelle::calc

@@ -25,6 +25,8 @@ struct SectionDescription {
   MenuRoutine goals;     // draws its aims once as it opens; nullptr for a section without aims
   std::span<const ItemDescription> items;  // sub-menu items 1, 2, ...; "終了" comes after them
   // Where the section is described: the keys its sub-menu reads are logged with this line.
+  // A description holding it is `constexpr`, never `inline constexpr`: GCC 12 with the sanitizers
+  // puts the location inside an inline variable's link group and the link then fails.
   std::source_location where = std::source_location::current();
 
   // The sub-menu line: each item as its circled number, its label and a blank, then the next

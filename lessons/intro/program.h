@@ -19,7 +19,7 @@ inline constexpr ItemDescription kLetterUseItems[] = {
     {"例1", ShowExample1},
     {"問1,2,3", ShowExercises1To3},
 };
-inline constexpr SectionDescription kLetterUse{"1　文字の使用", ShowLetterUseGoals,
+constexpr SectionDescription kLetterUse{"1　文字の使用", ShowLetterUseGoals,
                                                kLetterUseItems};
 
 inline constexpr ItemDescription kWritingRulesItems[] = {
@@ -32,7 +32,7 @@ inline constexpr ItemDescription kWritingRulesItems[] = {
     {"問6,まとめ", ShowExercise6AndSummary},
     {"記号を使って", ShowSymbolWritingDrill},
 };
-inline constexpr SectionDescription kWritingRules{"2　式の表し方", ShowWritingRulesGoals,
+constexpr SectionDescription kWritingRules{"2　式の表し方", ShowWritingRulesGoals,
                                                   kWritingRulesItems};
 
 inline constexpr ItemDescription kQuantitiesItems[] = {
@@ -44,7 +44,7 @@ inline constexpr ItemDescription kQuantitiesItems[] = {
     {"問12", ShowCircleExercise12},
     {"例10", ShowRectangleExample10},
 };
-inline constexpr SectionDescription kQuantities{"3　数量の表し方、よみ方", ShowQuantitiesGoals,
+constexpr SectionDescription kQuantities{"3　数量の表し方、よみ方", ShowQuantitiesGoals,
                                                 kQuantitiesItems};
 
 inline constexpr ItemDescription kExprValueItems[] = {
@@ -53,21 +53,21 @@ inline constexpr ItemDescription kExprValueItems[] = {
     {"例２", ShowExample2Answers},
     {"例３", ShowValueDrill},
 };
-inline constexpr SectionDescription kExprValue{"4　式の値", ShowExprValueGoals, kExprValueItems};
+constexpr SectionDescription kExprValue{"4　式の値", ShowExprValueGoals, kExprValueItems};
 
 inline constexpr ItemDescription kIntroProblemsItems[] = {
     {"1,2", ShowProblems1And2},
     {"3", ShowProblem3},
     {"4,5", ShowProblems4And5},
 };
-inline constexpr SectionDescription kIntroProblems{"5　P72(基本の問題)", nullptr,
+constexpr SectionDescription kIntroProblems{"5　P72(基本の問題)", nullptr,
                                                    kIntroProblemsItems};
 // clang-format on
 
-inline constexpr SectionDescription kSections[] = {kLetterUse, kWritingRules, kQuantities,
+constexpr SectionDescription kSections[] = {kLetterUse, kWritingRules, kQuantities,
                                                    kExprValue, kIntroProblems};
 inline constexpr const char* kClosingLines[] = {"6　終了"};
 
-inline constexpr ProgramDescription kProgram{"Orvelle", kSections, kClosingLines};
+constexpr ProgramDescription kProgram{"Orvelle", kSections, kClosingLines};
 
 }  // namespace orvelle::intro
