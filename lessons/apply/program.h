@@ -41,7 +41,7 @@ inline constexpr ItemDescription kRelationsItems[] = {
     {"問２", ShowStringCuttingAnswers},
 };
 constexpr SectionDescription kRelations{"3　関係の表し方", ShowRelationsGoals,
-                                               kRelationsItems};
+                                        kRelationsItems};
 
 inline constexpr ItemDescription kChapterProblemsAItems[] = {
     {"1,2,3", ShowChapterProblemsA123},
@@ -50,7 +50,7 @@ inline constexpr ItemDescription kChapterProblemsAItems[] = {
     {"7", ShowChapterProblemA7},
 };
 constexpr SectionDescription kChapterProblemsA{"4　P86(章の問題A)", nullptr,
-                                                      kChapterProblemsAItems};
+                                               kChapterProblemsAItems};
 
 // Bare numbers: the problems of page 87 in order.
 inline constexpr ItemDescription kChapterProblemsBItems[] = {
@@ -59,11 +59,11 @@ inline constexpr ItemDescription kChapterProblemsBItems[] = {
     {"", ShowChapterProblemB3},
 };
 constexpr SectionDescription kChapterProblemsB{"5　P87(章の問題B)", nullptr,
-                                                      kChapterProblemsBItems};
+                                               kChapterProblemsBItems};
 // clang-format on
 
 constexpr SectionDescription kSections[] = {kSticks, kNumbers, kRelations, kChapterProblemsA,
-                                                   kChapterProblemsB};
+                                            kChapterProblemsB};
 // Item 6 is blank: nothing stands behind it, and the menu comes back.
 inline constexpr const char* kClosingLines[] = {"6　", "7　終了"};
 

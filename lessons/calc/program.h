@@ -22,7 +22,7 @@ inline constexpr ItemDescription kSection1Items[] = {
     {"例3", ShowCollectLikeTermsExample},
 };
 constexpr SectionDescription kSection1{"1　項,係数,同類項計算", ShowSection1Goals,
-                                              kSection1Items};
+                                       kSection1Items};
 
 inline constexpr ItemDescription kSection2Items[] = {
     {"例４", ShowWorkedAddition},
@@ -45,7 +45,7 @@ inline constexpr ItemDescription kSection3Items[] = {
     {"例12", ShowCalcExample12},
 };
 constexpr SectionDescription kSection3{"3　1次式と数の乗除", ShowSection3Goals,
-                                              kSection3Items};
+                                       kSection3Items};
 
 // Bare numbers: the pages of the problems.
 inline constexpr ItemDescription kSection4Items[] = {

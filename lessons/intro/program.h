@@ -20,7 +20,7 @@ inline constexpr ItemDescription kLetterUseItems[] = {
     {"問1,2,3", ShowExercises1To3},
 };
 constexpr SectionDescription kLetterUse{"1　文字の使用", ShowLetterUseGoals,
-                                               kLetterUseItems};
+                                        kLetterUseItems};
 
 inline constexpr ItemDescription kWritingRulesItems[] = {
     {"きまり１積", ShowRule1ProductDrill},
@@ -33,7 +33,7 @@ inline constexpr ItemDescription kWritingRulesItems[] = {
     {"記号を使って", ShowSymbolWritingDrill},
 };
 constexpr SectionDescription kWritingRules{"2　式の表し方", ShowWritingRulesGoals,
-                                                  kWritingRulesItems};
+                                           kWritingRulesItems};
 
 inline constexpr ItemDescription kQuantitiesItems[] = {
     {"例5", ShowUnitsExample5},
@@ -45,7 +45,7 @@ inline constexpr ItemDescription kQuantitiesItems[] = {
     {"例10", ShowRectangleExample10},
 };
 constexpr SectionDescription kQuantities{"3　数量の表し方、よみ方", ShowQuantitiesGoals,
-                                                kQuantitiesItems};
+                                         kQuantitiesItems};
 
 inline constexpr ItemDescription kExprValueItems[] = {
     {"P71Q", ShowP71Question},
@@ -61,11 +61,11 @@ inline constexpr ItemDescription kIntroProblemsItems[] = {
     {"4,5", ShowProblems4And5},
 };
 constexpr SectionDescription kIntroProblems{"5　P72(基本の問題)", nullptr,
-                                                   kIntroProblemsItems};
+                                            kIntroProblemsItems};
 // clang-format on
 
-constexpr SectionDescription kSections[] = {kLetterUse, kWritingRules, kQuantities,
-                                                   kExprValue, kIntroProblems};
+constexpr SectionDescription kSections[] = {kLetterUse, kWritingRules, kQuantities, kExprValue,
+                                            kIntroProblems};
 inline constexpr const char* kClosingLines[] = {"6　終了"};
 
 constexpr ProgramDescription kProgram{"Orvelle", kSections, kClosingLines};
