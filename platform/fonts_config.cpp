@@ -10,32 +10,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <utility>
 
 #include "platform/device.h"
+#include "platform/text.h"
 
 namespace orvelle {
 namespace {
-
-// Appends code point `c` to `out` as UTF-8.
-void AppendUtf8(std::string& out, unsigned long c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // XML text with its references replaced; false when it uses a named entity XML does not define
 // (a document type may declare one, which this check does not read).
@@ -60,8 +41,8 @@ bool Unescape(std::string_view text, std::string& out) {
       out += own->second;
     } else if (ref.starts_with('#')) {
       const bool hex = ref.size() > 1 && (ref[1] == 'x' || ref[1] == 'X');
-      AppendUtf8(
-          out, std::strtoul(std::string(ref.substr(hex ? 2 : 1)).c_str(), nullptr, hex ? 16 : 10));
+      out += Chr(static_cast<int>(
+          std::strtoul(std::string(ref.substr(hex ? 2 : 1)).c_str(), nullptr, hex ? 16 : 10)));
     } else {
       known = false;
     }
@@ -80,14 +61,20 @@ bool IsTrue(std::string_view value) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+std::string Home() {
+  const char* home = std::getenv("HOME");
+  return home ? home : "";
+}
+
 // The user's configuration folder, where fontconfig looks for an include with prefix="xdg".
 std::string XdgConfigHome() {
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME")) return xdg;
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : "") + "/.config";
+  return Home() + "/.config";
 }
 
-std::string Reason(int error) { return std::strerror(error); }
+std::string CannotRead(int error) {
+  return "cannot be read (" + std::string(std::strerror(error)) + ")";
+}
 
 // What a path is, for a line, when it is neither a regular file nor a folder.
 std::string KindOf(mode_t mode) {
@@ -108,12 +95,11 @@ std::string Unreachable(const std::string& path, int error) {
     }
     return "is missing";
   }
-  return "cannot be read (" + Reason(error) + ")";
+  return CannotRead(error);
 }
 
 struct Walk {
   FcConfig* config;
-  std::string top;
   ConfigWalk& result;
   long& bytes = result.bytes;
   std::vector<std::pair<dev_t, ino_t>>
@@ -150,8 +136,9 @@ struct Walk {
                   "is included again from within itself (by " + readingNames.back() + ")");
     }
     if (result.files.size() == kMostConfigFiles) {
-      return Fail(path, depth,
-                  "is one file more than the " + std::to_string(kMostConfigFiles) + " read at most");
+      return Fail(
+          path, depth,
+          "is one file more than the " + std::to_string(kMostConfigFiles) + " read at most");
     }
     reading.push_back(id);
     readingNames.push_back(path);
@@ -166,13 +153,9 @@ struct Walk {
   // fontconfig reads a folder's files whose names begin with a digit and end in ".conf", in the
   // order of their names.
   bool VisitFolder(const std::string& path, bool required, int depth) {
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    DIR* dir = fd < 0 ? nullptr : fdopendir(fd);
-    if (!dir) {
-      const int error = errno;
-      if (fd >= 0) close(fd);
-      return !required || Fail(path, depth, "cannot be read (" + Reason(error) + ")");
-    }
+    // opendir opens without waiting, and only a folder.
+    DIR* dir = opendir(path.c_str());
+    if (!dir) return !required || Fail(path, depth, CannotRead(errno));
     std::vector<std::string> names;
     while (const dirent* e = readdir(dir)) {
       const std::string_view name = e->d_name;
@@ -192,11 +175,11 @@ struct Walk {
     // Never waits: a file swapped for a pipe since it was looked at opens without a writer and
     // is refused below.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return Fail(path, depth, "cannot be read (" + Reason(errno) + ")");
-    std::unique_ptr<int, void (*)(int*)> closing(new int(fd), [](int* f) {
-      close(*f);
-      delete f;
-    });
+    if (fd < 0) return Fail(path, depth, CannotRead(errno));
+    struct Closing {
+      int fd;
+      ~Closing() { close(fd); }
+    } closing{fd};
     struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
       return Fail(path, depth, "is not a file");
@@ -210,7 +193,7 @@ struct Walk {
       const ssize_t n = read(fd, buffer, sizeof buffer);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0 && errno == EAGAIN) return Fail(path, depth, "cannot be read without waiting");
-      if (n < 0) return Fail(path, depth, "cannot be read (" + Reason(errno) + ")");
+      if (n < 0) return Fail(path, depth, CannotRead(errno));
       if (n == 0) break;
       bytes += n;
       if (bytes > kMostConfigBytes) return OverLimit(path, depth, bytes);
@@ -258,15 +241,13 @@ struct Walk {
   // Where a name fontconfig did not find would be, for a line that says why.
   static std::string LookedFor(const std::string& name) {
     if (name.starts_with('/')) return name;
-    if (name.starts_with('~')) {
-      const char* home = std::getenv("HOME");
-      return std::string(home ? home : "") + name.substr(1);
-    }
+    if (name.starts_with('~')) return Home() + name.substr(1);
     if (name.empty()) {
       const char* file = std::getenv("FONTCONFIG_FILE");
       return file && *file ? file : "/etc/fonts/fonts.conf";
     }
-    std::string folders = std::getenv("FONTCONFIG_PATH") ? std::getenv("FONTCONFIG_PATH") : "";
+    const char* path = std::getenv("FONTCONFIG_PATH");
+    const std::string folders = path ? path : "";
     size_t start = 0;
     while (start < folders.size()) {
       const size_t end = std::min(folders.find(':', start), folders.size());
@@ -421,7 +402,7 @@ Includes IncludesIn(std::string_view xml) {
 
 ConfigWalk WalkConfig(FcConfig* config, const std::string& path) {
   ConfigWalk result;
-  Walk{config, path, result}.Visit(path, true, 0);
+  Walk{config, result}.Visit(path, true, 0);
   return result;
 }
 
