@@ -36,6 +36,12 @@ UnitRect TextInk(const DrawCall& c) {
   return r;
 }
 
+// The rectangle between a line's or a box's two corners, held to where drawing is safe.
+UnitRect TamedCorners(const DrawCall& c) {
+  return {std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
+          std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+}
+
 }  // namespace
 
 void UnitRect::Add(const UnitRect& r) {
@@ -57,8 +63,7 @@ UnitRect InkOf(const DrawCall& c) {
     pen = kOutlineReach;
   } else if (c.op == Op::kLine || c.op == Op::kBox) {
     if (!Finite({c.x1, c.y1, c.x2, c.y2})) return {};
-    r = {std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
-         std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+    r = TamedCorners(c);
   } else if (c.op == Op::kCircle) {
     if (!Finite({c.x1, c.y1, c.r, c.start, c.end})) return {};
     if (c.r <= 0 || (c.start == c.end && c.start != 0)) return {};
@@ -84,8 +89,7 @@ UnitRect InkOf(const DrawCall& c) {
 UnitRect CoverOf(const DrawCall& c) {
   if (c.op != Op::kBox || !Finite({c.x1, c.y1, c.x2, c.y2})) return {};
   constexpr double kBeyond = std::numeric_limits<double>::infinity();
-  UnitRect r{std::min(Tame(c.x1), Tame(c.x2)), std::min(Tame(c.y1), Tame(c.y2)),
-             std::max(Tame(c.x1), Tame(c.x2)), std::max(Tame(c.y1), Tame(c.y2))};
+  UnitRect r = TamedCorners(c);
   if (r.x0 <= 0) r.x0 = -kBeyond;
   if (r.y0 <= 0) r.y0 = -kBeyond;
   if (r.x1 >= kScreenWidth) r.x1 = kBeyond;

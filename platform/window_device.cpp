@@ -278,7 +278,7 @@ SurfaceStep DecideSurface(const SurfaceFacts& f) {
   if (!f.direct) return SurfaceStep::kKeep;  // its pixels are its own
   // Made anew without a size event: the old pixels are gone already, and the kept calls are all
   // there is to draw again.
-  if (f.surface != f.laidOutOn || f.pixels != f.laidOutPixels) return SurfaceStep::kRedraw;
+  if (f.Anew()) return SurfaceStep::kRedraw;
   // SDL frees the surface when next asked for it: the canvas leaves first, for where the kept
   // calls can draw it again, else with a copy of its picture.
   if (f.sizeEvent || f.sizeChanged) {
@@ -319,8 +319,7 @@ SDL_Surface* WindowDevice::Surface() {
   facts.surface = surface;
   facts.pixels = surface ? surface->pixels : nullptr;
   Carry(DecideSurface(facts));
-  const bool anew = surface != laidOutOn_ || (surface && surface->pixels != laidOutPixels_);
-  if (surface && (facts.sizeEvent || facts.sizeChanged || anew || !canvas_)) {
+  if (surface && (facts.sizeEvent || facts.sizeChanged || facts.Anew() || !canvas_)) {
     resized_ = false;
     Layout(surface);
   }

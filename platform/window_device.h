@@ -47,6 +47,9 @@ struct SurfaceFacts {
   const void* surface = nullptr;
   const void* pixels = nullptr;
   bool allKept = false;  // the kept calls can draw the whole picture again
+
+  // The surface or its pixels are not the ones the canvas was laid out on.
+  bool Anew() const { return surface != laidOutOn || pixels != laidOutPixels; }
 };
 
 // Asked before SDL is asked for the window's surface (which frees a stale one: the surface is
