@@ -24,10 +24,7 @@ run() {
   id=$(timeout 20 xdotool search --sync --name '^Orvelle Apply$' | head -1) || true
   [ -n "$id" ] || fail "no window appeared: $(cat "$work/$how.err")"
   xdotool windowfocus --sync "$id"
-  xdotool type --delay 60 '3'
-  xdotool key --delay 60 Return
-  xdotool type --delay 60 '3'
-  xdotool key --delay 60 Return
+  choose 3 3
   shows "$still" "item ③'s still balance"
   xdotool key --delay 10 space space space
   # A look until the window shows a frame of the animation, no screen the item waits on (the run

@@ -3,23 +3,17 @@
 set -euo pipefail
 . "$(dirname "$0")/session_lib.sh"
 
-"$program" >"$work/out" 2>"$work/err" &
-pid=$!
-id=$(timeout 20 xdotool search --sync --name "^$title\$" | head -1) || true
-[ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
+launch "$title"
 xdotool windowfocus --sync "$id"
 shows "$(expected '' menu)" "the main menu"
 
-xdotool type --delay 60 '1'
-xdotool key --delay 60 Return
+choose 1
 shows "$(expected '1\r' section)" "section 1's aims and sub-menu"
 
-xdotool type --delay 60 "$section_end"
-xdotool key --delay 60 Return
+choose "$section_end"
 shows "$(expected "1\\r$section_end\\r" back)" "the main menu again"
 
-xdotool type --delay 60 "$menu_end"
-xdotool key --delay 60 Return
+choose "$menu_end"
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "the menu's last item did not end the program"; }
 status=0

@@ -16,6 +16,32 @@ differ() {
   awk -v n="${n%% *}" 'BEGIN { if (n ~ /^[0-9.]+(e\+[0-9]+)?$/) printf "%d\n", n; else print n }'
 }
 
+# Starts `program` (its output in $work/out and $work/err) and waits for its window, titled
+# `title`; sets `pid` and `id`.
+launch() {
+  "$program" >"$work/out" 2>"$work/err" &
+  pid=$!
+  id=$(timeout 20 xdotool search --sync --name "^$1\$" | head -1) || true
+  [ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
+}
+
+# Ends the program as the system does; it must end with status 0.
+terminate() {
+  local status=0
+  kill -TERM "$pid"
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status: $(cat "$work/err")"
+}
+
+# Types each number given and Enter after it, as a pupil chooses from a menu.
+choose() {
+  local n
+  for n in "$@"; do
+    xdotool type --delay 60 "$n"
+    xdotool key --delay 60 Return
+  done
+}
+
 # The last screen orvelle-screens renders for a key script.
 expected() {
   local dir=$work/expected-$2

@@ -20,13 +20,7 @@ fi
 
 # The screen's colours are rounded to its depth: pixels count as differing only past that.
 fuzz=3%
-"$program" >"$work/out" 2>"$work/err" &
-pid=$!
-id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
-[ -n "$id" ] || fail "no window appeared at depth $depth: $(cat "$work/err")"
+launch Orvelle
 shows "$(expected '' menu)" "the main menu at depth $depth"
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status: $(cat "$work/err")"
+terminate
 [ ! -s "$work/err" ] || fail "the program said: $(cat "$work/err")"

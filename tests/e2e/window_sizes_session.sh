@@ -15,10 +15,7 @@ at_size() {
   echo "ok   at $w x $h it goes on${1:+ reading keys}"
 }
 
-"$program" >"$work/out" 2>"$work/err" &
-pid=$!
-id=$(timeout 20 xdotool search --sync --name '^Orvelle$' | head -1) || true
-[ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
+launch Orvelle
 xdotool windowfocus --sync "$id"
 shows "$(expected '' menu)" "the main menu"
 

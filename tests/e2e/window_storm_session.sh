@@ -6,22 +6,10 @@ name=apply
 
 # Starts the program and takes it to item ③'s still balance; sets `pid` and `id`.
 start() {
-  "$program" >"$work/out" 2>"$work/err" &
-  pid=$!
-  id=$(timeout 20 xdotool search --sync --name '^Orvelle Apply$' | head -1) || true
-  [ -n "$id" ] || fail "no window appeared: $(cat "$work/err")"
+  launch 'Orvelle Apply'
   xdotool windowfocus --sync "$id"
-  xdotool type --delay 60 '3'
-  xdotool key --delay 60 Return
-  xdotool type --delay 60 '3'
-  xdotool key --delay 60 Return
+  choose 3 3
   shows "$still" "item ③'s still balance"
-}
-stop() {
-  kill -TERM "$pid"
-  local status=0
-  wait "$pid" || status=$?
-  [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status: $(cat "$work/err")"
 }
 
 still=$(expected '3\r3\r' still)
@@ -34,7 +22,7 @@ start
 xdotool key --delay 10 space space space
 shows "$rest" "the balance at rest after a fresh start"
 import -window root "$work/fresh.png"
-stop
+terminate
 
 for round in 1 2 3 4; do
   start
@@ -63,5 +51,5 @@ for round in 1 2 3 4; do
   since=$(date +%s%N)
   shows "$work/fresh.png" "round $round: after $n sizes what a fresh start shows"
   echo "     ($((($(date +%s%N) - since) / 1000000)) ms after the last size)"
-  stop
+  terminate
 done
