@@ -9,10 +9,6 @@
 
 namespace orvelle::test {
 
-// Each clock's run of the walk's keys, checked item by item.
-static void ExpectWalkRuns(const TestProgram& program, const std::vector<WalkItem>& items,
-                           const DrillScript& s, const std::vector<std::string>& clocks);
-
 void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
                 const std::vector<std::string>& clocks) {
   std::vector<std::pair<int, int>> described, walked;
@@ -24,26 +20,8 @@ void ExpectWalk(const TestProgram& program, const std::vector<WalkItem>& items,
   }
   for (const WalkItem& item : items) walked.emplace_back(item.section, item.choice);
   EXPECT_EQ(walked, described);
-  ExpectWalkRuns(program, items, WalkScript(program, items), clocks);
-}
-
-DrillScript WalkScript(const TestProgram& program, const std::vector<WalkItem>& items) {
-  DrillScript s;
-  for (size_t i = 0; i < items.size(); ++i) {
-    const WalkItem& item = items[i];
-    if (i == 0 || items[i - 1].section != item.section) s.Keys(EnterSection(program, item.section));
-    s.Keys(ChooseItem(program, item.section, item.choice) + item.keys);
-    s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
-    if (i + 1 == items.size() || items[i + 1].section != item.section) {
-      s.Keys(LeaveSection(program, item.section));
-    }
-  }
-  s.Keys(EndProgram(program) + "X");
-  return s;
-}
-
-static void ExpectWalkRuns(const TestProgram& program, const std::vector<WalkItem>& items,
-                           const DrillScript& s, const std::vector<std::string>& clocks) {
+  // Each clock's run of the walk's keys, checked item by item.
+  const DrillScript s = WalkScript(program, items);
   for (const std::string& clock : clocks) {
     SCOPED_TRACE(clock);
     DrillRun run(
@@ -68,6 +46,21 @@ static void ExpectWalkRuns(const TestProgram& program, const std::vector<WalkIte
     EXPECT_TRUE(run.device.KeysLeft());
     EXPECT_EQ(run.device.keysRead(), static_cast<int>(s.keys.size()) - 1);
   }
+}
+
+DrillScript WalkScript(const TestProgram& program, const std::vector<WalkItem>& items) {
+  DrillScript s;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const WalkItem& item = items[i];
+    if (i == 0 || items[i - 1].section != item.section) s.Keys(EnterSection(program, item.section));
+    s.Keys(ChooseItem(program, item.section, item.choice) + item.keys);
+    s.marks.push_back(s.keys.size());  // the item is over: the sub-menu reads its choice
+    if (i + 1 == items.size() || items[i + 1].section != item.section) {
+      s.Keys(LeaveSection(program, item.section));
+    }
+  }
+  s.Keys(EndProgram(program) + "X");
+  return s;
 }
 
 std::vector<std::string> StormKeys(unsigned seed, int count) {

@@ -42,13 +42,13 @@ const SectionDescription& TestProgram::Section(int section) const {
 
 std::string EnterSection(const TestProgram& program, int section) {
   program.Section(section);
-  return std::to_string(section) + "\r";
+  return Typed(section);
 }
 
 std::string ChooseItem(const TestProgram& program, int section, int item) {
   EXPECT_TRUE(item >= 1 && item < program.SubMenuEnd(section))
       << program.title() << " section " << section << " has no item " << item;
-  return std::to_string(item) + "\r";
+  return Typed(item);
 }
 
 std::string EnterItem(const TestProgram& program, int section, int item) {
@@ -56,12 +56,10 @@ std::string EnterItem(const TestProgram& program, int section, int item) {
 }
 
 std::string LeaveSection(const TestProgram& program, int section) {
-  return std::to_string(program.SubMenuEnd(section)) + "\r";
+  return Typed(program.SubMenuEnd(section));
 }
 
-std::string EndProgram(const TestProgram& program) {
-  return std::to_string(program.MenuEnd()) + "\r";
-}
+std::string EndProgram(const TestProgram& program) { return Typed(program.MenuEnd()); }
 
 std::string LeaveProgram(const TestProgram& program, int section) {
   return LeaveSection(program, section) + EndProgram(program);

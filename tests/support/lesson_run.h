@@ -46,6 +46,9 @@ struct TestProgram {
   int SubMenuEnd(int section) const { return Section(section).MenuEnd(); }
 };
 
+// A number typed at a menu, and Enter.
+inline std::string Typed(int n) { return std::to_string(n) + "\r"; }
+
 // The keys that take a test in and out of a program's menus, as its description numbers them:
 // from the main menu into a section, from its sub-menu into one of its items (both: EnterItem),
 // from the sub-menu back to the main menu, and from the main menu to the program's end. A

@@ -135,12 +135,11 @@ TEST(ApplySticks, EveryCountIsTheSticksOfTheFigure) {
 // by its value, the blank item 6 brings the main menu back, the aims come with section 3 only,
 // and 14/2 at the main menu ends the program.
 TEST(ApplyMenus, BadChoicesAskAgainAtEveryMenu) {
-  // A number and Enter; the number after a section's "終了".
-  const auto n = [](int v) { return std::to_string(v) + "\r"; };
-  const auto past = [&](int section) { return n(kApply.SubMenuEnd(section) + 1); };
+  // The number after a section's "終了".
+  const auto past = [&](int section) { return Typed(kApply.SubMenuEnd(section) + 1); };
   const int end = kApply.MenuEnd();
   const std::string keys =
-      "0\r" + n(end + 1) + "-1\r" + std::to_string(end) + ".5\r2/3\r\r" + n(end - 1) +
+      "0\r" + Typed(end + 1) + "-1\r" + std::to_string(end) + ".5\r2/3\r\r" + Typed(end - 1) +
       "6/2\r" +                                                       // main menu
       "0\r" + past(3) + "-1\r1\r       " + LeaveSection(kApply, 3) +  // section 3
       EnterSection(kApply, 4) + "0\r" + past(4) + "-1\r7/2\r  " + LeaveSection(kApply, 4) +  // A

@@ -131,13 +131,12 @@ TEST(CalcMenus, BadChoicesAskAgainAtEveryMenu) {
   const std::string bad = "0\r-1\r\r12345678901\r1/0\r";
   // Numbers typed at a menu that ends at `end`: the number after it, and the half after it; the
   // end itself typed as a fraction.
-  const auto n = [](int v) { return std::to_string(v) + "\r"; };
-  const auto past = [&](int end) { return n(end + 1) + std::to_string(end) + ".5\r"; };
+  const auto past = [&](int end) { return Typed(end + 1) + std::to_string(end) + ".5\r"; };
   const auto half = [](int end) { return std::to_string(2 * end) + "/2\r"; };
   const int end = kCalc.MenuEnd();
   const auto sub = [](int section) { return kCalc.SubMenuEnd(section); };
   const std::string keys =
-      bad + past(end) + n(end - 1) + "2.5\r" +             // main menu, blank item, 2
+      bad + past(end) + Typed(end - 1) + "2.5\r" +         // main menu, blank item, 2
       "0\r-1\r" + past(sub(2)) + "0.5\r" + half(sub(2)) +  // section 2
       EnterSection(kCalc, 1) + bad + past(sub(1)) + LeaveSection(kCalc, 1) +  // section 1
       EnterSection(kCalc, 1) + "2.5\r 1\r  1\r " + LeaveSection(kCalc, 1) +   // 2.5 runs item 2

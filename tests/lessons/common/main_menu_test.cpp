@@ -22,8 +22,8 @@ using test::kApply;
 using test::kCalc;
 using test::kIntro;
 using test::ProgramRun;
+using test::Typed;
 
-std::string Number(int n) { return std::to_string(n) + "\r"; }
 // n/2 typed: a half past n / 2 when n is odd.
 std::string Half(int n) { return std::to_string(n) + "/2\r"; }
 
@@ -65,7 +65,7 @@ TEST(MainMenu, DrawsTitleItemsAndPromptThenEndsOnTheLastItem) {
 TEST(MainMenu, ChoicesOutOfRangeDrawTheMenuAgain) {
   const int end = kIntro.MenuEnd();
   ProgramRun run("Orvelle", intro::ShowMainMenu,
-                 "0\r-2\r" + Number(end + 1) + "1/2\r\r" + EndProgram(kIntro));
+                 "0\r-2\r" + Typed(end + 1) + "1/2\r\r" + EndProgram(kIntro));
   EXPECT_EQ(MenusDrawn(run.device), 6);
   EXPECT_FALSE(test::ShowedErrorScreen(run.device.log()));
 }
@@ -87,7 +87,7 @@ TEST(MainMenu, FractionsCountByTheirValue) {
 
 TEST(MainMenu, EachProgramHasItsTitleAndItems) {
   const int calcBlank = static_cast<int>(calc::kProgram.sections.size()) + 1;
-  ProgramRun calc("Orvelle Calc", calc::ShowMainMenu, Number(calcBlank) + EndProgram(kCalc));
+  ProgramRun calc("Orvelle Calc", calc::ShowMainMenu, Typed(calcBlank) + EndProgram(kCalc));
   EXPECT_TRUE(DrewMarkup(calc.device.log(), 264, 30, 15, "＜Orvelle Calc　メニュー＞"));
   EXPECT_TRUE(DrewMarkup(calc.device.log(), 44, 240, 13, calc::kProgram.sections[2].menuLine));
   EXPECT_EQ(MenusDrawn(calc.device), 2);  // the blank item 5 brings the menu back
@@ -95,7 +95,7 @@ TEST(MainMenu, EachProgramHasItsTitleAndItems) {
 
   const int applyBlank = static_cast<int>(apply::kProgram.sections.size()) + 1;
   ProgramRun apply("Orvelle Apply", apply::ShowMainMenu,
-                   Number(applyBlank) + Half(2 * applyBlank + 1) + EndProgram(kApply));
+                   Typed(applyBlank) + Half(2 * applyBlank + 1) + EndProgram(kApply));
   EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 480, 13, apply::kProgram.closingLines[1]));
   EXPECT_TRUE(DrewMarkup(apply.device.log(), 44, 420, 15, apply::kProgram.closingLines[0]));
   EXPECT_EQ(MenusDrawn(apply.device), 3);  // 13/2 selects the blank item 6, not the end
@@ -106,8 +106,7 @@ TEST(MainMenu, EachProgramHasItsTitleAndItems) {
 // and its item 6 ends the program with status 0 and the keys after it unread.
 TEST(MainMenu, CalcThroughTheProgramRunner) {
   test::DrillScript s;
-  s.Keys(Number(static_cast<int>(calc::kProgram.sections.size()) + 1))
-      .Keys(EndProgram(kCalc) + "X");
+  s.Keys(Typed(static_cast<int>(calc::kProgram.sections.size()) + 1)).Keys(EndProgram(kCalc) + "X");
   const test::DrillRun run(test::kCalc, s);
   EXPECT_EQ(MenusDrawn(run.device), 2);
   EXPECT_EQ(run.status, 0);

@@ -14,9 +14,9 @@ namespace {
 
 TEST(OrvelleSections, AimsOnEachEntryAndTheSubMenuReadsAgainOutOfRange) {
   using test::kIntro;
-  // A number and Enter; the number after a section's "終了", and half past its "終了".
-  const auto n = [](int v) { return std::to_string(v) + "\r"; };
-  const auto past = [&](int section) { return n(kIntro.SubMenuEnd(section) + 1); };
+  using test::Typed;
+  // The number after a section's "終了", and half past its "終了".
+  const auto past = [&](int section) { return Typed(kIntro.SubMenuEnd(section) + 1); };
   const auto half = [](int section) { return std::to_string(kIntro.SubMenuEnd(section)) + ".5\r"; };
   const auto leave = [](int section) { return test::LeaveSection(kIntro, section); };
   const auto again = [&](int section) {  // left, entered again, left
