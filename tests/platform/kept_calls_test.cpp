@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -32,15 +33,26 @@ DrawCall Box(float x1, float y1, float x2, float y2, int width = 1, int border =
           .fill = fill,
           .width = width};
 }
-DrawCall Dot(float x, float y, int color) {
+DrawCall Sector(float x, float y, float r, float start, float end, int color, int fill,
+                int width) {
   return {.op = Op::kCircle,
           .x1 = x,
           .y1 = y,
-          .r = 4,
+          .r = r,
+          .start = start,
+          .end = end,
           .filled = true,
           .color = color,
-          .fill = color,
-          .width = 3};
+          .fill = fill,
+          .width = width};
+}
+DrawCall Dot(float x, float y, int color) { return Sector(x, y, 4, 0, 0, color, color, 3); }
+DrawCall Polygon(std::vector<Point> points, int color, int fill, int width) {
+  return {.op = Op::kPolygon,
+          .color = color,
+          .fill = fill,
+          .width = width,
+          .points = std::move(points)};
 }
 
 std::vector<std::string> Kept(const KeptCalls& kept) {
@@ -164,21 +176,8 @@ TEST(CanvasInk, HoldsEveryPixelTheCallTouches) {
       Line(100, 100, 300, 220, 2, 15),
       Box(96.5f, 657, 400, 693, 3, 13, 4),
       Dot(1200, 828, 15),
-      {.op = Op::kCircle,
-       .x1 = 500,
-       .y1 = 500,
-       .r = 60,
-       .start = 0.1f,
-       .end = 0.6f,
-       .filled = true,
-       .color = 2,
-       .fill = 11,
-       .width = 4},
-      {.op = Op::kPolygon,
-       .color = 0,
-       .fill = 14,
-       .width = 3,
-       .points = {{600, 600}, {700, 650}, {620, 720}}},
+      Sector(500, 500, 60, 0.1f, 0.6f, 2, 11, 4),
+      Polygon({{600, 600}, {700, 650}, {620, 720}}, 0, 14, 3),
   };
   for (double scale : {0.75, 1.0, 4.0 / 3, 2.5}) {
     for (const DrawCall& call : calls) {
