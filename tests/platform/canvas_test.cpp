@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "platform/fonts.h"
@@ -61,6 +62,15 @@ std::vector<int> RunStarts(const Canvas& c, int y, int x0, int x1) {
 std::string Describe(const PixelRect& r) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "[%d,%d)-[%d,%d)", r.x0, r.y0, r.x1, r.y1);
+  return buf;
+}
+
+// A rectangle in units, in the pixels of `scale`.
+std::string Describe(const UnitRect& r, double scale) {
+  if (r.empty()) return "none";
+  char buf[96];
+  std::snprintf(buf, sizeof buf, "[%.2f,%.2f]-[%.2f,%.2f]", r.x0 * scale, r.y0 * scale,
+                r.x1 * scale, r.y1 * scale);
   return buf;
 }
 
@@ -351,9 +361,10 @@ TEST(Canvas, NonsenseArgumentsDrawNothingAndHarmNothingAfter) {
 }
 
 // A call of any kind the canvas draws, at random, over the screen and beyond its edges: texts in
-// every face and style, boxes, dots, lines (some along an axis), circles, arcs, sectors,
+// every face and style, boxes (filled whole or bordered), dots, lines, circles, arcs, sectors,
 // polylines, polygons, in any colour (the background's: erasing) and pen, and now and then a
-// clear.
+// clear. A line or a box runs any way from its first corner: leftwards or rightwards, upwards or
+// downwards, along an axis, or to a point.
 DrawCall RandomCall(std::mt19937& gen) {
   const auto real = [&gen](double a, double b) {
     return static_cast<float>(std::uniform_real_distribution<double>(a, b)(gen));
@@ -362,6 +373,10 @@ DrawCall RandomCall(std::mt19937& gen) {
   const auto x = [&] { return real(-40, 1480); };
   const auto y = [&] { return real(-40, 940); };
   const auto near = [&](float v) { return v + real(-150, 150); };
+  const auto toward = [&](float v) {
+    const int way = pick(3);
+    return way == 1 ? v : v + (way == 0 ? -1 : 1) * real(0.5, 150);
+  };
   const int color = pick(4) == 0 ? kBackgroundColor : pick(15);
   const int other = pick(16);
   const float turn = real(0, 1);
@@ -376,7 +391,7 @@ DrawCall RandomCall(std::mt19937& gen) {
     }
     case 1: {
       const float x1 = x(), y1 = y();
-      c = BoxCall(x1, y1, near(x1), near(y1), color, pick(2) ? color : other);
+      c = BoxCall(x1, y1, toward(x1), toward(y1), color, pick(2) ? color : other);
       break;
     }
     case 2:
@@ -384,8 +399,7 @@ DrawCall RandomCall(std::mt19937& gen) {
       break;
     case 3: {
       const float x1 = x(), y1 = y();
-      const int axis = pick(3);
-      c = LineCall(x1, y1, axis == 1 ? x1 : near(x1), axis == 2 ? y1 : near(y1), color);
+      c = LineCall(x1, y1, toward(x1), toward(y1), color);
       break;
     }
     case 4:
@@ -475,6 +489,9 @@ PixelRect ChangedWithin(const Canvas& c, const std::vector<unsigned char>& groun
   return box;
 }
 
+// The way a line or a box runs from its first corner along one axis: -1, 0 or 1.
+int Way(float from, float to) { return (to > from) - (to < from); }
+
 // Every pixel a call changes lies inside the damage the canvas reports for it, and the damage is
 // no larger than needed: each rectangle reaches at most kSlack pixels beyond the pixels the call
 // changed inside it, on every side (shrunk by kSlack + 1 on any side, it would miss one of them),
@@ -485,10 +502,16 @@ PixelRect ChangedWithin(const Canvas& c, const std::vector<unsigned char>& groun
 // the pixels its whole circle changes, and a call past the screen's edge (damaged by its outline
 // before clipping) only to covering what it changed. Each call is drawn alone on a ground of a
 // colour it does not use, so that it changes every pixel it covers.
-TEST(Canvas, DamageHoldsEveryChangedPixelAndLittleMore) {
+// The call's ink (InkOf) holds the same way: every changed pixel's square meets it, wherever it
+// holds (a text at any scale, a shape from kExactScale up); and at kExactScale, where it is
+// exact, it reaches at most kSlack pixels past them: its half pixel of centre snapped and
+// quarter or half of pen rounding, which the drawing may not need, and the faint outermost pixel.
+TEST(Canvas, DamageAndInkHoldEveryChangedPixelAndLittleMore) {
   constexpr int kSlack = 2;
   std::mt19937 gen(5);
   std::set<Op> kinds;
+  std::set<std::tuple<Op, int, int>> ways;  // lines and boxes by how they run on each axis
+  std::set<bool> solidBoxes;                // boxes filled in their border's colour, and not
   for (const double scale : {1.0, 1.2, 0.37, kExactScale}) {
     SCOPED_TRACE(scale);
     Canvas c(scale);
@@ -501,10 +524,26 @@ TEST(Canvas, DamageHoldsEveryChangedPixelAndLittleMore) {
     for (int i = 0; i < 150; ++i) {
       const DrawCall call = RandomCall(gen);
       kinds.insert(call.op);
+      if (call.op == Op::kLine || call.op == Op::kBox) {
+        ways.insert({call.op, Way(call.x1, call.x2), Way(call.y1, call.y2)});
+      }
+      if (call.op == Op::kBox) solidBoxes.insert(call.fill == call.color);
       const std::vector<unsigned char> ground = PaintGround(c, GroundFor(call));
       c.Draw(call);
       const std::vector<PixelRect> damage = c.TakeDamage();
       outside += Outside(c, ground, damage);
+      const UnitRect ink = InkOf(call);
+      const auto trace = [&](const PixelRect& pixels) {
+        return call.ToString() + " width " + std::to_string(call.width) + ": ink " +
+               Describe(ink, scale) + ", changed " + Describe(pixels);
+      };
+      PixelRect changed = ChangedWithin(c, ground, {0, 0, w, h});
+      if (!changed.empty() && (scale >= kExactScale || call.op == Op::kText)) {
+        // The pixels at the edges of the changed ones meet it, and so all do.
+        EXPECT_TRUE((changed.x0 + 1) / scale > ink.x0 && (changed.y0 + 1) / scale > ink.y0 &&
+                    (changed.x1 - 1) / scale < ink.x1 && (changed.y1 - 1) / scale < ink.y1)
+            << trace(changed);
+      }
       if (std::any_of(damage.begin(), damage.end(), [&](const PixelRect& r) {
             return r.x0 == 0 || r.y0 == 0 || r.x1 == w || r.y1 == h;
           })) {
@@ -515,18 +554,27 @@ TEST(Canvas, DamageHoldsEveryChangedPixelAndLittleMore) {
         whole.start = whole.end = 0;
         PaintGround(c, GroundFor(call));
         c.Draw(whole);
+        changed = ChangedWithin(c, ground, {0, 0, w, h});
       }
       for (const PixelRect& r : damage) {
-        const PixelRect ink = ChangedWithin(c, ground, r);
-        EXPECT_TRUE(!ink.empty() && r.x0 >= ink.x0 - kSlack && r.y0 >= ink.y0 - kSlack &&
-                    r.x1 <= ink.x1 + kSlack && r.y1 <= ink.y1 + kSlack)
+        const PixelRect within = ChangedWithin(c, ground, r);
+        EXPECT_TRUE(!within.empty() && r.x0 >= within.x0 - kSlack && r.y0 >= within.y0 - kSlack &&
+                    r.x1 <= within.x1 + kSlack && r.y1 <= within.y1 + kSlack)
             << call.ToString() << " width " << call.width << ": damage " << Describe(r)
-            << ", changed " << Describe(ink);
+            << ", changed " << Describe(within);
+      }
+      if (scale == kExactScale && !changed.empty()) {
+        EXPECT_TRUE(ink.x0 * scale >= changed.x0 - kSlack &&
+                    ink.y0 * scale >= changed.y0 - kSlack &&
+                    ink.x1 * scale <= changed.x1 + kSlack && ink.y1 * scale <= changed.y1 + kSlack)
+            << trace(changed);
       }
     }
     EXPECT_EQ(outside, 0) << "changed pixels lie outside the damage";
   }
-  EXPECT_EQ(kinds.size(), 7u);  // lines, boxes, circles, polylines, polygons, texts, clears
+  EXPECT_EQ(kinds.size(), 7u);         // lines, boxes, circles, polylines, polygons, texts, clears
+  EXPECT_EQ(ways.size(), 2u * 3 * 3);  // each of the two every way, zero-length too
+  EXPECT_EQ(solidBoxes.size(), 2u);
 }
 
 TEST(Canvas, DamageFarApartStaysApartAndNearbyJoins) {
