@@ -51,7 +51,13 @@ class Tree {
     root_ = dir;
     chmod(dir, 0755);  // for the checks run as another user
   }
-  ~Tree() { std::filesystem::remove_all(root_); }
+  // Modes given back first: a folder a test locks keeps even its owner from emptying it, and a
+  // clean-up that throws would end the tests with the tree left behind.
+  ~Tree() {
+    Unlock(root_);
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
   std::string operator/(const std::string& name) const { return root_ + "/" + name; }
   // A configuration file that includes each of `includes` (elements written out in full).
   std::string Conf(const std::string& name, const std::string& includes = "") const {
@@ -80,6 +86,17 @@ class Tree {
   }
 
  private:
+  static void Unlock(const std::filesystem::path& folder) {
+    chmod(folder.c_str(), 0700);
+    std::error_code error, kind;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+      if (it->symlink_status(kind).type() == std::filesystem::file_type::directory) {
+        Unlock(it->path());
+      }
+    }
+  }
+
   std::string root_;
 };
 
