@@ -136,14 +136,13 @@ grep -q '^fonts: no font found to draw text with' <<<"$err" || fail "with no fon
 echo "ok   no font at all: said, and status 1"
 
 # Without a display a program ends right after its fonts, its first line telling how long they
-# took. Run in `dir` with the environment given, under the sessions' memory limit; sets line (the
-# first that is not fontconfig's) and ms (when it came).
+# took. Run with the environment given, under the sessions' memory limit; sets line (the first
+# that is not fontconfig's) and ms (when it came).
 first_line() {
-  local dir=$1 began pid
-  shift
+  local began pid
   began=$(date +%s%N)
-  (cd "$dir" && ulimit -v $((1 << 20)) &&
-    exec env -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 20 "$program") >/dev/null 2>"$work/first" &
+  (ulimit -v $((1 << 20)) && exec env -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 20 "$program") \
+    >/dev/null 2>"$work/first" &
   pid=$!
   while ! grep -qv '^Fontconfig ' "$work/first" && kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
   ms=$((($(date +%s%N) - began) / 1000000))
@@ -155,7 +154,7 @@ first_line() {
 root=$(realpath "$work")/root
 mkdir -p "$root/conf"
 mkfifo "$root/conf/fonts.conf"
-first_line "$work" FONTCONFIG_SYSROOT="$root" ORVELLE_FONTS_CONF=/conf/fonts.conf
+first_line FONTCONFIG_SYSROOT="$root" ORVELLE_FONTS_CONF=/conf/fonts.conf
 said="fonts: /conf/fonts.conf is refused: $root/conf/fonts.conf is a named pipe, not a file or"
 [ "$line" = "$said folder$using" ] || fail "a pipe under the sysroot: $line"
 [ "$ms" -lt 2000 ] || fail "a pipe under the sysroot: refused after $ms ms"
@@ -169,7 +168,7 @@ mkdir "$work/crowded"
   seq 1000 | sed "s|.*|<include>$work/crowded</include>|"
   echo '</fontconfig>'
 } >"$work/crowded.conf"
-first_line "$work" ORVELLE_FONTS_CONF="$work/crowded.conf"
+first_line ORVELLE_FONTS_CONF="$work/crowded.conf"
 [ "$line" = "cannot open a window: no display" ] || fail "a folder included 1,000 times: $line"
 [ "$ms" -lt 2000 ] || fail "a folder included 1,000 times: its fonts took $ms ms"
 echo "ok   a folder of 100,000 files included 1,000 times: read, the fonts taking $ms ms"
