@@ -237,7 +237,7 @@ struct Walk {
     }
     const Includes includes = IncludesIn(text);
     // fontconfig's parser puts an entity's text, markup and all, wherever it is used: 500 bytes
-    // of nested entities stand for megabytes of <alias> elements and parse for minutes.
+    // of nested entities stand for megabytes of <alias> elements and parse for a minute.
     if (includes.declaresEntity) {
       return Fail(shown, depth, "declares an entity, which can stand for many times its size");
     }
