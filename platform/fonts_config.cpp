@@ -1,6 +1,7 @@
 #include "platform/fonts_config.h"
 
 #include <dirent.h>
+#include <expat.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,46 +11,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
+#include <memory>
+#include <optional>
+#include <set>
 
 #include "platform/device.h"
-#include "platform/text.h"
 
 namespace orvelle {
 namespace {
-
-// XML text with its references replaced; false when it uses a named entity XML does not define
-// (a document type may declare one, which this check does not read).
-bool Unescape(std::string_view text, std::string& out) {
-  bool known = true;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '&') {
-      out += text[i];
-      continue;
-    }
-    const size_t end = text.find(';', i);
-    if (end == std::string_view::npos) {
-      out += text.substr(i);
-      break;
-    }
-    const std::string_view ref = text.substr(i + 1, end - i - 1);
-    static constexpr std::pair<std::string_view, char> kOwn[] = {
-        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
-    const auto own = std::find_if(std::begin(kOwn), std::end(kOwn),
-                                  [&](const auto& e) { return e.first == ref; });
-    if (own != std::end(kOwn)) {
-      out += own->second;
-    } else if (ref.starts_with('#')) {
-      const bool hex = ref.size() > 1 && (ref[1] == 'x' || ref[1] == 'X');
-      out += Chr(static_cast<int>(
-          std::strtoul(std::string(ref.substr(hex ? 2 : 1)).c_str(), nullptr, hex ? 16 : 10)));
-    } else {
-      known = false;
-    }
-    i = end;
-  }
-  return known;
-}
 
 // fontconfig's reading of a true attribute: yes, true, 1, on.
 bool IsTrue(std::string_view value) {
@@ -58,8 +27,6 @@ bool IsTrue(std::string_view value) {
   if (c == 't' || c == 'y' || c == '1') return true;
   return c == 'o' && value.size() > 1 && std::tolower(static_cast<unsigned char>(value[1])) == 'n';
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 std::string Home() {
   const char* home = std::getenv("HOME");
@@ -98,165 +65,270 @@ std::string Unreachable(const std::string& path, int error) {
   return CannotRead(error);
 }
 
+// `path` with "." and ".." taken by their text, as fontconfig takes a link's target joined to the
+// link's folder: a/b/../c is a/c whatever b is. The root itself comes out as "", which fontconfig
+// fails to open.
+std::string Folded(std::string_view path) {
+  std::vector<std::string_view> parts;
+  for (size_t start = 0; start <= path.size();) {
+    const size_t end = std::min(path.find('/', start), path.size());
+    const std::string_view part = path.substr(start, end - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  std::string folded;
+  for (const std::string_view part : parts) (folded += '/') += part;
+  return folded;
+}
+
+// The path fontconfig opens for `path`. It reads a link there itself, once: an absolute target
+// stands as it is (no sysroot before it); a relative one is joined to the link's folder as
+// written, not as the system resolves it, and folded. The system follows any link left.
+std::string Opened(const std::string& path) {
+  char target[4096];
+  const ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
+  if (n <= 0) return path;
+  const std::string to(target, static_cast<size_t>(n));
+  if (to.starts_with('/')) return to;
+  std::string folder = path.substr(0, path.rfind('/') + 1);  // "" when it names no folder
+  if (!folder.starts_with('/')) {
+    // A relative name (a relative folder of FONTCONFIG_PATH) is taken in the working directory.
+    char here[4096];
+    if (!getcwd(here, sizeof here)) return path;
+    folder = std::string(here) + "/" + folder;
+  }
+  return Folded(folder + to);
+}
+
+// How a line names what fontconfig opens for `path`: by that name, unless fontconfig, reading a
+// link itself, opens another file than the system would.
+std::string Shown(const std::string& path, const std::string& opened) {
+  struct stat named, read;
+  if (opened == path || (stat(path.c_str(), &named) == 0 && stat(opened.c_str(), &read) == 0 &&
+                         named.st_dev == read.st_dev && named.st_ino == read.st_ino)) {
+    return path;
+  }
+  return opened + " (the link " + path + " as fontconfig reads it)";
+}
+
 struct Walk {
   FcConfig* config;
+  const std::string& named;  // the path the configuration was named by
   ConfigWalk& result;
   long& bytes = result.bytes;
-  std::vector<std::pair<dev_t, ino_t>>
-      reading;  // the files and folders being read, outermost first
-  std::vector<std::string> readingNames;
   std::string& problem = result.problem;
+  std::set<std::string> opened;  // every path fontconfig has taken to open, as it opens it
+  long entries = 0;              // listed by the folders read
 
-  // Says why `path`, read `depth` includes deep, is refused: of the named configuration itself,
-  // plainly; of a file it reads, naming that file.
-  bool Fail(const std::string& path, int depth, const std::string& why) {
-    problem = depth == 0 ? why : "is refused: " + path + " " + why;
+  // Says why `shown`, read `depth` includes deep, is refused: of the named configuration itself,
+  // plainly; of another file (or of the named one found elsewhere), naming it.
+  bool Fail(const std::string& shown, int depth, const std::string& why) {
+    problem = depth == 0 && shown == named ? why : "is refused: " + shown + " " + why;
     return false;
   }
 
+  static std::string Including(const std::string& includer) {
+    return includer.empty() ? "" : ", and " + includer + " includes it without ignore_missing";
+  }
+
+  // Takes `name` as fontconfig takes one it is to read (the named configuration, an include, a
+  // folder's file): found through `config` and read; passed over where it cannot be and need not
+  // be. `includer` is the file that includes it, if any.
+  bool Take(const std::string& name, bool required, int depth, const std::string& includer = "") {
+    FcChar8* found = FcConfigGetFilename(config, reinterpret_cast<const FcChar8*>(name.c_str()));
+    if (!found) {
+      if (!required) return true;
+      const std::string where = LookedFor(name);
+      const int error = access(where.c_str(), R_OK) == 0 ? ENOENT : errno;
+      return Fail(where, depth, Unreachable(where, error) + Including(includer));
+    }
+    const std::string path = reinterpret_cast<const char*>(found);
+    FcStrFree(found);
+    return Visit(path, required, depth, includer);
+  }
+
   // Reads `path` as fontconfig would; false, with `problem` set, at the first thing refused.
-  // A file fontconfig would pass over (a missing include it may ignore) is passed over.
-  bool Visit(const std::string& path, bool required, int depth) {
+  bool Visit(const std::string& path, bool required, int depth, const std::string& includer) {
+    const std::string real = Opened(path);
+    // fontconfig keeps the paths it has opened and passes over one again before looking at it:
+    // a loop of includes ends there, and a folder included many times is listed once.
+    if (!opened.insert(real).second) return true;
+    result.files.push_back(path);
+    const std::string shown = Shown(path, real);
     struct stat info;
-    // fontconfig takes a file it may read (access) and opens whatever it is.
-    if (access(path.c_str(), R_OK) != 0 || stat(path.c_str(), &info) != 0) {
+    if (stat(real.c_str(), &info) != 0) {
       const int error = errno;
-      return !required || Fail(path, depth, Unreachable(path, error));
+      return !required || Fail(shown, depth, Unreachable(real, error) + Including(includer));
     }
     if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
-      return Fail(path, depth, "is " + KindOf(info.st_mode) + ", not a file or folder");
+      return Fail(shown, depth, "is " + KindOf(info.st_mode) + ", not a file or folder");
     }
     if (depth > kDeepestInclude) {
-      return Fail(path, depth,
+      return Fail(shown, depth,
                   "is included more than " + std::to_string(kDeepestInclude) + " deep");
     }
-    const auto id = std::make_pair(info.st_dev, info.st_ino);
-    if (const auto it = std::find(reading.begin(), reading.end(), id); it != reading.end()) {
-      return Fail(path, depth,
-                  "is included again from within itself (by " + readingNames.back() + ")");
-    }
-    if (result.files.size() == kMostConfigFiles) {
+    if (result.files.size() > kMostConfigFiles) {
       return Fail(
-          path, depth,
+          shown, depth,
           "is one file more than the " + std::to_string(kMostConfigFiles) + " read at most");
     }
-    reading.push_back(id);
-    readingNames.push_back(path);
-    result.files.push_back(path);
-    const bool ok =
-        S_ISDIR(info.st_mode) ? VisitFolder(path, required, depth) : VisitFile(path, depth);
-    reading.pop_back();
-    readingNames.pop_back();
-    return ok;
+    return S_ISDIR(info.st_mode) ? VisitFolder(real, shown, required, depth)
+                                 : VisitFile(path, real, shown, depth);
   }
 
   // fontconfig reads a folder's files whose names begin with a digit and end in ".conf", in the
-  // order of their names.
-  bool VisitFolder(const std::string& path, bool required, int depth) {
+  // order of their names, each by the folder's path as it opened it.
+  bool VisitFolder(const std::string& real, const std::string& shown, bool required, int depth) {
     // opendir opens without waiting, and only a folder.
-    DIR* dir = opendir(path.c_str());
-    if (!dir) return !required || Fail(path, depth, CannotRead(errno));
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(real.c_str()), closedir);
+    if (!dir) return !required || Fail(shown, depth, CannotRead(errno));
     std::vector<std::string> names;
-    while (const dirent* e = readdir(dir)) {
+    while (const dirent* e = readdir(dir.get())) {
+      if (++entries > kMostFolderEntries) {
+        return Fail(
+            shown, depth,
+            "takes the folders listed past " + std::to_string(kMostFolderEntries) + " entries");
+      }
       const std::string_view name = e->d_name;
       if (name.size() > 5 && name[0] >= '0' && name[0] <= '9' && name.ends_with(".conf")) {
         names.emplace_back(name);
       }
     }
-    closedir(dir);
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-      if (!Visit(path + "/" + name, required, depth + 1)) return false;
+      if (!Take(real + "/" + name, required, depth + 1)) return false;
     }
     return true;
   }
 
-  bool VisitFile(const std::string& path, int depth) {
+  bool VisitFile(const std::string& path, const std::string& real, const std::string& shown,
+                 int depth) {
     // Never waits: a file swapped for a pipe since it was looked at opens without a writer and
     // is refused below.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return Fail(path, depth, CannotRead(errno));
+    const int fd = open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return Fail(shown, depth, CannotRead(errno));
     struct Closing {
       int fd;
       ~Closing() { close(fd); }
     } closing{fd};
     struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-      return Fail(path, depth, "is not a file");
+      return Fail(shown, depth, "is not a file");
     }
-    if (bytes + info.st_size > kMostConfigBytes)
-      return OverLimit(path, depth, bytes + info.st_size);
+    if (bytes + info.st_size > kMostConfigBytes) {
+      return OverLimit(shown, depth, bytes + info.st_size);
+    }
     // Counted as read, not as stated: a file may grow, or state no size at all.
     std::string text;
     char buffer[16384];
     for (;;) {
       const ssize_t n = read(fd, buffer, sizeof buffer);
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno == EAGAIN) return Fail(path, depth, "cannot be read without waiting");
-      if (n < 0) return Fail(path, depth, CannotRead(errno));
+      if (n < 0 && errno == EAGAIN) return Fail(shown, depth, "cannot be read without waiting");
+      if (n < 0) return Fail(shown, depth, CannotRead(errno));
       if (n == 0) break;
       bytes += n;
-      if (bytes > kMostConfigBytes) return OverLimit(path, depth, bytes);
+      if (bytes > kMostConfigBytes) return OverLimit(shown, depth, bytes);
       text.append(buffer, static_cast<size_t>(n));
     }
     const Includes includes = IncludesIn(text);
+    // fontconfig's parser puts an entity's text, markup and all, wherever it is used: 500 bytes
+    // of nested entities stand for megabytes of <alias> elements and parse for a minute.
     if (includes.declaresEntity) {
-      return Fail(path, depth, "declares an entity, which this check cannot follow");
+      return Fail(shown, depth, "declares an entity, which can stand for many times its size");
     }
     for (const Include& include : includes.found) {
-      if (!VisitInclude(path, include, depth)) return false;
+      const std::string name = include.xdg ? XdgConfigHome() + "/" + include.name : include.name;
+      if (!Take(name, !include.ignoreMissing, depth + 1, path)) return false;
     }
     return true;
   }
 
-  bool OverLimit(const std::string& path, int depth, long total) {
+  bool OverLimit(const std::string& shown, int depth, long total) {
     const std::string size = std::to_string(total) + " bytes";
-    if (depth == 0) return Fail(path, depth, "is over 256 KiB (" + size + ") and refused");
+    if (depth == 0) return Fail(shown, depth, "is over 256 KiB (" + size + ") and refused");
     problem =
-        "is over 256 KiB with the files it reads (" + size + " up to " + path + ") and refused";
+        "is over 256 KiB with the files it reads (" + size + " up to " + shown + ") and refused";
     return false;
   }
 
-  // fontconfig looks a relative name up in its own folders (FONTCONFIG_PATH, then /etc/fonts),
-  // not beside the file that names it; an empty name is the system's configuration.
-  bool VisitInclude(const std::string& from, const Include& include, int depth) {
-    if (include.namedEntity) {
-      return Fail(from, depth, "has an <include> named with an entity, which is not followed");
-    }
-    const std::string name = include.xdg ? XdgConfigHome() + "/" + include.name : include.name;
-    FcChar8* found = FcConfigGetFilename(config, reinterpret_cast<const FcChar8*>(name.c_str()));
-    if (!found) {
-      if (include.ignoreMissing) return true;
-      const std::string where = LookedFor(name);
-      const int error = access(where.c_str(), R_OK) == 0 ? ENOENT : errno;
-      return Fail(
-          where, depth + 1,
-          Unreachable(where, error) + ", and " + from + " includes it without ignore_missing");
-    }
-    const std::string path = reinterpret_cast<const char*>(found);
-    FcStrFree(found);
-    return Visit(path, !include.ignoreMissing, depth + 1);
+  // `path` under fontconfig's sysroot, as fontconfig puts an absolute path that is not already.
+  std::string Rooted(const std::string& path) const {
+    const FcChar8* root = FcConfigGetSysRoot(config);
+    const std::string sysroot = root ? reinterpret_cast<const char*>(root) : "";
+    return path.starts_with(sysroot) ? path : sysroot + path;
   }
 
-  // Where a name fontconfig did not find would be, for a line that says why.
-  static std::string LookedFor(const std::string& name) {
-    if (name.starts_with('/')) return name;
-    if (name.starts_with('~')) return Home() + name.substr(1);
+  // Where a name fontconfig did not find would be, for a line that says why. fontconfig looks a
+  // relative name up in its own folders (FONTCONFIG_PATH, then /etc/fonts), not beside the file
+  // that names it; an empty name is the system's configuration.
+  std::string LookedFor(const std::string& name) const {
+    if (name.starts_with('/')) return Rooted(name);
+    if (name.starts_with('~')) return Rooted(Home() + name.substr(1));
     if (name.empty()) {
       const char* file = std::getenv("FONTCONFIG_FILE");
-      return file && *file ? file : "/etc/fonts/fonts.conf";
+      return Rooted(file && *file ? file : "/etc/fonts/fonts.conf");
     }
     const char* path = std::getenv("FONTCONFIG_PATH");
     const std::string folders = path ? path : "";
     size_t start = 0;
     while (start < folders.size()) {
       const size_t end = std::min(folders.find(':', start), folders.size());
-      const std::string candidate = folders.substr(start, end - start) + "/" + name;
+      const std::string candidate = Rooted(folders.substr(start, end - start) + "/" + name);
       struct stat info;
       if (end > start && lstat(candidate.c_str(), &info) == 0) return candidate;
       start = end + 1;
     }
-    return "/etc/fonts/" + name;
+    return Rooted("/etc/fonts/" + name);
+  }
+};
+
+// The <include> elements as fontconfig's handlers take them: an element's text is its own, the
+// text of elements within it left out.
+struct IncludeReader {
+  XML_Parser parser;
+  Includes result;
+  std::vector<std::optional<Include>> open;  // each element open, and the include it is
+
+  static IncludeReader& Of(void* data) { return *static_cast<IncludeReader*>(data); }
+
+  static void Start(void* data, const XML_Char* name, const XML_Char** attributes) {
+    if (std::strcmp(name, "include") != 0) {
+      Of(data).open.emplace_back();
+      return;
+    }
+    Include include;
+    for (; *attributes; attributes += 2) {
+      if (std::strcmp(attributes[0], "ignore_missing") == 0) {
+        include.ignoreMissing = IsTrue(attributes[1]);
+      } else if (std::strcmp(attributes[0], "prefix") == 0) {
+        include.xdg = std::strcmp(attributes[1], "xdg") == 0;
+      }
+    }
+    Of(data).open.emplace_back(std::move(include));
+  }
+
+  static void End(void* data, const XML_Char*) {
+    IncludeReader& reader = Of(data);
+    if (reader.open.back()) reader.result.found.push_back(std::move(*reader.open.back()));
+    reader.open.pop_back();
+  }
+
+  static void Text(void* data, const XML_Char* text, int length) {
+    IncludeReader& reader = Of(data);
+    if (!reader.open.empty() && reader.open.back()) {
+      reader.open.back()->name.append(text, static_cast<size_t>(length));
+    }
+  }
+
+  static void Entity(void* data, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
+                     const XML_Char*, const XML_Char*, const XML_Char*) {
+    Of(data).result.declaresEntity = true;
+    XML_StopParser(Of(data).parser, XML_FALSE);
   }
 };
 
@@ -280,129 +352,30 @@ std::string FamilyFor(FcConfig* config, const char* name) {
 }  // namespace
 
 Includes IncludesIn(std::string_view xml) {
-  Includes result;
-  std::vector<Include>& found = result.found;
-  bool inside = false;  // within an <include>, taking its text
-  int nested = 0;       // elements open within it, whose text is theirs
-  Include current;
-  std::string raw;
-  size_t i = 0;
-  auto skipPast = [&](std::string_view end) {
-    const size_t at = xml.find(end, i);
-    i = at == std::string_view::npos ? xml.size() : at + end.size();
-  };
-  while (i < xml.size()) {
-    if (xml[i] != '<') {
-      const size_t next = std::min(xml.find('<', i), xml.size());
-      if (inside && nested == 0) raw += xml.substr(i, next - i);
-      i = next;
-      continue;
-    }
-    const std::string_view rest = xml.substr(i);
-    if (rest.starts_with("<!--")) {
-      skipPast("-->");
-    } else if (rest.starts_with("<![CDATA[")) {
-      const size_t start = i + 9;
-      skipPast("]]>");
-      if (inside && nested == 0) {
-        // Kept apart from references: CDATA is taken as it stands.
-        if (!Unescape(raw, current.name)) current.namedEntity = true;
-        raw.clear();
-        current.name += xml.substr(start, std::max(start, i - 3) - start);
-      }
-    } else if (rest.starts_with("<?")) {
-      skipPast("?>");
-    } else if (rest.starts_with("<!")) {
-      // The document type, with its internal subset in brackets and quoted literals.
-      int brackets = 0;
-      char quote = 0;
-      for (++i; i < xml.size(); ++i) {
-        const char c = xml[i];
-        if (!quote && xml.substr(i).starts_with("<!--")) {
-          skipPast("-->");
-          --i;
-        } else if (!quote && xml.substr(i).starts_with("<!ENTITY")) {
-          result.declaresEntity = true;
-        } else if (quote) {
-          if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-          quote = c;
-        } else if (c == '[') {
-          ++brackets;
-        } else if (c == ']') {
-          --brackets;
-        } else if (c == '>' && brackets <= 0) {
-          ++i;
-          break;
-        }
-      }
-    } else if (rest.starts_with("</")) {
-      size_t end = 2;
-      while (end < rest.size() && !IsBlank(rest[end]) && rest[end] != '>') ++end;
-      const std::string_view name = rest.substr(2, end - 2);
-      skipPast(">");
-      if (inside && nested > 0) {
-        --nested;
-      } else if (inside && name == "include") {
-        if (!Unescape(raw, current.name)) current.namedEntity = true;
-        found.push_back(current);
-        inside = false;
-      }
-    } else {
-      // A start tag: its name, its attributes, and whether it closes itself.
-      size_t at = i + 1;
-      while (at < xml.size() && !IsBlank(xml[at]) && xml[at] != '>' && xml[at] != '/') ++at;
-      const std::string_view name = xml.substr(i + 1, at - i - 1);
-      Include tag;
-      bool closed = false;
-      while (at < xml.size() && xml[at] != '>') {
-        if (xml[at] == '/') {
-          closed = true;
-          ++at;
-          continue;
-        }
-        if (IsBlank(xml[at])) {
-          ++at;
-          continue;
-        }
-        closed = false;
-        const size_t nameStart = at;
-        while (at < xml.size() && !IsBlank(xml[at]) && xml[at] != '=' && xml[at] != '>') ++at;
-        const std::string_view attribute = xml.substr(nameStart, at - nameStart);
-        while (at < xml.size() && IsBlank(xml[at])) ++at;
-        if (at >= xml.size() || xml[at] != '=') continue;
-        ++at;
-        while (at < xml.size() && IsBlank(xml[at])) ++at;
-        if (at >= xml.size() || (xml[at] != '"' && xml[at] != '\'')) continue;
-        const char quote = xml[at++];
-        const size_t valueEnd = std::min(xml.find(quote, at), xml.size());
-        std::string value;
-        Unescape(xml.substr(at, valueEnd - at), value);
-        at = valueEnd + 1;
-        if (attribute == "ignore_missing") tag.ignoreMissing = IsTrue(value);
-        if (attribute == "prefix") tag.xdg = value == "xdg";
-      }
-      i = std::min(at + 1, xml.size());
-      if (inside) {
-        if (!closed) ++nested;
-      } else if (name == "include") {
-        current = tag;
-        raw.clear();
-        if (closed) {
-          found.push_back(current);
-        } else {
-          inside = true;
-          nested = 0;
-        }
-      }
+  // fontconfig names UTF-8 to its parser, whatever encoding the file declares.
+  IncludeReader reader{XML_ParserCreate("UTF-8"), {}, {}};
+  if (!reader.parser) return reader.result;
+  XML_SetUserData(reader.parser, &reader);
+  XML_SetElementHandler(reader.parser, IncludeReader::Start, IncludeReader::End);
+  XML_SetCharacterDataHandler(reader.parser, IncludeReader::Text);
+  XML_SetEntityDeclHandler(reader.parser, IncludeReader::Entity);
+  // In pieces an int can count; a fault or a stop ends the reading, what came before standing.
+  constexpr size_t kPiece = 1 << 20;
+  for (size_t at = 0;; at += kPiece) {
+    const size_t n = std::min(kPiece, xml.size() - at);
+    const bool last = at + n == xml.size();
+    if (XML_Parse(reader.parser, xml.data() + at, static_cast<int>(n), last) != XML_STATUS_OK ||
+        last) {
+      break;
     }
   }
-  return result;
+  XML_ParserFree(reader.parser);
+  return reader.result;
 }
 
 ConfigWalk WalkConfig(FcConfig* config, const std::string& path) {
   ConfigWalk result;
-  Walk{config, result}.Visit(path, true, 0);
+  Walk{config, path, result}.Take(path, true, 0);
   return result;
 }
 

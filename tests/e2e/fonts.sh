@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Without the project's font configuration (missing, unreadable, broken, refused: a device, a pipe
-# or over 256 KiB among the files it reads; or naming a face that is not installed) the programs
-# say so on stderr in one line, at once, and still draw their texts with the system's fonts; a
-# configuration named relative to the working directory is read from there; with no font at all,
-# or none that draws Japanese, a program says so in one line and ends with status 1.
+# or over 256 KiB among the files it reads, each found where fontconfig finds it; or naming a face
+# that is not installed) the programs say so on stderr in one line, at once, and still draw their
+# texts with the system's fonts; a configuration named relative to the working directory is read
+# from there; with no font at all, or none that draws Japanese, a program says so in one line and
+# ends with status 1.
 set -euo pipefail
 program=$1
 screens=$2
@@ -64,6 +65,22 @@ includes "$work/huge.conf" >"$work/includes-huge.conf"
 huge_sum=$(($(stat -c %s "$work/includes-huge.conf") + (16 << 20)))
 ln -s loop-b.conf "$work/loop-a.conf"
 ln -s loop-a.conf "$work/loop-b.conf"
+# A link fontconfig reads itself, joining its target to the link's folder as written: with a/d a
+# link to ../other/real, a/d/x.conf (a link to ../y.conf) is a/y.conf to fontconfig, a pipe or
+# /dev/zero here, where the system goes to other/y.conf, the project's file. Named, reached as a
+# folder's file (f/10-d.conf is a link to ../a/d), or included.
+for kind in pipe zero; do
+  links=$work/links-$kind
+  mkdir -p "$links/other/real" "$links/a" "$links/f"
+  cp "$config" "$links/other/y.conf"
+  ln -s ../other/real "$links/a/d"
+  ln -s ../y.conf "$links/other/real/x.conf"
+  ln -s ../y.conf "$links/other/real/10-x.conf"
+  ln -s ../a/d "$links/f/10-d.conf"
+  includes "$links/a/d/x.conf" >"$links/includes.conf"
+done
+mkfifo "$work/links-pipe/a/y.conf"
+ln -s /dev/zero "$work/links-zero/a/y.conf"
 using="; using the system's fonts"
 refusals=(
   "zero:$work/zero:$work/zero is refused: $work/zero/20-zero.conf is a character device, not a file or folder$using"
@@ -72,6 +89,16 @@ refusals=(
   "includes-huge:$work/includes-huge.conf:$work/includes-huge.conf is over 256 KiB with the files it reads ($huge_sum bytes up to $work/huge.conf) and refused$using"
   "big:$work/big.conf:$work/big.conf is over 256 KiB ($big_size bytes) and refused$using"
 )
+for kind in "pipe:a named pipe" "zero:a character device"; do
+  links=$work/links-${kind%%:*}
+  opened="$links/a/y.conf (the link $links/a/d"
+  refused="is refused: $opened/x.conf as fontconfig reads it) is ${kind#*:}, not a file or folder"
+  refusals+=(
+    "links-${kind%%:*}:$links/a/d/x.conf:$links/a/d/x.conf $refused$using"
+    "links-${kind%%:*}-included:$links/includes.conf:$links/includes.conf $refused$using"
+    "links-${kind%%:*}-folder:$links/f:$links/f ${refused/x.conf/10-x.conf}$using"
+  )
+done
 for case in "missing:$work/nothing/fonts.conf:$work/nothing/fonts.conf is missing$using" \
   "broken:$work/broken.conf:$work/broken.conf cannot be parsed$using" \
   "empty:$work/empty.conf:$work/empty.conf finds no fonts$using" \
@@ -107,6 +134,44 @@ env -u DISPLAY -u WAYLAND_DISPLAY ORVELLE_FONTS_CONF="$work/empty.conf" \
 [ "$status" -eq 1 ] || fail "with no font at all the program ended with status $status"
 grep -q '^fonts: no font found to draw text with' <<<"$err" || fail "with no font at all: $err"
 echo "ok   no font at all: said, and status 1"
+
+# Without a display a program ends right after its fonts, its first line telling how long they
+# took. Run with the environment given, under the sessions' memory limit; sets line (the first
+# that is not fontconfig's) and ms (when it came).
+first_line() {
+  local began pid
+  began=$(date +%s%N)
+  (ulimit -v $((1 << 20)) && exec env -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 20 "$program") \
+    >/dev/null 2>"$work/first" &
+  pid=$!
+  while ! grep -qv '^Fontconfig ' "$work/first" && kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
+  ms=$((($(date +%s%N) - began) / 1000000))
+  wait "$pid" || true
+  line=$(grep -v '^Fontconfig ' "$work/first" | head -1)
+}
+# A sysroot, which fontconfig puts before every absolute path, with a pipe under it where the
+# path named leads.
+root=$(realpath "$work")/root
+mkdir -p "$root/conf"
+mkfifo "$root/conf/fonts.conf"
+first_line FONTCONFIG_SYSROOT="$root" ORVELLE_FONTS_CONF=/conf/fonts.conf
+said="fonts: /conf/fonts.conf is refused: $root/conf/fonts.conf is a named pipe, not a file or"
+[ "$line" = "$said folder$using" ] || fail "a pipe under the sysroot: $line"
+[ "$ms" -lt 2000 ] || fail "a pipe under the sysroot: refused after $ms ms"
+echo "ok   a pipe under the sysroot: refused in one line after $ms ms"
+# A folder of 100,000 files, none a configuration, included a thousand times: fontconfig lists it
+# once, and so does the check.
+mkdir "$work/crowded"
+(cd "$work/crowded" && seq 100000 | xargs touch)
+{
+  sed '/<\/fontconfig>/d' "$config"
+  seq 1000 | sed "s|.*|<include>$work/crowded</include>|"
+  echo '</fontconfig>'
+} >"$work/crowded.conf"
+first_line ORVELLE_FONTS_CONF="$work/crowded.conf"
+[ "$line" = "cannot open a window: no display" ] || fail "a folder included 1,000 times: $line"
+[ "$ms" -lt 2000 ] || fail "a folder included 1,000 times: its fonts took $ms ms"
+echo "ok   a folder of 100,000 files included 1,000 times: read, the fonts taking $ms ms"
 
 # The programs themselves, in their window.
 for tool in xvfb-run xauth xdotool import compare; do

@@ -1,5 +1,6 @@
 #include "platform/fonts.h"
 
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -51,7 +52,13 @@ class Tree {
     root_ = dir;
     chmod(dir, 0755);  // for the checks run as another user
   }
-  ~Tree() { std::filesystem::remove_all(root_); }
+  // Modes given back first: a folder a test locks keeps even its owner from emptying it, and a
+  // clean-up that throws would end the tests with the tree left behind.
+  ~Tree() {
+    Unlock(root_);
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
   std::string operator/(const std::string& name) const { return root_ + "/" + name; }
   // A configuration file that includes each of `includes` (elements written out in full).
   std::string Conf(const std::string& name, const std::string& includes = "") const {
@@ -78,8 +85,37 @@ class Tree {
     EXPECT_EQ(symlink(target.c_str(), (*this / name).c_str()), 0);
     return *this / name;
   }
+  // a/d, a link to ../other/real, where x.conf and 10-x.conf are links to ../y.conf: a/y.conf to
+  // fontconfig, which folds ".." by text, and other/y.conf, a configuration, to the system.
+  void LinkedFolder() const {
+    Folder("other/real");
+    Folder("a");
+    Conf("other/y.conf");
+    Link("a/d", "../other/real");
+    Link("other/real/x.conf", "../y.conf");
+    Link("other/real/10-x.conf", "../y.conf");
+  }
+  // A folder of `count` empty files, none of them a configuration file.
+  std::string Crowded(const std::string& name, int count) const {
+    const std::string folder = Folder(name);
+    for (int i = 0; i < count; ++i) {
+      close(open((folder + "/" + std::to_string(i)).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
+    }
+    return folder;
+  }
 
  private:
+  static void Unlock(const std::filesystem::path& folder) {
+    chmod(folder.c_str(), 0700);
+    std::error_code error, kind;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+      if (it->symlink_status(kind).type() == std::filesystem::file_type::directory) {
+        Unlock(it->path());
+      }
+    }
+  }
+
   std::string root_;
 };
 
@@ -165,6 +201,45 @@ TEST(FontConfigGuard, WhatCouldWaitOrReadWithoutEndIsRefusedAtOnce) {
   t.Sized("bigs/10-big.conf", 16 << 20);
   EXPECT_EQ(Refusal(t / "bigs"), "is over 256 KiB with the files it reads (16777216 bytes up to " +
                                      t / "bigs/10-big.conf" + ") and refused");
+  // Entities, which may stand within one another for megabytes.
+  EXPECT_EQ(Refusal(t.Text("entity.conf", "<!DOCTYPE fontconfig [<!ENTITY e 'x'>]><fontconfig/>")),
+            "declares an entity, which can stand for many times its size");
+}
+
+// fontconfig reads a link itself and folds ".." by text, where the system goes through a linked
+// folder first.
+TEST(FontConfigGuard, TakesALinkAsFontconfigReadsIt) {
+  const Tree t;
+  t.LinkedFolder();
+  t.Folder("f");
+  t.Link("f/10-d.conf", "../a/d");  // a folder's file: the linked folder, by fontconfig's path
+  const std::string top = t / "a/d/x.conf";
+  const std::string includes = t.Conf("includes.conf", IncludeOf(top));
+  const std::string opened = t / "a/y.conf";
+  for (const std::string kind : {"a named pipe", "a character device"}) {
+    std::filesystem::remove(opened);
+    kind == "a named pipe" ? t.Fifo("a/y.conf") : t.Link("a/y.conf", "/dev/zero");
+    const std::string why = " as fontconfig reads it) is " + kind + ", not a file or folder";
+    EXPECT_EQ(Refusal(top), "is refused: " + opened + " (the link " + top + why);
+    EXPECT_EQ(Refusal(includes), "is refused: " + opened + " (the link " + top + why);
+    EXPECT_EQ(Refusal(t / "f"),
+              "is refused: " + opened + " (the link " + t / "a/d/10-x.conf" + why);
+  }
+}
+
+TEST(FontConfigGuard, ListsAFolderOnceForEveryIncludeOfIt) {
+  const Tree t;
+  const std::string crowded = t.Crowded("crowded", 5000);
+  std::string includes;
+  for (int i = 0; i < 1000; ++i) includes += IncludeOf(crowded);
+  EXPECT_EQ(Refusal(t.Conf("thousand.conf", includes)), "");
+  // Under each other name (crowded, /crowded, //crowded, ...) fontconfig lists it again, with
+  // "." and "..": 52 times fit in the entries listed at most, not 53.
+  includes.clear();
+  for (int i = 0; i < 53; ++i) includes += IncludeOf(t / (std::string(i, '/') + "crowded"));
+  EXPECT_EQ(Refusal(t.Conf("many-names.conf", includes)),
+            "is refused: " + t / (std::string(52, '/') + "crowded") +
+                " takes the folders listed past 262144 entries");
 }
 
 TEST(FontConfigGuard, AtMost1024FilesTogetherAtMost256KiBAreRead) {
@@ -208,19 +283,24 @@ TEST(FontConfigGuard, IncludesAreFollowedEightDeepAndNeverRoundALoop) {
   EXPECT_EQ(Refusal(t / "c0.conf"),
             "is refused: " + t / "c9.conf" + " is included more than 8 deep");
 
+  // fontconfig passes over a path it has opened before: a loop ends where it comes round.
   t.Conf("a.conf", IncludeOf(t / "b.conf"));
   t.Conf("b.conf", IncludeOf(t / "a.conf"));
-  EXPECT_EQ(Refusal(t / "a.conf"), "is refused: " + t / "a.conf" +
-                                       " is included again from within itself (by " + t / "b.conf" +
-                                       ")");
-  const std::string self = t.Conf("self.conf", IncludeOf(t / "self.conf"));
-  EXPECT_EQ(Refusal(self),
-            "is refused: " + self + " is included again from within itself (by " + self + ")");
-  const std::string folder = t.Folder("d");
+  EXPECT_EQ(Refusal(t / "a.conf"), "");
+  EXPECT_EQ(Refusal(t.Conf("self.conf", IncludeOf(t / "self.conf"))), "");
+  t.Folder("d");
   t.Link("d/10-here.conf", ".");
-  EXPECT_EQ(Refusal(folder), "is refused: " + folder +
-                                 "/10-here.conf is included again from within itself (by " +
-                                 folder + ")");
+  EXPECT_EQ(Refusal(t / "d"), "");
+  // A link naming its folder anew each time round (g/e/g, g/e/g/e/g, ... where e is g's parent):
+  // fontconfig would go round until the system's links ran out, and more than once a folder.
+  t.Folder("g");
+  t.Link("g/e", "..");
+  t.Link("g/10-again.conf", "e/g");
+  t.Link("g/20-again.conf", "e/g");
+  std::string deep = t / "g";
+  for (int i = 0; i < 8; ++i) deep += "/e/g";
+  EXPECT_EQ(Refusal(t / "g"),
+            "is refused: " + deep + "/10-again.conf is included more than 8 deep");
 }
 
 TEST(FontConfigGuard, SaysMissingOnlyWhereNothingIsThere) {
@@ -249,31 +329,22 @@ TEST(FontConfigGuard, SaysMissingOnlyWhereNothingIsThere) {
             "");
 }
 
-// The files fontconfig itself loads for `path`, each by its real path.
-std::set<std::string> RealPaths(const std::vector<std::string>& paths) {
-  std::set<std::string> real;
-  for (const std::string& p : paths) real.insert(std::filesystem::canonical(p).string());
-  return real;
-}
-
+// What fontconfig itself reads for `path` set against what the walk took, which must be the same
+// names in the same order, with nothing found wrong.
 std::string WhatFontconfigReadsIsWhatWasWalked(const std::string& path) {
   FcConfig* config = FcConfigCreate();
   const ConfigWalk walk = WalkConfig(config, path);
   FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue);
-  std::vector<std::string> loaded;
+  std::string walked, read;
+  for (const std::string& f : walk.files) walked += " " + f;
   FcStrList* files = FcConfigGetConfigFiles(config);
-  while (FcChar8* f = FcStrListNext(files)) loaded.emplace_back(reinterpret_cast<char*>(f));
+  while (FcChar8* f = FcStrListNext(files)) read += " " + std::string(reinterpret_cast<char*>(f));
   FcStrListDone(files);
   FcConfigDestroy(config);
-  std::string differ = walk.problem;
-  const std::set<std::string> walked = RealPaths(walk.files), read = RealPaths(loaded);
-  for (const std::string& f : read) {
-    if (!walked.contains(f)) differ += " not walked: " + f;
+  if (walked != read || !walk.problem.empty()) {
+    return walk.problem + " walked" + walked + " but fontconfig read" + read;
   }
-  for (const std::string& f : walked) {
-    if (!read.contains(f)) differ += " not read: " + f;
-  }
-  return differ + " " + std::to_string(walked.size()) + " files";
+  return "read the same " + std::to_string(walk.files.size()) + " files";
 }
 
 TEST(FontConfigGuard, WalksWhatFontconfigReads) {
@@ -294,23 +365,72 @@ TEST(FontConfigGuard, WalksWhatFontconfigReads) {
   t.Conf("home.conf");
   t.Conf("a&b.conf");
   t.Conf("cdata.conf");
-  const std::string top =
-      t.Conf("top.conf",
-             IncludeOf(t / "d") + IncludeOf("relative.conf") +
-                 IncludeOf("fontconfig/user.conf", " prefix=\"xdg\"") +
-                 IncludeOf("~/home.conf", " ignore_missing='yes'") + IncludeOf(t / "a&amp;b.conf") +
-                 IncludeOf("<![CDATA[" + t / "cdata.conf]]>") + "<!-- " + IncludeOf("/dev/zero") +
-                 " -->\n" + IncludeOf(t / "gone.conf", " ignore_missing = \"yes\""));
+  // Links as fontconfig reads them: through a linked folder (a/d/x.conf is a/y.conf to it), to
+  // nowhere by its reading, a folder's file up and out of it, and names of what it has read.
+  t.LinkedFolder();
+  t.Conf("a/y.conf");
+  t.Link("other/real/z.conf", "../z.conf");
+  t.Conf("other/z.conf");
+  t.Link("d/20-up.conf", "../up.conf");
+  t.Conf("up.conf");
+  t.Link("d-again", "d");
+  t.Link("home-again.conf", t / "home.conf");
+  // The parser's own rules: attribute defaults of the document type, an element's own text, a
+  // reference the parser passes over.
+  t.Text("defaults.conf", "<!DOCTYPE fontconfig [<!ATTLIST include ignore_missing CDATA 'yes'>]>" +
+                              IncludeOf(t / "none.conf"));
+  t.Conf("nested.conf");
+  t.Text("dtd.conf", "<!DOCTYPE fontconfig SYSTEM 'urn:fontconfig:fonts.dtd'>\n<fontconfig>" +
+                         IncludeOf(t / "skip&undeclared;ped.conf") + "</fontconfig>");
+  t.Conf("skipped.conf");
+  const std::string top = t.Conf(
+      "top.conf",
+      IncludeOf(t / "d") + IncludeOf("relative.conf") +
+          IncludeOf("fontconfig/user.conf", " prefix=\"xdg\"") +
+          IncludeOf("~/home.conf", " ignore_missing='yes'") + IncludeOf(t / "a&amp;b.conf") +
+          IncludeOf("<![CDATA[" + t / "cdata.conf]]>") + "<!-- " + IncludeOf("/dev/zero") +
+          " -->\n" + IncludeOf(t / "gone.conf", " ignore_missing = \"yes\"") +
+          IncludeOf(t / "a/d/x.conf") + IncludeOf(t / "a/d/z.conf", " ignore_missing='yes'") +
+          IncludeOf(t / "d-again") + IncludeOf(t / "d") + IncludeOf(t / "home-again.conf") +
+          IncludeOf(t / "defaults.conf") +
+          IncludeOf(t / "ne<description>d</description>sted.conf") + IncludeOf(t / "dtd.conf"));
   const Answer answer = InChild([&] {
     setenv("FONTCONFIG_PATH", (t / "path").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (t / "xdg").c_str(), 1);
     setenv("HOME", (t / "").c_str(), 1);
     return WhatFontconfigReadsIsWhatWasWalked(top);
   });
-  EXPECT_EQ(answer.text, " 11 files");
+  EXPECT_EQ(answer.text, "read the same 19 files");
+
+  // Under a sysroot: an absolute name, a relative one, the home's, one already under it, and
+  // absolute links, whose targets fontconfig takes as they stand, though not a folder's files.
+  const std::string root = t.Folder("root");
+  t.Folder("root/conf");
+  t.Folder("root/home");
+  for (const char* name : {"root/conf/abs.conf", "root/conf/relative.conf", "root/home/home.conf",
+                           "root/conf/under.conf", "outside.conf"}) {
+    t.Conf(name);
+  }
+  t.Link("root/conf/out.conf", t / "outside.conf");
+  t.Link("root/conf/out.d", t / "out.d");
+  t.Folder("out.d");
+  t.Conf("out.d/10-outside.conf");
+  t.Folder("root" + t / "out.d");
+  t.Conf("root" + t / "out.d/10-outside.conf");
+  t.Conf("root/conf/top.conf", IncludeOf("/conf/abs.conf") + IncludeOf("relative.conf") +
+                                   IncludeOf("~/home.conf") + IncludeOf(root + "/conf/under.conf") +
+                                   IncludeOf("/conf/out.conf") + IncludeOf("/conf/out.d"));
+  const Answer rooted = InChild([&] {
+    setenv("FONTCONFIG_SYSROOT", root.c_str(), 1);
+    setenv("FONTCONFIG_PATH", "/conf", 1);
+    setenv("HOME", "/home", 1);
+    return WhatFontconfigReadsIsWhatWasWalked("/conf/top.conf");
+  });
+  EXPECT_EQ(rooted.text, "read the same 8 files");
+
   // The system's own, as it is on this machine.
-  EXPECT_EQ(WhatFontconfigReadsIsWhatWasWalked("/etc/fonts/fonts.conf").find("not"),
-            std::string::npos);
+  const std::string own = WhatFontconfigReadsIsWhatWasWalked("/etc/fonts/fonts.conf");
+  EXPECT_TRUE(own.starts_with("read the same ")) << own;
 }
 
 TEST(FontConfigGuard, TakesTheSystemsOwnAndTheProjects) {
@@ -330,17 +450,17 @@ TEST(FontConfigGuard, TakesTheSystemsOwnAndTheProjects) {
 
 TEST(FontConfigIncludes, AreTakenAsAnXmlParserSeesThem) {
   const Includes includes = IncludesIn(
-      "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"urn:x\" [<!-- ]> --> "
-      "<!ENTITY e \"<include>/no</include>\">]>\n"
+      "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"urn:x\">\n"
       "<fontconfig><!-- <include>/commented</include> -->"
       "<include ignore_missing=\"yes\" prefix='xdg'>a &amp; b&#x2f;&#47;c</include>"
       "<include ignore_missing = 'no'><![CDATA[<x>&amp;]]>&lt;y</include>"
       "<include\n ignore_missing=\"on\"/><include prefix=\"default\"> sp </include>"
-      "<include>&e;</include><include deprecated=\"yes\">x<description>d</description>y</include>"
-      "</fontconfig>");
+      "<include>x<description>d</description>y</include>"
+      "<include>a<include>b</include>c</include>"
+      "<include>before the fault</include><fault></fontconfig><include>after</include>");
   const std::vector<Include>& found = includes.found;
-  EXPECT_TRUE(includes.declaresEntity);
-  ASSERT_EQ(found.size(), 6u);
+  EXPECT_FALSE(includes.declaresEntity);
+  ASSERT_EQ(found.size(), 8u);
   EXPECT_EQ(found[0].name, "a & b//c");
   EXPECT_TRUE(found[0].ignoreMissing);
   EXPECT_TRUE(found[0].xdg);
@@ -350,10 +470,17 @@ TEST(FontConfigIncludes, AreTakenAsAnXmlParserSeesThem) {
   EXPECT_TRUE(found[2].ignoreMissing);
   EXPECT_EQ(found[3].name, " sp ");
   EXPECT_FALSE(found[3].xdg);
-  EXPECT_TRUE(found[4].namedEntity);
-  EXPECT_EQ(found[5].name, "xy");
-  EXPECT_FALSE(IncludesIn("<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\"><fontconfig/>")
-                   .declaresEntity);
+  EXPECT_EQ(found[4].name, "xy");
+  EXPECT_EQ(found[5].name, "b");
+  EXPECT_EQ(found[6].name, "ac");
+  EXPECT_EQ(found[7].name, "before the fault");
+  // An entity declared, general or parameter: the reading stops there.
+  for (const std::string declared : {"<!ENTITY e 'x'>", "<!ENTITY % p 'x'>"}) {
+    const Includes stopped = IncludesIn("<!DOCTYPE fontconfig [" + declared +
+                                        "]><fontconfig><include>x</include></fontconfig>");
+    EXPECT_TRUE(stopped.declaresEntity) << declared;
+    EXPECT_TRUE(stopped.found.empty()) << declared;
+  }
 }
 
 std::string Loaded(const std::string& path) {
