@@ -83,6 +83,18 @@ for png in $pngs; do
 done
 echo "ok   --png sums"
 
+# --item goes through an item and writes the keys it typed; --keys replays them call for call.
+for run in "orvelle 2-6" "apply 2-4"; do
+  read -r program item <<<"$run"
+  "$screens" --program "$program" --item "$item" --png none --out "$work/item" ||
+    fail "$run: status $?"
+  keys=$(cat "$work/item/keys.txt")
+  [ "${keys:0:6}" = "${item%-*}\\r${item#*-}\\r" ] || fail "$run: the keys begin ${keys:0:6}"
+  "$screens" --program "$program" --keys "$keys" --png none --out "$work/again"
+  cmp -s "$work/item/log.txt" "$work/again/log.txt" || fail "$run: its keys replayed drew otherwise"
+done
+echo "ok   --item"
+
 # Bad arguments are refused with status 2.
 status=0
 "$screens" --program nosuch --keys x --out "$work/x" 2>/dev/null || status=$?
@@ -93,4 +105,12 @@ status=0
 status=0
 "$screens" --program calc --keys x --png some --out "$work/x" 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "a bad --png gave status $status"
+for item in 2-9 6-1 2; do
+  status=0
+  "$screens" --program orvelle --item "$item" --out "$work/x" 2>/dev/null || status=$?
+  [ "$status" -eq 2 ] || fail "--item $item gave status $status"
+done
+status=0
+"$screens" --program orvelle --item 2-6 --keys x --out "$work/x" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "--item with --keys gave status $status"
 echo "ok   bad arguments"
