@@ -42,13 +42,23 @@ cairo_t* OutlineContext(cairo_surface_t* surface) {
   return cr;
 }
 
-// The glyph's outline as the current path, its origin at (x, y).
-void GlyphPath(cairo_t* cr, const GlyphDraw& g, double x, double y, bool slanted = true) {
+// The fonts the drawing thread holds while helpers rasterise (see Prefetch); none elsewhere.
+thread_local const std::vector<cairo_scaled_font_t*>* tHeldFonts = nullptr;
+
+// Sets on `cr` the font the glyph's outline is made with, and gives it.
+cairo_scaled_font_t* SetGlyphFont(cairo_t* cr, const GlyphDraw& g, bool slanted = true) {
   cairo_matrix_t m;
   const bool slant = slanted && g.face->syntheticItalic;
   cairo_matrix_init(&m, g.emX, 0, slant ? -kSlant * g.emY : 0, g.emY, 0, 0);
   cairo_set_font_face(cr, g.face->face);
   cairo_set_font_matrix(cr, &m);
+  return cairo_get_scaled_font(cr);
+}
+
+// The glyph's outline as the current path, its origin at (x, y).
+void GlyphPath(cairo_t* cr, const GlyphDraw& g, double x, double y, bool slanted = true) {
+  [[maybe_unused]] cairo_scaled_font_t* font = SetGlyphFont(cr, g, slanted);
+  assert(!tHeldFonts || std::count(tHeldFonts->begin(), tHeldFonts->end(), font) == 1);
   cairo_glyph_t glyph{g.index, x, y};
   cairo_new_path(cr);
   cairo_glyph_path(cr, &glyph, 1);
@@ -325,12 +335,30 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   // The faces were opened by FindFace on this thread, when the texts were placed (the boxes
   // above only read them); they stay open while at most 10 font files are in use, as one opened
   // again on two threads at once would not be safe (see the header).
+  //
+  // cairo lets go of a scaled font before it takes the lock that another thread takes it up
+  // again under: where one thread lets go of a font last while another takes it up, cairo fails
+  // its own assertion (or frees the font twice), about once in thousands of pages. So this
+  // thread holds every font the helpers use until they are done: no thread ever lets go last.
+  std::vector<cairo_scaled_font_t*> held;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  cairo_t* cr = OutlineContext(surface);
+  for (const Job& j : jobs) {
+    cairo_scaled_font_t* font = SetGlyphFont(cr, *j.glyph);
+    if (std::find(held.begin(), held.end(), font) == held.end()) {
+      held.push_back(cairo_scaled_font_reference(font));
+    }
+  }
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
   std::atomic<size_t> next{0};
-  const auto work = [&jobs, &next] {
+  const auto work = [&jobs, &next, &held] {
+    tHeldFonts = &held;  // debug builds check that each font used is one held
     for (size_t i; (i = next++) < jobs.size();) {
       Job& j = jobs[i];
       j.coverage = Rasterise(*j.glyph, j.origin.fx(), j.origin.fy(), j.bounds);
     }
+    tHeldFonts = nullptr;
   };
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const size_t helpers = std::min<size_t>({cores, kMaxThreads, jobs.size() / kGlyphsPerThread}) - 1;
@@ -344,6 +372,7 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   }
   work();
   for (std::thread& t : threads) t.join();
+  for (cairo_scaled_font_t* font : held) cairo_scaled_font_destroy(font);
   for (Job& j : jobs) Keep(j.key, std::move(j.coverage));
 }
 

@@ -12,7 +12,10 @@
 //   and the thread that needs that one next opens it again outside cairo's font-map lock, which
 //   the font engine does not allow on two threads at once. The programs use 5 files with the
 //   project's fonts.conf (IPAGothic, Liberation Serif's four styles), 9 with the system's; a
-//   face that makes 11 must first take the helpers away.
+//   face that makes 11 must first take the helpers away;
+// - the drawing thread holds every scaled font the helpers use until they are done: cairo lets
+//   go of one without its lock, so that one thread letting go last while another takes it up
+//   again fails (debug builds assert that every font a helper uses is held).
 #pragma once
 
 #include <cairo.h>
