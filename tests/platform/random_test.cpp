@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace orvelle {
 namespace {
@@ -35,6 +37,23 @@ TEST(Random, SameSeedSameSequenceAndScriptComesFirst) {
   EXPECT_EQ(s.Next(), 0.5f);
   EXPECT_EQ(s.Next(), 0.25f);
   EXPECT_EQ(s.Next(), Random(1).Next());  // then the seeded sequence, untouched by the script
+}
+
+// Start-up seeds with the clock's hours + minutes + seconds, 0 to 141, so that pupils who start a
+// few seconds apart have nearby seeds: their problems must not be one stream read from two places.
+TEST(Random, NearbySeedsShareNoRunOfFourValues) {
+  using Run = std::tuple<float, float, float, float>;
+  std::map<Run, int> seen;  // each run of four consecutive values and the seed that gave it
+  for (int seed = 0; seed <= 141; ++seed) {
+    Random r(seed);
+    float v[1000];
+    for (float& x : v) x = r.Next();
+    for (int i = 0; i + 3 < 1000; ++i) {
+      const auto [at, fresh] = seen.emplace(Run{v[i], v[i + 1], v[i + 2], v[i + 3]}, seed);
+      ASSERT_TRUE(fresh || at->second == seed)
+          << "seeds " << at->second << " and " << seed << " share four values in a row";
+    }
+  }
 }
 
 }  // namespace
