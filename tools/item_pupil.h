@@ -32,9 +32,10 @@ class ItemPupil : public Pupil {
   static constexpr int kDrillProblems = 11;
   // The numbers typed into the number fields that are not a drill's prompt, one a field in turn:
   // whole, negative, zero, a fraction, the most digits the field takes, a negative fraction and a
-  // negative decimal (whose next whole numbers are negative too).
+  // negative decimal (each with a negative n + 1, which apply 2-④ writes in brackets).
   static constexpr const char* kNumbers[] = {"5", "-3", "0", "1/3", "999999999", "-7/3", "-1.25"};
 
+  // `drillProblems`: more for a test that looks for where a table starts again.
   explicit ItemPupil(const SectionDescription& section, int drillProblems = kDrillProblems)
       : section_(section), drillProblems_(drillProblems) {}
 
