@@ -24,7 +24,7 @@ struct WalkItem {
   int keyWaits;
 };
 
-// The walks' items, each in its program's walk test.
+// The walks' items (walks.cpp).
 std::vector<WalkItem> IntroWalk();
 std::vector<WalkItem> CalcWalk();
 std::vector<WalkItem> ApplyWalk();
