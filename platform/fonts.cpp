@@ -278,6 +278,29 @@ const Face& FindFace(const std::string& name, bool bold, bool italic) {
   return *it->second;
 }
 
+FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
+  if (name == kGothicFont || name == kStartFont) {
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  }
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  return pattern;
+}
+
+std::string FontsLine(const std::string& path, const std::string& problem,
+                      const std::string& systemProblem) {
+  const std::string line = "fonts: " + path + " " + problem;
+  if (systemProblem.empty()) return line + "; using the system's fonts";
+  const char* file = std::getenv("FONTCONFIG_FILE");
+  return line + ", and the system's " + (file && *file ? file : "/etc/fonts/fonts.conf") + " " +
+         systemProblem + "; cannot show the lessons";
+}
+
 std::string ConfigPathIn(const std::string& path, const std::string& folder) {
   if (path.empty() || path[0] == '/' || folder.empty()) return path;
   std::string_view rest = path;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <memory>
 #include <optional>
@@ -77,6 +78,15 @@ const Face& FindFace(const std::string& name, bool bold, bool italic);
 // line and the system's configuration is used instead, once it passes the same trial.
 std::string FontConfigPath();
 bool FontConfigLoaded();
+
+// The pattern the programs match for a name and style, substituted by `config`.
+FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic);
+
+// The line for a configuration not loaded: "fonts: PATH PROBLEM; using the system's fonts"; or,
+// where the system's configuration failed its trial too (`systemProblem`), the one line of a
+// program that cannot show its lessons.
+std::string FontsLine(const std::string& path, const std::string& problem,
+                      const std::string& systemProblem = "");
 
 // A configuration's path made absolute in `folder` (the working directory): fontconfig looks a
 // relative name up in its own folder. Unchanged when absolute or when the folder is unknown ("").

@@ -23,6 +23,7 @@
 #endif
 
 #include "platform/device.h"
+#include "platform/fonts.h"
 
 extern char** environ;
 
@@ -89,17 +90,23 @@ std::string Unmapped(FcConfig* config) {
          names + " unmapped";
 }
 
+// Loads the configuration into `config`. Complaining, so that a file that does not parse is
+// known: a faulty file loads its part before the fault and says nothing of it otherwise.
+std::string Parsed(FcConfig* config, const std::string& path) {
+  if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue)) {
+    return "cannot be parsed";
+  }
+  return FcConfigBuildFonts(config) ? "" : "cannot be used";
+}
+
 // What the child does: loads the configuration as the program will and matches every name and
 // style the lessons select, before its verdict on the names: fontconfig's rules run as it
 // matches, and crash there.
 std::string TrialOf(const std::string& path) {
   FcConfig* config = path.empty() ? FcInitLoadConfigAndFonts() : FcConfigCreate();
   if (!config) return "cannot be used";
-  if (!path.empty()) {
-    if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue)) {
-      return "cannot be parsed";
-    }
-    if (!FcConfigBuildFonts(config)) return "cannot be used";
+  if (std::string problem = path.empty() ? "" : Parsed(config, path); !problem.empty()) {
+    return problem;
   }
   for (const char* name : kNames) {
     for (const int style : {0, 1, 2, 3}) {
@@ -112,17 +119,18 @@ std::string TrialOf(const std::string& path) {
   return path.empty() ? "" : Unmapped(config);
 }
 
-// The environment variable that tells a fresh process of the program to run a trial before its
-// main: "FD:PATH", FD the pipe for its verdict.
+// The environment variable that tells a fresh process of the program to run a trial of the
+// configuration it names before its main, and the descriptor of the pipe for its verdict.
 constexpr const char* kTrialVariable = "ORVELLE_FONTS_TRIAL";
+constexpr int kTrialVerdictFd = 198;
 
-// The child's side. Its verdict goes to the parent as "V<problem>\n", or "M\n" where it ran out
-// of the memory it was given.
+// The child's side. Its verdict goes to the parent as "V<problem>\n", or as "M<MiB>\n" where it
+// ran out of the memory it was given.
 struct Child {
   int verdict = -1;
   long startKiB = 0;             // its address space when the trial began
   long roomKiB = 0;              // what its limit leaves it over that
-  char outOfMemory[32] = "M\n";  // its verdict then: "M<MiB of room>\n"
+  char outOfMemory[32] = "M\n";  // its verdict then
 };
 Child child;
 
@@ -131,16 +139,13 @@ Child child;
 long StatusKiB(const char* key) {
   char text[8192];
   const int fd = open("/proc/self/status", O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  const ssize_t n = read(fd, text, sizeof text - 1);
-  close(fd);
-  if (n <= 0) return -1;
-  text[n] = '\0';
+  const ssize_t n = fd < 0 ? -1 : read(fd, text, sizeof text - 1);
+  if (fd >= 0) close(fd);
+  text[std::max<ssize_t>(n, 0)] = '\0';
   const char* at = std::strstr(text, key);
   if (!at) return -1;
   long kib = 0;
-  for (at += std::strlen(key); *at == ' ' || *at == '\t'; ++at) {
-  }
+  for (at += std::strlen(key); *at == ' ' || *at == '\t';) ++at;
   for (; *at >= '0' && *at <= '9'; ++at) kib = kib * 10 + (*at - '0');
   return kib;
 }
@@ -153,10 +158,7 @@ bool OutOfMemory() {
 }
 
 void SayIfOutOfMemory() {
-  if (OutOfMemory() &&
-      write(child.verdict, child.outOfMemory, std::strlen(child.outOfMemory)) < 0) {
-    return;
-  }
+  if (OutOfMemory()) (void)!write(child.verdict, child.outOfMemory, std::strlen(child.outOfMemory));
 }
 
 // On a fatal signal: says so where memory ran out, and ends the child by the same signal (the
@@ -186,9 +188,7 @@ void Limit(int resource, rlim_t soft, rlim_t hard) {
   Limit(RLIMIT_CORE, 0, 0);  // a crash leaves no core file behind
   // A stack of its own for the handler: fontconfig's recursion can overflow the child's.
   static char handlerStack[1 << 16];
-  stack_t stack{};
-  stack.ss_sp = handlerStack;
-  stack.ss_size = sizeof handlerStack;
+  const stack_t stack{handlerStack, 0, sizeof handlerStack};
   sigaltstack(&stack, nullptr);
   struct sigaction fatal {};
   fatal.sa_handler = OnFatalSignal;
@@ -207,9 +207,8 @@ void Limit(int resource, rlim_t soft, rlim_t hard) {
   const std::string problem = work();
   const std::string answer =
       !problem.empty() && OutOfMemory() ? child.outOfMemory : "V" + problem + "\n";
-  const bool written =
-      write(verdict, answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
-  _exit(written ? 0 : 1);
+  _exit(write(verdict, answer.data(), answer.size()) == static_cast<ssize_t>(answer.size()) ? 0
+                                                                                            : 1);
 }
 
 // A trial started anew (TryConfig in a process with threads) runs here, before main, and ends the
@@ -217,10 +216,8 @@ void Limit(int resource, rlim_t soft, rlim_t hard) {
 [[maybe_unused]] const bool kRanAsTrial = [] {
   const char* trial = std::getenv(kTrialVariable);
   if (!trial) return false;
-  const char* path = std::strchr(trial, ':');
-  if (!path) _exit(127);
-  const std::string named = path + 1;
-  RunTrial(std::atoi(trial), [&] { return TrialOf(named); });
+  const std::string path = trial;
+  RunTrial(kTrialVerdictFd, [&] { return TrialOf(path); });
 }();
 
 // The parent's side.
@@ -245,110 +242,92 @@ struct Pipe {
       if (f >= 0) close(f);
     }
   }
-  void CloseWrite() {
-    close(fd[1]);
-    fd[1] = -1;
-  }
 };
 
-// Waits for the child's verdict and stderr, to the deadline, and reaps it, ending it first where
-// it is not done. Never waits past the deadline and a second: a child that even SIGKILL does not
-// end (stuck in the kernel) is left behind.
-Trial Await(pid_t pid, Pipe& verdict, Pipe& said) {
-  verdict.CloseWrite();
-  said.CloseWrite();
-  Clock::time_point deadline = Clock::now() + std::chrono::seconds(kTrialSeconds);
-  std::string answer;
-  Trial trial;
-  constexpr size_t kMostSaid = 4096;
-  pollfd fds[2] = {{verdict.fd[0], POLLIN, 0}, {said.fd[0], POLLIN, 0}};
-  bool killed = false, cut = false;
-  int status = 0;
-  for (;;) {
-    const Clock::time_point now = Clock::now();
-    const bool reading = fds[0].fd >= 0 || fds[1].fd >= 0;
-    if (!reading) {
-      const pid_t reaped = waitpid(pid, &status, WNOHANG);
-      if (reaped == pid || (reaped < 0 && errno != EINTR)) break;
-    }
-    if (now >= deadline) {
-      if (killed) break;
-      kill(pid, SIGKILL);
-      killed = true;
-      deadline = now + std::chrono::seconds(1);
-      continue;
-    }
-    if (!reading) {
-      usleep(100);  // the pipes close as the child ends, a moment before it can be reaped
-      continue;
-    }
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count();
-    if (poll(fds, 2, static_cast<int>(left)) <= 0) continue;
-    for (pollfd& p : fds) {
-      if (p.fd < 0 || !p.revents) continue;
-      char buffer[4096];
-      const ssize_t n = read(p.fd, buffer, sizeof buffer);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        p.fd = -1;
-      } else if (&p == &fds[0]) {
-        if (answer.size() < kMostSaid) answer.append(buffer, static_cast<size_t>(n));
-      } else if (trial.said.size() < kMostSaid) {
-        trial.said.append(buffer, static_cast<size_t>(n));
-      } else {
-        cut = true;
-      }
-    }
+std::string Within(int seconds) { return "is not done within " + std::to_string(seconds) + " s"; }
+
+// What happened to a child, from its verdict and how it ended.
+std::string Judged(const std::string& answer, bool killed, int status) {
+  if (answer.starts_with("M"))
+    return "needs more than " + answer.substr(1, answer.size() - 2) + " MiB";
+  if (answer.starts_with("V") && answer.ends_with("\n")) return answer.substr(1, answer.size() - 2);
+  if (killed) return Within(kTrialSeconds);
+  if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
+    return Within(kTrialCpuSeconds) + " of processor time";
   }
-  if (cut || trial.said.size() > kMostSaid) {
-    trial.said.resize(trial.said.rfind('\n', kMostSaid - 1) + 1);  // npos + 1: nothing
+  if (WIFSIGNALED(status)) {
+    return "crashed fontconfig (signal " + std::to_string(WTERMSIG(status)) + ")";
   }
-  if (answer.starts_with("M")) {
-    trial.problem = "needs more than " + std::to_string(std::atol(answer.c_str() + 1)) + " MiB";
-  } else if (answer.starts_with("V") && answer.ends_with("\n")) {
-    trial.problem = answer.substr(1, answer.size() - 2);
-  } else if (killed) {
-    trial.problem = "is not done within " + std::to_string(kTrialSeconds) + " s";
-  } else if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
-    trial.problem =
-        "is not done within " + std::to_string(kTrialCpuSeconds) + " s of processor time";
-  } else if (WIFSIGNALED(status)) {
-    trial.problem = "crashed fontconfig (signal " + std::to_string(WTERMSIG(status)) + ")";
-  } else {
-    trial.problem = "ended fontconfig's trial with status " + std::to_string(WEXITSTATUS(status));
-  }
-  return trial;
+  return "ended fontconfig's trial with status " + std::to_string(WEXITSTATUS(status));
 }
 
 std::string CannotTry() { return "cannot be tried (" + std::string(std::strerror(errno)) + ")"; }
 
-// A process started anew for the trial, of this same program: the child of a process with
-// threads may make no call but the few safe ones before it runs another program.
-Trial Anew(const std::string& path) {
+// Forks a child that does `inChild` with the write end of the verdict's pipe, its stderr the
+// other's, and waits for its verdict and stderr to the deadline. Then reaps it, ending it first
+// where it is not done: never more than a second past the deadline (a child that even SIGKILL
+// does not end, stuck in the kernel, is left behind).
+Trial Forked(const std::function<void(int verdict)>& inChild) {
   Pipe verdict, said;
   if (verdict.fd[0] < 0 || said.fd[0] < 0) return {CannotTry()};
-  std::vector<std::string> variables;
-  for (char** e = environ; *e; ++e) {
-    if (!std::string_view(*e).starts_with(std::string(kTrialVariable) + "=")) {
-      variables.emplace_back(*e);
-    }
-  }
-  variables.push_back(std::string(kTrialVariable) + "=" + std::to_string(verdict.fd[1]) + ":" +
-                      path);
-  std::vector<char*> envp;
-  for (std::string& v : variables) envp.push_back(v.data());
-  envp.push_back(nullptr);
-  char name[] = "orvelle-fonts-trial";
-  char* argv[] = {name, nullptr};
   const pid_t pid = fork();
   if (pid < 0) return {CannotTry()};
   if (pid == 0) {
-    if (dup2(said.fd[1], STDERR_FILENO) >= 0 && fcntl(verdict.fd[1], F_SETFD, 0) == 0) {
-      execve("/proc/self/exe", argv, envp.data());
-    }
+    if (dup2(said.fd[1], STDERR_FILENO) >= 0) inChild(verdict.fd[1]);
     _exit(127);
   }
-  Trial trial = Await(pid, verdict, said);
+  close(verdict.fd[1]);
+  close(said.fd[1]);
+  verdict.fd[1] = said.fd[1] = -1;
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(kTrialSeconds);
+  constexpr size_t kMost = 4096;
+  std::string answer;
+  Trial trial;
+  pollfd fds[2] = {{verdict.fd[0], POLLIN, 0}, {said.fd[0], POLLIN, 0}};
+  while ((fds[0].fd >= 0 || fds[1].fd >= 0) && Clock::now() < deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (poll(fds, 2, static_cast<int>(left.count())) <= 0) continue;
+    for (pollfd& p : fds) {
+      char buffer[4096];
+      const ssize_t n = p.revents ? read(p.fd, buffer, sizeof buffer) : -1;
+      std::string& to = &p == fds ? answer : trial.said;
+      if (n > 0 && to.size() < kMost) to.append(buffer, static_cast<size_t>(n));
+      if (n == 0 || (n < 0 && p.revents && errno != EINTR)) p.fd = -1;
+    }
+  }
+  trial.said.resize(trial.said.rfind('\n', kMost - 1) + 1);  // whole lines; npos + 1: none
+  bool killed = false;
+  int status = 0;
+  for (pid_t reaped; (reaped = waitpid(pid, &status, WNOHANG)) != pid;) {
+    if (reaped < 0 && errno != EINTR) break;
+    if (Clock::now() >= deadline) {
+      if (killed) break;
+      kill(pid, SIGKILL);
+      killed = true;
+      deadline = Clock::now() + std::chrono::seconds(1);
+    }
+    usleep(100);  // the pipes close as the child ends, a moment before it can be reaped
+  }
+  trial.problem = Judged(answer, killed, status);
+  return trial;
+}
+
+// A process started anew for the trial, of this same program: the child of a process with
+// threads may make no call but the few safe ones before it runs another program.
+Trial Anew(const std::string& path) {
+  std::vector<std::string> variables = {std::string(kTrialVariable) + "=" + path};
+  for (char** e = environ; *e; ++e) {
+    if (!std::string_view(*e).starts_with(kTrialVariable)) variables.emplace_back(*e);
+  }
+  std::vector<char*> envp;
+  for (std::string& v : variables) envp.push_back(v.data());
+  envp.push_back(nullptr);
+  char* argv[] = {const_cast<char*>("orvelle-fonts-trial"), nullptr};
+  Trial trial = Forked([&](int verdict) {
+    if (dup2(verdict, kTrialVerdictFd) >= 0 && fcntl(kTrialVerdictFd, F_SETFD, 0) == 0) {
+      execve("/proc/self/exe", argv, envp.data());
+    }
+  });
   trial.anew = true;
   return trial;
 }
@@ -370,53 +349,17 @@ std::string FirstLook(FcConfig* config, const std::string& path) {
 }
 
 std::string LoadConfig(FcConfig* config, const std::string& path) {
-  // Complaining, so that a file that does not parse is known: a faulty file loads its part before
-  // the fault and says nothing of it otherwise.
-  if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue)) {
-    return "cannot be parsed";
-  }
-  if (!FcConfigBuildFonts(config)) return "cannot be used";
-  return Unmapped(config);
-}
-
-FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
-  if (name == kGothicFont || name == kStartFont) {
-    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
-  }
-  FcConfigSubstitute(config, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  return pattern;
+  const std::string problem = Parsed(config, path);
+  return problem.empty() ? Unmapped(config) : problem;
 }
 
 Trial TryInChild(const std::function<std::string()>& work) {
-  Pipe verdict, said;
-  if (verdict.fd[0] < 0 || said.fd[0] < 0) return {CannotTry()};
-  const pid_t pid = fork();
-  if (pid < 0) return {CannotTry()};
-  if (pid == 0) {
-    if (dup2(said.fd[1], STDERR_FILENO) < 0) _exit(127);
-    RunTrial(verdict.fd[1], work);
-  }
-  return Await(pid, verdict, said);
+  return Forked([&](int verdict) { RunTrial(verdict, work); });
 }
 
 Trial TryConfig(const std::string& path) {
   if (Threads() != 1) return Anew(path);
   return TryInChild([&] { return TrialOf(path); });
-}
-
-std::string FontsLine(const std::string& path, const std::string& problem,
-                      const std::string& systemProblem) {
-  const std::string line = "fonts: " + path + " " + problem;
-  if (systemProblem.empty()) return line + "; using the system's fonts";
-  const char* file = std::getenv("FONTCONFIG_FILE");
-  return line + ", and the system's " + (file && *file ? file : "/etc/fonts/fonts.conf") + " " +
-         systemProblem + "; cannot show the lessons";
 }
 
 }  // namespace orvelle

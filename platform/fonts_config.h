@@ -31,9 +31,6 @@ std::string FirstLook(FcConfig* config, const std::string& path);
 // name the programs select unmapped (the system's own maps none).
 std::string LoadConfig(FcConfig* config, const std::string& path);
 
-// The pattern the programs match for a name and style, substituted by `config`.
-FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic);
-
 struct Trial {
   // What happened, to follow the path in a line, or "" when the trial succeeded: the trial's own
   // verdict (LoadConfig's), "is not done within 3 s", "is not done within 2 s of processor time",
@@ -52,11 +49,5 @@ Trial TryConfig(const std::string& path);
 // `work` done in a forked child under the trial's limits; its answer is the problem. Only in a
 // process with one thread.
 Trial TryInChild(const std::function<std::string()>& work);
-
-// The line for a configuration not loaded: "fonts: PATH PROBLEM; using the system's fonts"; or,
-// where the system's configuration failed its trial too (`systemProblem`), the one line of a
-// program that cannot show its lessons.
-std::string FontsLine(const std::string& path, const std::string& problem,
-                      const std::string& systemProblem = "");
 
 }  // namespace orvelle
