@@ -248,8 +248,9 @@ std::string Within(int seconds) { return "is not done within " + std::to_string(
 
 // What happened to a child, from its verdict and how it ended.
 std::string Judged(const std::string& answer, bool killed, int status) {
-  if (answer.starts_with("M"))
+  if (answer.starts_with("M")) {
     return "needs more than " + answer.substr(1, answer.size() - 2) + " MiB";
+  }
   if (answer.starts_with("V") && answer.ends_with("\n")) return answer.substr(1, answer.size() - 2);
   if (killed) return Within(kTrialSeconds);
   if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {

@@ -12,9 +12,11 @@
 
 namespace orvelle {
 
-// The trial's limits. The project's configuration loads in about 2 ms (the system's in 3), and in
-// about 40 ms when fontconfig first builds its caches of every font folder here; a busy or slow
-// machine, or thousands of fonts to cache, may take a hundred times that.
+// The trial's limits. The project's configuration is tried in 7 to 10 ms here (2 ms of it
+// fontconfig's work, the rest the child's start and end), in about 70 ms where fontconfig first
+// caches this machine's 36 font files, and in at most 130 ms (270 ms with the caches to write)
+// beside 16 busy processes on 8 cores: ten times that and more is left, for slower machines and
+// more fonts.
 inline constexpr int kTrialSeconds = 3;     // of the clock, after which the child is ended
 inline constexpr int kTrialCpuSeconds = 2;  // of the processor (RLIMIT_CPU)
 // Address space over what the child has when it begins (RLIMIT_AS): the trial takes a few MiB.
@@ -42,8 +44,9 @@ struct Trial {
 
 // Tries the configuration at `path` (absolute): LoadConfig, then each name and style the lessons
 // select matched; or, where `path` is "", the system's configuration as FcInitLoadConfigAndFonts
-// loads it, and the same matches. In a forked child where this process has one thread; where it
-// has more, in a fresh process of the same program.
+// loads it, and the same matches. In a forked child where this process has one thread (the
+// programs try their fonts before any thread starts); where it has more (a test), in a fresh
+// process of the same program, which takes ten times as long to start.
 Trial TryConfig(const std::string& path);
 
 // `work` done in a forked child under the trial's limits; its answer is the problem. Only in a
