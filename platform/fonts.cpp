@@ -51,9 +51,14 @@ CellFit FitFor(const std::string& name) {
   return fit;
 }
 
+// Set by the start-up check before the faces are first looked for: a program that cannot show its
+// lessons then says so in the check's line alone.
+bool checkSaysFatal = false;
+
 struct Library {
   FcConfig* config = nullptr;
   bool loaded = false;
+  std::string fatal;  // the line of a program with no configuration that passed its trial
   std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<Face>> faces;
   std::set<std::string> missing;  // families said to be missing
   // While the start-up check runs, the lines saying a face stands in for another wait for its
@@ -64,14 +69,31 @@ struct Library {
   Library() {
     const std::string path = FontConfigPath();
     config = FcConfigCreate();
-    const std::string problem = config ? LoadConfig(config, path) : "cannot be used";
+    std::string problem = config ? FirstLook(config, path) : "cannot be used";
+    Trial trial;
+    if (problem.empty()) {
+      trial = TryConfig(path);
+      // The load repeats the trial's checks, for a file changed since.
+      problem = trial.problem.empty() ? LoadConfig(config, path) : trial.problem;
+    }
     if (problem.empty()) {
       loaded = true;
       return;
     }
-    std::fprintf(stderr, "fonts: %s %s; using the system's fonts\n", path.c_str(), problem.c_str());
     if (config) FcConfigDestroy(config);
-    config = FcInitLoadConfigAndFonts();
+    // fontconfig's own lines where it failed, before ours; those of a trial that passed it says
+    // again as it loads.
+    if (!trial.problem.empty()) std::fputs(trial.said.c_str(), stderr);
+    const Trial system = TryConfig("");
+    if (system.problem.empty()) {
+      std::fprintf(stderr, "%s\n", FontsLine(path, problem).c_str());
+      config = FcInitLoadConfigAndFonts();
+      return;
+    }
+    std::fputs(system.said.c_str(), stderr);
+    fatal = FontsLine(path, problem, system.problem);
+    if (!checkSaysFatal) std::fprintf(stderr, "%s\n", fatal.c_str());
+    config = FcConfigCreate();  // no fonts: every face draws nothing
   }
 };
 
@@ -119,16 +141,7 @@ struct Match {
 };
 
 Match MatchFont(const std::string& name, bool bold, bool italic) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
-  if (name == kGothicFont || name == kStartFont) {
-    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
-  }
-  FcConfigSubstitute(Lib().config, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
+  FcPattern* pattern = LessonPattern(Lib().config, name, bold, italic);
   Match m;
   m.wanted = GetString(pattern, FC_FAMILY);
   FcResult result = FcResultNoMatch;
@@ -265,6 +278,29 @@ const Face& FindFace(const std::string& name, bool bold, bool italic) {
   return *it->second;
 }
 
+FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
+  if (name == kGothicFont || name == kStartFont) {
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  }
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  return pattern;
+}
+
+std::string FontsLine(const std::string& path, const std::string& problem,
+                      const std::string& systemProblem) {
+  const std::string line = "fonts: " + path + " " + problem;
+  if (systemProblem.empty()) return line + "; using the system's fonts";
+  const char* file = std::getenv("FONTCONFIG_FILE");
+  return line + ", and the system's " + (file && *file ? file : "/etc/fonts/fonts.conf") + " " +
+         systemProblem + "; cannot show the lessons";
+}
+
 std::string ConfigPathIn(const std::string& path, const std::string& folder) {
   if (path.empty() || path[0] == '/' || folder.empty()) return path;
   std::string_view rest = path;
@@ -297,7 +333,9 @@ std::string TextFaceProblem(const Face& gothic) {
 }
 
 std::string TextFaceProblem() {
+  checkSaysFatal = true;
   Library& lib = Lib();  // a configuration refused is said at once, before the check
+  if (!lib.fatal.empty()) return lib.fatal;
   lib.holding = true;
   const std::string problem = TextFaceProblem(FindFace(kGothicFont, false, false));
   lib.holding = false;

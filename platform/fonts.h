@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <memory>
 #include <optional>
@@ -72,17 +73,29 @@ const Face& FindFace(const std::string& name, bool bold, bool italic);
 
 // The configuration the faces come from (the project's fonts.conf, or the file or folder that
 // ORVELLE_FONTS_CONF names, read relative to the working directory), and whether it was loaded.
-// When it is refused (platform/fonts_config.h), cannot be parsed, finds no fonts or leaves a name
-// unmapped, that is said on stderr in one line and the system's configuration is used instead.
+// It is loaded only once fontconfig has tried it in a child process (platform/fonts_config.h);
+// when it is missing, fails that trial or leaves a name unmapped, that is said on stderr in one
+// line and the system's configuration is used instead, once it passes the same trial.
 std::string FontConfigPath();
 bool FontConfigLoaded();
+
+// The pattern the programs match for a name and style, substituted by `config`.
+FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic);
+
+// The line for a configuration not loaded: "fonts: PATH PROBLEM; using the system's fonts"; or,
+// where the system's configuration failed its trial too (`systemProblem`), the one line of a
+// program that cannot show its lessons.
+std::string FontsLine(const std::string& path, const std::string& problem,
+                      const std::string& systemProblem = "");
 
 // A configuration's path made absolute in `folder` (the working directory): fontconfig looks a
 // relative name up in its own folder. Unchanged when absolute or when the folder is unknown ("").
 std::string ConfigPathIn(const std::string& path, const std::string& folder);
 
 // What keeps the programs' texts from being drawn, as one line for stderr, or "" when the face of
-// their texts draws the glyphs the lessons draw: a digit, a kana and a kanji. A line saying that
+// their texts draws the glyphs the lessons draw: a digit, a kana and a kanji. Where the system's
+// configuration failed its trial too, the line says so (and the faces draw nothing); called
+// before any face is looked for, it is the only line that says so. A line saying that
 // a face stands in for a missing one comes out only once this has passed.
 std::string TextFaceProblem();
 // The same of a face.

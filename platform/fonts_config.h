@@ -1,66 +1,56 @@
-// Every file fontconfig would read for a font configuration, checked before it reads any of them:
-// the named file or folder, a folder's configuration files, and each <include>, each found where
-// fontconfig finds it and walked once, as fontconfig reads it once. fontconfig reads whatever it
-// is pointed at to the end before it parses it, and its time grows faster than the size, so a
-// device, a pipe or a large file would stall start-up with no window and no word.
+// A font configuration tried by fontconfig itself before the program loads it. fontconfig can
+// wait for ever on a pipe, read a device without end, crash or take exponential time on a file it
+// is given, and nothing that predicts what it reads sees all of that: so it first loads the
+// configuration in a child process under a time limit and a memory limit, and the program loads
+// it only when that trial succeeded.
 #pragma once
 
 #include <fontconfig/fontconfig.h>
 
+#include <functional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace orvelle {
 
-// The most a configuration reads with everything it includes. The system's own is about 83 KiB
-// and loads in 0.03 s; 256 KiB of the slowest kind (distinct <dir> lines) takes about 0.5 s.
-inline constexpr long kMostConfigBytes = 256 << 10;
-// The most files and folders it reads: fontconfig's time grows with the square of their count
-// (1,024 small files take 0.08 s, 4,096 take 0.9 s, 10,000 take 5 s); the system's own has 35.
-inline constexpr size_t kMostConfigFiles = 1024;
-// The most entries its folders list together. fontconfig lists a folder again under each other
-// name it is given (a/b, a//b, a/./b), 100,000 entries in about 20 ms; the system's own lists a few
-// dozen.
-inline constexpr long kMostFolderEntries = 1 << 18;
-// How deep includes are followed. The system's own goes 4 deep (fonts.conf, conf.d,
-// 50-user.conf, the user's conf.d, its files).
-inline constexpr int kDeepestInclude = 8;
+// The trial's limits. The project's configuration is tried in 7 to 10 ms here (2 ms of it
+// fontconfig's work, the rest the child's start and end), in about 70 ms where fontconfig first
+// caches this machine's 36 font files, and in at most 130 ms (270 ms with the caches to write)
+// beside 16 busy processes on 8 cores: ten times that and more is left, for slower machines and
+// more fonts.
+inline constexpr int kTrialSeconds = 3;     // of the clock, after which the child is ended
+inline constexpr int kTrialCpuSeconds = 2;  // of the processor (RLIMIT_CPU)
+// Address space over what the child has when it begins (RLIMIT_AS): the trial takes a few MiB.
+// Relative, as a sanitizer's process reserves terabytes of it before it does anything.
+inline constexpr long kTrialMiB = 1024;
 
-// What fontconfig would read for the configuration at `path` (absolute), walked without reading
-// anything that could wait or run long. `config` is the configuration it would be loaded into:
-// fontconfig finds a name through it (its folders for a relative name, its sysroot before an
-// absolute one).
-struct ConfigWalk {
-  // Why it is not to be loaded, to follow the path in a line ("is missing", "cannot be read
-  // (Permission denied)", "is refused: ..."), or "" when every file it reads is a regular file or
-  // folder, and together they are at most kMostConfigFiles, list at most kMostFolderEntries and
-  // come to at most kMostConfigBytes.
-  std::string problem;
-  std::vector<std::string> files;  // the files and folders read, in the order read, as named
-  long bytes = 0;                  // what was read of them
-};
-ConfigWalk WalkConfig(FcConfig* config, const std::string& path);
+// What a first look at the configuration named by `path` (absolute) says of it, where fontconfig
+// finds it (under its sysroot), to follow the path in a line: "is missing", "is a link to a
+// missing file", "cannot be read (...)", "is a named pipe, not a file or folder", ...; or "".
+std::string FirstLook(FcConfig* config, const std::string& path);
 
-// Loads the configuration at `path` (absolute) into `config` once WalkConfig passes it; what
-// is wrong with it, or "": it cannot be parsed (fontconfig says where on a line of its own), finds
-// no fonts, or leaves a font name the programs select unmapped (the system's own maps none).
+// Loads the configuration at `path` (absolute) into `config`; what is wrong with it, or "": it
+// cannot be parsed (fontconfig says where on a line of its own), finds no fonts, or leaves a font
+// name the programs select unmapped (the system's own maps none).
 std::string LoadConfig(FcConfig* config, const std::string& path);
 
-// An <include> of a configuration file, as fontconfig reads it.
-struct Include {
-  std::string name;  // the element's own text, as the parser gives it, blanks kept
-  bool ignoreMissing = false;
-  bool xdg = false;  // prefix="xdg": the name is under the user's configuration folder
+struct Trial {
+  // What happened, to follow the path in a line, or "" when the trial succeeded: the trial's own
+  // verdict (LoadConfig's), "is not done within 3 s", "is not done within 2 s of processor time",
+  // "needs more than 1024 MiB", "crashed fontconfig (signal 11)".
+  std::string problem;
+  std::string said;   // what fontconfig wrote on stderr meanwhile (its first 4 KiB of lines)
+  bool anew = false;  // started as a fresh process: this process had threads
 };
 
-struct Includes {
-  std::vector<Include> found;   // in order
-  bool declaresEntity = false;  // the document type declares an entity; reading stopped there
-};
-// The <include> elements of a configuration file's text, read with expat as fontconfig reads it
-// (as UTF-8, entities expanded, attribute defaults of the document type applied); reading stops at
-// the first fault, keeping what came before it, as fontconfig's does.
-Includes IncludesIn(std::string_view xml);
+// Tries the configuration at `path` (absolute): LoadConfig, then each name and style the lessons
+// select matched; or, where `path` is "", the system's configuration as FcInitLoadConfigAndFonts
+// loads it, and the same matches. In a forked child where this process has one thread (the
+// programs try their fonts before any thread starts); where it has more (a test), in a fresh
+// process of the same program, which takes ten times as long to start.
+Trial TryConfig(const std::string& path);
+
+// `work` done in a forked child under the trial's limits; its answer is the problem. Only in a
+// process with one thread.
+Trial TryInChild(const std::function<std::string()>& work);
 
 }  // namespace orvelle

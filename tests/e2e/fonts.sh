@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Without the project's font configuration (missing, unreadable, broken, refused: a device, a pipe
-# or over 256 KiB among the files it reads, each found where fontconfig finds it; or naming a face
-# that is not installed) the programs say so on stderr in one line, at once, and still draw their
-# texts with the system's fonts; a configuration named relative to the working directory is read
-# from there; with no font at all, or none that draws Japanese, a program says so in one line and
-# ends with status 1.
+# Whatever fontconfig does with the configuration the programs are given (missing, unreadable, not
+# a file, broken, without fonts or names; fontconfig waiting on a pipe, reading without end,
+# crashing, running past its time) the programs say so on stderr in one line, fontconfig's own
+# lines before it, within a few seconds, and go on with the system's fonts; a configuration named
+# relative to the working directory is read from there; where the system's configuration fails
+# too, or with no font at all, or none that draws Japanese, a program says so in one line and ends
+# with status 1.
 set -euo pipefail
 program=$1
 screens=$2
@@ -16,8 +17,12 @@ fail() {
   echo "FAIL: $*"
   exit 1
 }
+using="; using the system's fonts"
+clock="is not done within 3 s"
+processor="is not done within 2 s of processor time"
 
-# Renders the main menu with the environment given; sets err (its stderr) and png.
+# Renders the main menu with the environment given; sets err (its stderr but fontconfig's lines)
+# and png.
 menu() {
   local name=$1
   shift
@@ -41,78 +46,66 @@ menu normal
 drawn=$(text_pixels "$png")
 [ "$drawn" -gt 20000 ] || fail "the menu shows only $drawn pixels of text"
 
+# The project's rules with more (its standard input) before their end.
+with() {
+  sed '/^<\/fontconfig>/d' "$config"
+  cat
+  echo '</fontconfig>'
+}
 sed '0,\|<\/match>|s||<\/matc>|' "$config" >"$work/broken.conf"
 sed 's|IPAGothic|No Such Gothic|g' "$config" >"$work/renamed.conf"
-# Over 2 MiB of folders to look in, which fontconfig would parse for half a minute.
-{
-  sed '/<\/fontconfig>/d' "$config"
-  seq 70000 | sed "s|.*|<dir>$work/none/&</dir>|"
-  echo '</fontconfig>'
-} >"$work/big.conf"
-big_size=$(stat -c %s "$work/big.conf")
-[ "$big_size" -gt $((2 << 20)) ] || fail "big.conf has only $big_size bytes"
-# What fontconfig would wait on or read without end: in a folder beside the project's file, or
-# named by an include in it.
-includes() { sed "s|^<fontconfig>|<fontconfig><include>$1</include>|" "$config"; }
-mkdir -p "$work/zero" "$work/piped"
-cp "$config" "$work/zero/10-fonts.conf"
-ln -s /dev/zero "$work/zero/20-zero.conf"
-cp "$config" "$work/piped/10-fonts.conf"
-mkfifo "$work/piped/20-pipe.conf" "$work/pipe.conf"
-includes "$work/pipe.conf" >"$work/includes-pipe.conf"
-truncate -s 16M "$work/huge.conf"
-includes "$work/huge.conf" >"$work/includes-huge.conf"
-huge_sum=$(($(stat -c %s "$work/includes-huge.conf") + (16 << 20)))
+echo '<no-such-element/>' | with >"$work/warned.conf"
+mkfifo "$work/pipe.conf"
+ln -s /dev/zero "$work/zero.conf"
 ln -s loop-b.conf "$work/loop-a.conf"
 ln -s loop-a.conf "$work/loop-b.conf"
-# A link fontconfig reads itself, joining its target to the link's folder as written: with a/d a
-# link to ../other/real, a/d/x.conf (a link to ../y.conf) is a/y.conf to fontconfig, a pipe or
-# /dev/zero here, where the system goes to other/y.conf, the project's file. Named, reached as a
-# folder's file (f/10-d.conf is a link to ../a/d), or included.
-for kind in pipe zero; do
-  links=$work/links-$kind
-  mkdir -p "$links/other/real" "$links/a" "$links/f"
-  cp "$config" "$links/other/y.conf"
-  ln -s ../other/real "$links/a/d"
-  ln -s ../y.conf "$links/other/real/x.conf"
-  ln -s ../y.conf "$links/other/real/10-x.conf"
-  ln -s ../a/d "$links/f/10-d.conf"
-  includes "$links/a/d/x.conf" >"$links/includes.conf"
-done
-mkfifo "$work/links-pipe/a/y.conf"
-ln -s /dev/zero "$work/links-zero/a/y.conf"
-using="; using the system's fonts"
-refusals=(
-  "zero:$work/zero:$work/zero is refused: $work/zero/20-zero.conf is a character device, not a file or folder$using"
-  "piped:$work/piped:$work/piped is refused: $work/piped/20-pipe.conf is a named pipe, not a file or folder$using"
-  "includes-pipe:$work/includes-pipe.conf:$work/includes-pipe.conf is refused: $work/pipe.conf is a named pipe, not a file or folder$using"
-  "includes-huge:$work/includes-huge.conf:$work/includes-huge.conf is over 256 KiB with the files it reads ($huge_sum bytes up to $work/huge.conf) and refused$using"
-  "big:$work/big.conf:$work/big.conf is over 256 KiB ($big_size bytes) and refused$using"
-)
-for kind in "pipe:a named pipe" "zero:a character device"; do
-  links=$work/links-${kind%%:*}
-  opened="$links/a/y.conf (the link $links/a/d"
-  refused="is refused: $opened/x.conf as fontconfig reads it) is ${kind#*:}, not a file or folder"
-  refusals+=(
-    "links-${kind%%:*}:$links/a/d/x.conf:$links/a/d/x.conf $refused$using"
-    "links-${kind%%:*}-included:$links/includes.conf:$links/includes.conf $refused$using"
-    "links-${kind%%:*}-folder:$links/f:$links/f ${refused/x.conf/10-x.conf}$using"
-  )
-done
+# A string property tested against a boolean, or a number: fontconfig crashes as it matches.
+crash() {
+  printf '<?xml version="1.0"?>\n<fontconfig><dir>/usr/share/fonts</dir><match target="pattern">'
+  printf '<test name="family">%s</test><edit name="family"><string>x</string></edit></match>' "$1"
+  printf '</fontconfig>\n'
+}
+crash '<bool>true</bool>' >"$work/crash-bool.conf"
+crash '<int>1</int>' >"$work/crash-int.conf"
+[ "$(stat -c %s "$work/crash-bool.conf")" -eq 196 ] || fail "crash-bool.conf is not 196 bytes"
+# One <edit> of 15,000 nested <not>: fontconfig recurses until its stack overflows.
+{
+  printf '<match target="pattern"><edit name="family">'
+  printf '<not>%.0s' $(seq 15000)
+  printf '<bool>true</bool>'
+  printf '</not>%.0s' $(seq 15000)
+  printf '</edit></match>\n'
+} | with >"$work/deep.conf"
 for case in "missing:$work/nothing/fonts.conf:$work/nothing/fonts.conf is missing$using" \
+  "loop:$work/loop-a.conf:$work/loop-a.conf cannot be read (Too many levels of symbolic links)$using" \
+  "pipe:$work/pipe.conf:$work/pipe.conf is a named pipe, not a file or folder$using" \
+  "zero:$work/zero.conf:$work/zero.conf is a character device, not a file or folder$using" \
   "broken:$work/broken.conf:$work/broken.conf cannot be parsed$using" \
   "empty:$work/empty.conf:$work/empty.conf finds no fonts$using" \
-  "loop:$work/loop-a.conf:$work/loop-a.conf cannot be read (Too many levels of symbolic links)$using" \
   "system:/etc/fonts/fonts.conf:/etc/fonts/fonts.conf loads but leaves the lessons' font names \"ｺﾞｼｯｸ\", \"ゴシック\", \"Times New Roman\" and \"MT Extra\" unmapped$using" \
-  "${refusals[@]}" \
+  "crash-bool:$work/crash-bool.conf:$work/crash-bool.conf crashed fontconfig (signal 11)$using" \
+  "crash-int:$work/crash-int.conf:$work/crash-int.conf crashed fontconfig (signal 11)$using" \
+  "deep:$work/deep.conf:$work/deep.conf crashed fontconfig (signal 11)$using" \
   "renamed:$work/renamed.conf:No Such Gothic for \"ゴシック\" is not installed; using IPAGothic"; do
   IFS=: read -r name file said <<<"$case"
   menu "$name" ORVELLE_FONTS_CONF="$file"
   [ "$err" = "fonts: $said" ] || fail "$name: stderr says: $err"
+  # fontconfig's own lines, where it printed any, come before ours.
+  [ "$(tail -1 "$work/$name.err")" = "fonts: $said" ] || fail "$name: a line after ours"
   shown=$(text_pixels "$png")
   [ "$shown" -gt $((drawn * 9 / 10)) ] || fail "$name: the menu shows $shown pixels of text, not $drawn"
   echo "ok   $name fonts.conf: said in one line, and the text drawn"
 done
+# fontconfig's lines are said once: those of the trial where it failed, those of the load where
+# it passed.
+[ "$(grep -c 'mismatched tag' "$work/broken.err")" -eq 1 ] ||
+  fail "broken: fontconfig's line said $(grep -c 'mismatched tag' "$work/broken.err") times"
+menu warned ORVELLE_FONTS_CONF="$work/warned.conf"
+[ -z "$err" ] || fail "warned: stderr says: $err"
+[ "$(grep -c 'unknown element "no-such-element"' "$work/warned.err")" -eq 1 ] ||
+  fail "warned: fontconfig's warning said other than once: $(cat "$work/warned.err")"
+[ "$(text_pixels "$png")" -eq "$drawn" ] || fail "warned: not drawn with the project's faces"
+echo "ok   fontconfig's lines said once, for a configuration it fails and one it warns about"
 
 # Named relative to another working directory than the programs' own.
 mkdir -p "$work/elsewhere"
@@ -125,6 +118,32 @@ for form in alt.conf ./alt.conf; do
   echo "ok   $form from another working directory: read, and the text drawn"
 done
 
+# Without a display a program ends right after its fonts. Run in folder `dir` with the
+# environment given, under the sessions' memory limit; sets line (the first that is not
+# fontconfig's), ms (when it came), rest (the lines after it) and status.
+headless() {
+  local dir=$1 began pid
+  shift
+  began=$(date +%s%N)
+  (cd "$dir" && ulimit -v $((1 << 20)) && exec env -u DISPLAY -u WAYLAND_DISPLAY "$@" \
+    timeout 20 "$program") >/dev/null 2>"$work/first" &
+  pid=$!
+  while ! grep -qv '^Fontconfig ' "$work/first" && kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
+  ms=$((($(date +%s%N) - began) / 1000000))
+  status=0
+  wait "$pid" || status=$?
+  line=$(grep -v '^Fontconfig ' "$work/first" | head -1)
+  rest=$(grep -v '^Fontconfig ' "$work/first" | tail -n +2)
+}
+# The program goes on after its line, to the window it cannot open.
+goes_on() {
+  local what=$1 most=$2
+  [ "$status" -eq 1 ] || fail "$what: status $status"
+  [ "$rest" = "cannot open a window: no display" ] || fail "$what: then: $rest"
+  [ "$ms" -lt "$most" ] || fail "$what: said after $ms ms"
+  echo "ok   $what: said in one line after $ms ms, then status $status without a display"
+}
+
 status=0
 err=$(env -u DISPLAY -u WAYLAND_DISPLAY ORVELLE_FONTS_CONF="$work/empty.conf" \
   FONTCONFIG_FILE="$work/empty.conf" timeout 20 "$program" 2>&1 >/dev/null | grep -v '^Fontconfig ') ||
@@ -135,40 +154,57 @@ env -u DISPLAY -u WAYLAND_DISPLAY ORVELLE_FONTS_CONF="$work/empty.conf" \
 grep -q '^fonts: no font found to draw text with' <<<"$err" || fail "with no font at all: $err"
 echo "ok   no font at all: said, and status 1"
 
-# Without a display a program ends right after its fonts, its first line telling how long they
-# took. Run with the environment given, under the sessions' memory limit; sets line (the first
-# that is not fontconfig's) and ms (when it came).
-first_line() {
-  local began pid
-  began=$(date +%s%N)
-  (ulimit -v $((1 << 20)) && exec env -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 20 "$program") \
-    >/dev/null 2>"$work/first" &
-  pid=$!
-  while ! grep -qv '^Fontconfig ' "$work/first" && kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
-  ms=$((($(date +%s%N) - began) / 1000000))
-  wait "$pid" || true
-  line=$(grep -v '^Fontconfig ' "$work/first" | head -1)
-}
+# The system's configuration failing its trial too: one line, status 1, nothing after it.
+headless "$work" ORVELLE_FONTS_CONF="$work/crash-bool.conf" FONTCONFIG_FILE="$work/crash-int.conf"
+said="fonts: $work/crash-bool.conf crashed fontconfig (signal 11), and the system's"
+said+=" $work/crash-int.conf crashed fontconfig (signal 11); cannot show the lessons"
+[ "$line" = "$said" ] || fail "the system's failing too: $line"
+[ "$status" -eq 1 ] && [ -z "$rest" ] || fail "the system's failing too: status $status, then $rest"
+[ "$ms" -lt 2000 ] || fail "the system's failing too: said after $ms ms"
+echo "ok   the system's configuration failing too: one line after $ms ms, and status 1"
+
 # A sysroot, which fontconfig puts before every absolute path, with a pipe under it where the
-# path named leads.
+# path named leads: the first look sees it.
 root=$(realpath "$work")/root
 mkdir -p "$root/conf"
 mkfifo "$root/conf/fonts.conf"
-first_line FONTCONFIG_SYSROOT="$root" ORVELLE_FONTS_CONF=/conf/fonts.conf
-said="fonts: /conf/fonts.conf is refused: $root/conf/fonts.conf is a named pipe, not a file or"
-[ "$line" = "$said folder$using" ] || fail "a pipe under the sysroot: $line"
-[ "$ms" -lt 2000 ] || fail "a pipe under the sysroot: refused after $ms ms"
-echo "ok   a pipe under the sysroot: refused in one line after $ms ms"
+headless "$work" FONTCONFIG_SYSROOT="$root" ORVELLE_FONTS_CONF=/conf/fonts.conf
+said="fonts: /conf/fonts.conf ($root/conf/fonts.conf under FONTCONFIG_SYSROOT) is a named pipe,"
+[ "$line" = "$said not a file or folder$using" ] || fail "a pipe under the sysroot: $line"
+# The system's configuration is looked for under the sysroot too, where there is none.
+[ "$rest" = "fonts: no font found to draw text with; cannot show the lessons" ] ||
+  fail "a pipe under the sysroot: then: $rest"
+[ "$status" -eq 1 ] && [ "$ms" -lt 2000 ] || fail "a pipe under the sysroot: status $status, $ms ms"
+echo "ok   a pipe under the sysroot: said in one line after $ms ms (and no font under it)"
+headless "$work" ORVELLE_FONTS_CONF="$work/crash-bool.conf"
+[ "$line" = "fonts: $work/crash-bool.conf crashed fontconfig (signal 11)$using" ] ||
+  fail "crash-bool: $line"
+goes_on "the 196-byte file that crashes fontconfig" 2000
+
+# /lib and /bin are relative links (to usr/lib, usr/bin): fontconfig joins their folder's empty
+# name to the target and opens usr/lib/ from the working directory.
+if [ "$(readlink /lib)" = usr/lib ] && [ "$(readlink /bin)" = usr/bin ]; then
+  mkdir -p "$work/from-lib/usr/lib" "$work/from-bin/usr/bin"
+  mkfifo "$work/from-lib/usr/lib/10-x.conf"
+  ln -s /dev/zero "$work/from-bin/usr/bin/10-x.conf"
+  headless "$work/from-lib" ORVELLE_FONTS_CONF=/lib
+  [ "$line" = "fonts: /lib $clock$using" ] || fail "/lib with a pipe in usr/lib: $line"
+  goes_on "/lib, a pipe in usr/lib of the working directory" 4500
+  headless "$work/from-bin" ORVELLE_FONTS_CONF=/bin
+  # On a machine busy enough, the clock's limit comes first.
+  [ "$line" = "fonts: /bin $processor$using" ] || [ "$line" = "fonts: /bin $clock$using" ] ||
+    fail "/bin with usr/bin/10-x.conf a link to /dev/zero: $line"
+  goes_on "/bin, usr/bin/10-x.conf a link to /dev/zero" 4500
+else
+  echo "skip /lib and /bin: not relative links to usr/lib and usr/bin on this machine"
+fi
+
 # A folder of 100,000 files, none a configuration, included a thousand times: fontconfig lists it
-# once, and so does the check.
+# once, well within the trial's time.
 mkdir "$work/crowded"
 (cd "$work/crowded" && seq 100000 | xargs touch)
-{
-  sed '/<\/fontconfig>/d' "$config"
-  seq 1000 | sed "s|.*|<include>$work/crowded</include>|"
-  echo '</fontconfig>'
-} >"$work/crowded.conf"
-first_line ORVELLE_FONTS_CONF="$work/crowded.conf"
+seq 1000 | sed "s|.*|<include>$work/crowded</include>|" | with >"$work/crowded.conf"
+headless "$work" ORVELLE_FONTS_CONF="$work/crowded.conf"
 [ "$line" = "cannot open a window: no display" ] || fail "a folder included 1,000 times: $line"
 [ "$ms" -lt 2000 ] || fail "a folder included 1,000 times: its fonts took $ms ms"
 echo "ok   a folder of 100,000 files included 1,000 times: read, the fonts taking $ms ms"
@@ -191,6 +227,22 @@ for face in "latin:$serif" "kana-only:$faces/kana-only.ttf" "kanji-only:$faces/k
     -e '/<cachedir prefix="xdg">/d' "$config" >"$work/$name.conf"
   grep -q "<dir>$work/$name</dir>" "$work/$name.conf" || fail "$name.conf looks in no folder of its own"
 done
-export program screens work
-export refusals_list=$(printf '%s\n' "${refusals[@]}")
+# What only the window part tries: a glob matched against every font path by backtracking,
+# exponential in its stars; and a named pipe among the font files of a folder, with no cache of
+# it for fontconfig to read instead.
+echo '<selectfont><rejectfont><glob>*?*?*?*?*?*?*?Q</glob></rejectfont></selectfont>' |
+  with >"$work/glob.conf"
+mkdir -p "$work/piped-fonts" "$work/piped-cache"
+mkfifo "$work/piped-fonts/x.ttf"
+cp "$serif" "$work/piped-fonts/"
+cat >"$work/piped.conf" <<CONF
+<?xml version="1.0"?>
+<fontconfig><dir>$work/piped-fonts</dir><cachedir>$work/piped-cache</cachedir></fontconfig>
+CONF
+export program screens work using clock processor
+export window_cases="glob:$work/glob.conf:$work/glob.conf $processor$using:$work/glob.conf $clock$using
+piped:$work/piped.conf:$work/piped.conf $clock$using:
+crash-bool:$work/crash-bool.conf:$work/crash-bool.conf crashed fontconfig (signal 11)$using:
+deep:$work/deep.conf:$work/deep.conf crashed fontconfig (signal 11)$using:
+pipe:$work/pipe.conf:$work/pipe.conf is a named pipe, not a file or folder$using:"
 xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" bash "$(dirname "$0")/fonts_session.sh"

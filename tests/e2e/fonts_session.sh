@@ -15,19 +15,21 @@ start() {
 }
 # Milliseconds since `began`.
 since() { echo $((($(date +%s%N) - began) / 1000000)); }
+# Its stderr but fontconfig's own lines.
+ours() { grep -v '^Fontconfig ' "$work/err" || true; }
 # Waits for its window.
 window() {
   local id
   id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvelle$' | head -1) || true
   [ -n "$id" ] || fail "$1: no window appeared: $(cat "$work/err")"
 }
-# Ends it as the system does (SIGTERM): status 0, and stderr as `said`.
+# Ends it as the system does (SIGTERM): status 0, and our lines on stderr as `said`.
 stop() {
   local what=$1 said=$2 status=0
   kill -TERM "$pid"
   wait "$pid" || status=$?
   [ "$status" -eq 0 ] || fail "$what: the program ended with status $status: $(cat "$work/err")"
-  [ "$(cat "$work/err")" = "$said" ] || fail "$what: stderr says: $(cat "$work/err")"
+  [ "$(ours)" = "$said" ] || fail "$what: stderr says: $(cat "$work/err")"
 }
 
 for form in alt.conf ./alt.conf; do
@@ -38,21 +40,40 @@ for form in alt.conf ./alt.conf; do
   echo "ok   $form from another working directory: read, not a word on stderr"
 done
 
-# Each refusal: its one line at once, then the window with the system's fonts, and nothing else.
-while IFS=: read -r name file said; do
+# Each configuration not loaded: its one line within the trial's time, then the window with the
+# system's fonts, and nothing else of ours.
+while IFS=: read -r name file said other; do
   began=$(date +%s%N)
   start "$work" ORVELLE_FONTS_CONF="$file"
-  until [ -s "$work/err" ]; do
+  until [ -n "$(ours)" ]; do
     kill -0 "$pid" 2>/dev/null || fail "$name: the program ended: $(cat "$work/err")"
-    [ "$(since)" -lt 2000 ] || fail "$name: not refused in 2 s"
+    [ "$(since)" -lt 4500 ] || fail "$name: not said in 4.5 s"
     sleep 0.01
   done
   said_ms=$(since)
   window "$name"
   window_ms=$(since)
+  # A trial the processor's limit ends may meet the clock's first on a busy machine.
+  [ -n "$other" ] && [ "$(ours)" = "fonts: $other" ] && said=$other
   stop "$name" "fonts: $said"
-  echo "ok   $name: refused in one line after $said_ms ms, the window up after $window_ms ms"
-done <<<"$refusals_list"
+  echo "ok   $name: said in one line after $said_ms ms, the window up after $window_ms ms"
+done <<<"$window_cases"
+
+# The system's configuration failing its trial too: the one line, status 1, and no window.
+status=0
+began=$(date +%s%N)
+(ulimit -v "$memory_kib" && ORVELLE_FONTS_CONF="$work/crash-bool.conf" \
+  FONTCONFIG_FILE="$work/crash-int.conf" exec timeout 20 "$program") >"$work/out" 2>"$work/err" ||
+  status=$?
+elapsed=$(since)
+said="fonts: $work/crash-bool.conf crashed fontconfig (signal 11), and the system's"
+said+=" $work/crash-int.conf crashed fontconfig (signal 11); cannot show the lessons"
+[ "$status" -eq 1 ] || fail "the system's failing too: status $status: $(cat "$work/err")"
+[ "$(ours)" = "$said" ] || fail "the system's failing too: stderr says: $(cat "$work/err")"
+if xdotool search --onlyvisible --name '^Orvelle$' >/dev/null 2>&1; then
+  fail "the system's failing too: a window was opened"
+fi
+echo "ok   the system's configuration failing too: one line and status 1 after $elapsed ms, no window"
 
 # Without a face for the lessons' Japanese: the one line naming the package, status 1, at once.
 said="fonts: no font found to draw Japanese text with: IPAGothic is missing (Debian package"
