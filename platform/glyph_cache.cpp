@@ -98,10 +98,11 @@ Coverage CoverageOf(cairo_surface_t* surface, int left, int top) {
   if (x1 <= x0) return c;
   c.left = left + x0, c.top = top + y0;
   c.width = x1 - x0, c.height = y1 - y0;
-  c.alpha.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
+  c.stride = (c.width + 3) & ~3;
+  c.alpha.resize(static_cast<size_t>(c.stride) * static_cast<size_t>(c.height));
   for (int y = 0; y < c.height; ++y) {
     std::copy_n(data + static_cast<size_t>(y0 + y) * static_cast<size_t>(stride) + x0, c.width,
-                c.alpha.begin() + static_cast<long>(y) * c.width);
+                c.alpha.begin() + static_cast<long>(y) * c.stride);
   }
   return c;
 }

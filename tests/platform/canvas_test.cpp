@@ -317,6 +317,68 @@ TEST(Canvas, DrawingInTheBackgroundColourLeavesNoTrace) {
   }
 }
 
+// A text's pixels are its colour through each glyph's coverage over what was there, as cairo
+// fills through a mask: on several colours, at a scale between whole pixels, in bold, and
+// clipped where it runs off the top-left of the screen.
+TEST(Canvas, GlyphsAreTheirColourFilledThroughTheirCoverage) {
+  struct Drawn {
+    float x, y;
+    int across, down, color;
+    const char* s;
+    FontState font;
+  };
+  const Drawn texts[] = {{-9.3f, -7.6f, 3, 3, 4, "数量の8", Font(kGothic, 16, true)},
+                         {120.4f, 61.7f, 2, 3, 1, "2x+3の①", Font(kGothic, 16)},
+                         {95.2f, 30.1f, 5, 4, 14, "ax", Font("Times New Roman", 8, false, true)}};
+  const auto ground = [](Canvas& c) {
+    c.Box(0, 0, 200, 40, 12, 12, 1);
+    c.Box(60, 20, 260, 120, 0, 9, 3);
+    c.Box(150, 70, 320, 160, 10, 10, 1);
+  };
+  Canvas canvas(1.3), before(1.3);
+  ground(canvas);
+  ground(before);
+  for (const Drawn& t : texts) canvas.Text(t.x, t.y, t.across, t.down, t.color, t.s, t.font);
+
+  const int w = before.width(), h = before.height(), stride = before.stride();
+  std::vector<unsigned char> expected(before.data(),
+                                      before.data() + static_cast<size_t>(stride) * h);
+  cairo_surface_t* surface =
+      cairo_image_surface_create_for_data(expected.data(), CAIRO_FORMAT_RGB24, w, h, stride);
+  cairo_t* cr = cairo_create(surface);
+  GlyphCache cache;
+  for (const Drawn& t : texts) {
+    const Rgb rgb = PaletteColor(t.color);
+    cairo_set_source_rgb(cr, rgb.r / 255.0, rgb.g / 255.0, rgb.b / 255.0);
+    for (const GlyphDraw& g : canvas.Place(t.x, t.y, t.across, t.down, t.s, t.font)) {
+      int px, py;
+      Coverage c = cache.Find(g, px, py);
+      if (c.alpha.empty()) continue;
+      cairo_surface_t* mask = cairo_image_surface_create_for_data(c.alpha.data(), CAIRO_FORMAT_A8,
+                                                                  c.width, c.height, c.stride);
+      cairo_mask_surface(cr, mask, px, py);
+      cairo_surface_destroy(mask);
+    }
+  }
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  cairo_surface_destroy(surface);
+  long differ = 0, inked = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const Rgb got = canvas.Pixel(x, y), was = before.Pixel(x, y);
+      uint32_t v;
+      std::memcpy(&v, expected.data() + static_cast<size_t>(y) * stride + 4 * x, 4);
+      const Rgb want{static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 8),
+                     static_cast<uint8_t>(v)};
+      differ += !Same(got, want);
+      inked += !Same(got, was);
+    }
+  }
+  EXPECT_EQ(differ, 0);
+  EXPECT_GT(inked, 3000);  // the texts were drawn
+}
+
 TEST(Canvas, PolygonsAreFilledInsideTheirOutline) {
   Canvas c;
   c.Polygon({{440, 620}, {470, 540}, {560, 540}, {530, 620}}, 3, 11, 3);
