@@ -15,7 +15,8 @@
 //   face that makes 11 must first take the helpers away;
 // - the drawing thread holds every scaled font the helpers use until they are done: cairo lets
 //   go of one without its lock, so that one thread letting go last while another takes it up
-//   again fails (debug builds assert that every font a helper uses is held).
+//   again fails (debug builds assert that every font a glyph is rasterised with for Prefetch is
+//   in that hold, and that the hold still has its reference to each when it ends).
 #pragma once
 
 #include <cairo.h>

@@ -200,6 +200,28 @@ TEST(GlyphCache, GlyphsRasterisedTogetherAreTheGlyphsRasterisedOneByOne) {
   EXPECT_EQ(oneByOne.size(), kept);
 }
 
+// Helpers rasterise only with scaled fonts the drawing thread holds until they are done, which
+// debug builds assert: of every glyph, that its font is held, and when the hold ends, that each
+// font is still referenced. Here each glyph has a size, and so a font, of its own: cairo's own
+// reference to the font it made last stands in for the hold's of one font at most.
+TEST(GlyphCache, HelpersRasteriseWithTheFontsHeldForThem) {
+  Canvas canvas(1.1);
+  std::vector<GlyphDraw> glyphs;
+  for (int across = 1; across <= 4; ++across) {
+    for (int down = 1; down <= 2 * int{GlyphCache::kMaxThreads}; ++down) {
+      const FontState font{kGothicFont, 16, (across + down) % 2 == 0};
+      const std::vector<GlyphDraw> placed =
+          canvas.Place(70.0f * across, 100.0f * down, across, down, "数", font);
+      glyphs.insert(glyphs.end(), placed.begin(), placed.end());
+    }
+  }
+  // Enough for every helper there may be.
+  ASSERT_GE(glyphs.size(), GlyphCache::kMaxThreads * GlyphCache::kGlyphsPerThread);
+  GlyphCache cache;
+  cache.Prefetch(glyphs);
+  EXPECT_EQ(cache.size(), glyphs.size());
+}
+
 TEST(Canvas, DrawsIntoPixelsNotItsOwnUntilItTakesThemOver) {
   const int stride = 1440 * 4 + 64;
   std::vector<unsigned char> window(static_cast<size_t>(stride) * 900 + 64, 0xAB);
