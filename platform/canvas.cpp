@@ -65,6 +65,7 @@ Canvas::Canvas(double scale, unsigned char* pixels, int stride, size_t glyphByte
       damage_(width_, height_),
       glyphs_(glyphBytes) {
   glyphs_.SetVisible(width_, height_);
+  TakePixels();
   Context();
   SetColor(kBackgroundColor);
   cairo_paint(cr_);
@@ -90,7 +91,31 @@ void Canvas::OwnPixels() {
   cr_ = nullptr;
   cairo_surface_destroy(surface_);
   surface_ = own;
+  TakePixels();
   Context();
+}
+
+void Canvas::TakePixels() {
+  if (pixels_) pixman_image_unref(pixels_);
+  pixels_ = nullptr;
+  cairo_surface_flush(surface_);
+  void* data = cairo_image_surface_get_data(surface_);
+  if (!data) return;
+  pixels_ = pixman_image_create_bits_no_clear(PIXMAN_x8r8g8b8, width_, height_,
+                                              static_cast<uint32_t*>(data),
+                                              cairo_image_surface_get_stride(surface_));
+}
+
+pixman_image_t* Canvas::Solid(Rgb color) {
+  if (solid_ && color.r == solidColor_.r && color.g == solidColor_.g && color.b == solidColor_.b) {
+    return solid_;
+  }
+  if (solid_) pixman_image_unref(solid_);
+  const pixman_color_t c{static_cast<uint16_t>(color.r * 257), static_cast<uint16_t>(color.g * 257),
+                         static_cast<uint16_t>(color.b * 257), 0xFFFF};
+  solid_ = pixman_image_create_solid_fill(&c);
+  solidColor_ = color;
+  return solid_;
 }
 
 cairo_t* Canvas::Context() {
@@ -103,6 +128,8 @@ cairo_t* Canvas::Context() {
 }
 
 Canvas::~Canvas() {
+  if (solid_) pixman_image_unref(solid_);
+  if (pixels_) pixman_image_unref(pixels_);
   cairo_destroy(cr_);
   cairo_surface_destroy(surface_);
 }
@@ -310,45 +337,17 @@ void Canvas::RasterText(const DrawCall& call) {
   }
 }
 
-namespace {
-
-// The rasteriser's own blend of an opaque colour into a pixel by a coverage `a`, both halves of
-// the pixel's bytes at once, each product rounded: the pixels come out as a fill would give them.
-uint32_t Mul(uint32_t pair, uint32_t a) {
-  const uint32_t t = (pair & 0x00FF00FF) * a + 0x00800080;
-  return ((t + ((t >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
-}
-uint32_t Add(uint32_t a, uint32_t b) {
-  uint32_t t = a + b;
-  t |= 0x01000100 - ((t >> 8) & 0x00FF00FF);
-  return t & 0x00FF00FF;
-}
-uint32_t Lerp(uint32_t src, uint32_t a, uint32_t dst) {
-  return Add(Mul(src, a), Mul(dst, 255 - a)) | Add(Mul(src >> 8, a), Mul(dst >> 8, 255 - a)) << 8;
-}
-
-}  // namespace
-
 void Canvas::Composite(const Coverage& c, int px, int py, Rgb color) {
-  const int x0 = std::max(0, px), x1 = std::min(width_, px + c.width);
-  const int y0 = std::max(0, py), y1 = std::min(height_, py + c.height);
-  if (x0 >= x1 || y0 >= y1) return;
-  unsigned char* data = cairo_image_surface_get_data(surface_);
-  if (!data) return;
-  const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface_));
-  const uint32_t src = 0xFF000000u | uint32_t{color.r} << 16 | uint32_t{color.g} << 8 | color.b;
-  for (int y = y0; y < y1; ++y) {
-    auto* d = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
-    const uint8_t* a = c.alpha.data() + static_cast<size_t>(y - py) * static_cast<size_t>(c.width);
-    for (int x = x0; x < x1; ++x) {
-      const uint32_t cover = a[x - px];
-      if (cover == 255) {
-        d[x] = src;
-      } else if (cover != 0) {
-        d[x] = Lerp(src, cover, d[x]);
-      }
-    }
-  }
+  if (!pixels_ || c.alpha.empty()) return;
+  // The colour over the pixels through the coverage, clipped to them: pixman's OVER, the blend
+  // cairo's own fills end in, so a glyph's pixels are those a fill of its outline would give.
+  pixman_image_t* mask = pixman_image_create_bits_no_clear(
+      PIXMAN_a8, c.width, c.height,
+      reinterpret_cast<uint32_t*>(const_cast<uint8_t*>(c.alpha.data())), c.stride);
+  if (!mask) return;
+  pixman_image_composite32(PIXMAN_OP_OVER, Solid(color), mask, pixels_, 0, 0, 0, 0, px, py, c.width,
+                           c.height);
+  pixman_image_unref(mask);
 }
 
 void Canvas::Clear() {

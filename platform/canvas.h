@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cairo.h>
+#include <pixman.h>
 
 #include <string>
 #include <unordered_map>
@@ -109,7 +110,10 @@ class Canvas {
   void RasterDisc(double cx, double cy, double radius, int color);
   // Blends `color` into the pixels by the coverage, its top-left pixel at (px, py).
   void Composite(const Coverage& c, int px, int py, Rgb color);
-  cairo_t* Context();  // the drawing context, made afresh if the last one failed
+  // The surface's pixels as pixman's picture (null where cairo has none), made again with them.
+  void TakePixels();
+  pixman_image_t* Solid(Rgb color);  // a picture all of `color`, kept for the next glyph
+  cairo_t* Context();                // the drawing context, made afresh if the last one failed
   void SetColor(int color);
   void SetLineWidth(int width);
   double Snap(double v) const;  // a stroke's centre, so that axis-parallel edges stay sharp
@@ -126,6 +130,9 @@ class Canvas {
   double lineWidth_ = 1;  // in pixels, at least 1
   cairo_surface_t* surface_;
   cairo_t* cr_;
+  pixman_image_t* pixels_ = nullptr;  // surface_'s pixels, that glyphs are composited on
+  pixman_image_t* solid_ = nullptr;
+  Rgb solidColor_;
   Damage damage_;
   PixelRect drawn_;                 // the pixels of the call being rasterised
   std::vector<Standing> standing_;  // since the last clear, oldest first

@@ -42,8 +42,42 @@ cairo_t* OutlineContext(cairo_surface_t* surface) {
   return cr;
 }
 
-// The fonts the drawing thread holds while helpers rasterise (see Prefetch); none elsewhere.
-thread_local const std::vector<cairo_scaled_font_t*>* tHeldFonts = nullptr;
+// The scaled fonts the drawing thread holds while helpers rasterise with them (see Prefetch):
+// each referenced once as it is taken, and all let go at once, after which it holds none.
+// Debug builds check both ends: a font drawn with for Prefetch is one held (GlyphPath), and
+// when the hold ends each of its fonts is still counted by cairo. No context of ours draws with
+// them by then, and cairo itself keeps a reference only to the font last asked for, so a font
+// whose reference was never taken, or was let go before, is at 0.
+class FontHold {
+ public:
+  FontHold() = default;
+  FontHold(const FontHold&) = delete;
+  FontHold& operator=(const FontHold&) = delete;
+  ~FontHold() { Release(); }
+
+  void Take(cairo_scaled_font_t* font) {
+    if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end()) {
+      fonts_.push_back(cairo_scaled_font_reference(font));
+    }
+  }
+  void Release() {
+    assert(std::all_of(fonts_.begin(), fonts_.end(), [](cairo_scaled_font_t* font) {
+      return cairo_scaled_font_get_reference_count(font) >= 1;
+    }));
+    for (cairo_scaled_font_t* font : fonts_) cairo_scaled_font_destroy(font);
+    fonts_.clear();
+  }
+  bool Holds(cairo_scaled_font_t* font) const {
+    return std::find(fonts_.begin(), fonts_.end(), font) != fonts_.end();
+  }
+
+ private:
+  std::vector<cairo_scaled_font_t*> fonts_;
+};
+
+// The hold of the rasterising that the thread does for Prefetch; none elsewhere, where only the
+// drawing thread rasterises.
+thread_local const FontHold* tHold = nullptr;
 
 // Sets on `cr` the font the glyph's outline is made with, and gives it.
 cairo_scaled_font_t* SetGlyphFont(cairo_t* cr, const GlyphDraw& g, bool slanted = true) {
@@ -58,7 +92,7 @@ cairo_scaled_font_t* SetGlyphFont(cairo_t* cr, const GlyphDraw& g, bool slanted 
 // The glyph's outline as the current path, its origin at (x, y).
 void GlyphPath(cairo_t* cr, const GlyphDraw& g, double x, double y, bool slanted = true) {
   [[maybe_unused]] cairo_scaled_font_t* font = SetGlyphFont(cr, g, slanted);
-  assert(!tHeldFonts || std::count(tHeldFonts->begin(), tHeldFonts->end(), font) == 1);
+  assert(tHold ? tHold->Holds(font) : OnDrawingThread());
   cairo_glyph_t glyph{g.index, x, y};
   cairo_new_path(cr);
   cairo_glyph_path(cr, &glyph, 1);
@@ -98,10 +132,11 @@ Coverage CoverageOf(cairo_surface_t* surface, int left, int top) {
   if (x1 <= x0) return c;
   c.left = left + x0, c.top = top + y0;
   c.width = x1 - x0, c.height = y1 - y0;
-  c.alpha.resize(static_cast<size_t>(c.width) * static_cast<size_t>(c.height));
+  c.stride = (c.width + 3) & ~3;
+  c.alpha.resize(static_cast<size_t>(c.stride) * static_cast<size_t>(c.height));
   for (int y = 0; y < c.height; ++y) {
     std::copy_n(data + static_cast<size_t>(y0 + y) * static_cast<size_t>(stride) + x0, c.width,
-                c.alpha.begin() + static_cast<long>(y) * c.width);
+                c.alpha.begin() + static_cast<long>(y) * c.stride);
   }
   return c;
 }
@@ -340,25 +375,20 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   // again under: where one thread lets go of a font last while another takes it up, cairo fails
   // its own assertion (or frees the font twice), about once in thousands of pages. So this
   // thread holds every font the helpers use until they are done: no thread ever lets go last.
-  std::vector<cairo_scaled_font_t*> held;
+  FontHold hold;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
   cairo_t* cr = OutlineContext(surface);
-  for (const Job& j : jobs) {
-    cairo_scaled_font_t* font = SetGlyphFont(cr, *j.glyph);
-    if (std::find(held.begin(), held.end(), font) == held.end()) {
-      held.push_back(cairo_scaled_font_reference(font));
-    }
-  }
+  for (const Job& j : jobs) hold.Take(SetGlyphFont(cr, *j.glyph));
   cairo_destroy(cr);
   cairo_surface_destroy(surface);
   std::atomic<size_t> next{0};
-  const auto work = [&jobs, &next, &held] {
-    tHeldFonts = &held;  // debug builds check that each font used is one held
+  const auto work = [&jobs, &next, &hold] {
+    tHold = &hold;  // debug builds check that each font used is held
     for (size_t i; (i = next++) < jobs.size();) {
       Job& j = jobs[i];
       j.coverage = Rasterise(*j.glyph, j.origin.fx(), j.origin.fy(), j.bounds);
     }
-    tHeldFonts = nullptr;
+    tHold = nullptr;
   };
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const size_t helpers = std::min<size_t>({cores, kMaxThreads, jobs.size() / kGlyphsPerThread}) - 1;
@@ -372,7 +402,7 @@ void GlyphCache::Prefetch(const std::vector<GlyphDraw>& glyphs) {
   }
   work();
   for (std::thread& t : threads) t.join();
-  for (cairo_scaled_font_t* font : held) cairo_scaled_font_destroy(font);
+  hold.Release();
   for (Job& j : jobs) Keep(j.key, std::move(j.coverage));
 }
 

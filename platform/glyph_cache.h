@@ -15,7 +15,8 @@
 //   face that makes 11 must first take the helpers away;
 // - the drawing thread holds every scaled font the helpers use until they are done: cairo lets
 //   go of one without its lock, so that one thread letting go last while another takes it up
-//   again fails (debug builds assert that every font a helper uses is held).
+//   again fails (debug builds assert that every font a glyph is rasterised with for Prefetch is
+//   in that hold, and that the hold still has its reference to each when it ends).
 #pragma once
 
 #include <cairo.h>
@@ -65,11 +66,15 @@ struct OnGrid {
   double fy() const;
 };
 
-// A glyph's coverage: `alpha` rows of `width` bytes (0 none .. 255 whole), its top-left pixel at
-// (left, top) from the whole pixel of the origin.
+// A glyph's coverage: `height` rows of `width` bytes (0 none .. 255 whole), `stride` bytes apart
+// in `alpha` (the width rounded up to 4, as pixman takes an a8 picture; the rest of a row is 0),
+// its top-left pixel at (left, top) from the whole pixel of the origin.
 struct Coverage {
-  int left = 0, top = 0, width = 0, height = 0;
+  int left = 0, top = 0, width = 0, height = 0, stride = 0;
   std::vector<uint8_t> alpha;
+  uint8_t at(int x, int y) const {
+    return alpha[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)];
+  }
 };
 
 class GlyphCache {

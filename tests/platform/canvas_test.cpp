@@ -317,6 +317,57 @@ TEST(Canvas, DrawingInTheBackgroundColourLeavesNoTrace) {
   }
 }
 
+// A text's pixels are its colour through each glyph's coverage over what was there, as cairo
+// fills through a mask: on several colours, at a scale between whole pixels, in bold, and
+// clipped where it runs off the top-left of the screen.
+TEST(Canvas, GlyphsAreTheirColourFilledThroughTheirCoverage) {
+  struct Drawn {
+    float x, y;
+    int across, down, color;
+    const char* s;
+    FontState font;
+  };
+  const Drawn texts[] = {{-9.3f, -7.6f, 3, 3, 4, "数量の8", Font(kGothic, 16, true)},
+                         {120.4f, 61.7f, 2, 3, 1, "2x+3の①", Font(kGothic, 16)},
+                         {95.2f, 30.1f, 5, 4, 14, "ax", Font("Times New Roman", 8, false, true)}};
+  Canvas canvas(1.3);
+  canvas.Box(0, 0, 200, 40, 12, 12, 1);
+  canvas.Box(60, 20, 260, 120, 0, 9, 3);
+  canvas.Box(150, 70, 320, 160, 10, 10, 1);
+  const size_t bytes = static_cast<size_t>(canvas.stride()) * canvas.height();
+  std::vector<unsigned char> ground(canvas.data(), canvas.data() + bytes), expected = ground;
+  for (const Drawn& t : texts) canvas.Text(t.x, t.y, t.across, t.down, t.color, t.s, t.font);
+
+  cairo_surface_t* surface = cairo_image_surface_create_for_data(
+      expected.data(), CAIRO_FORMAT_RGB24, canvas.width(), canvas.height(), canvas.stride());
+  cairo_t* cr = cairo_create(surface);
+  GlyphCache cache;
+  for (const Drawn& t : texts) {
+    const Rgb rgb = PaletteColor(t.color);
+    cairo_set_source_rgb(cr, rgb.r / 255.0, rgb.g / 255.0, rgb.b / 255.0);
+    for (const GlyphDraw& g : canvas.Place(t.x, t.y, t.across, t.down, t.s, t.font)) {
+      int px, py;
+      Coverage c = cache.Find(g, px, py);
+      if (c.alpha.empty()) continue;
+      cairo_surface_t* mask = cairo_image_surface_create_for_data(c.alpha.data(), CAIRO_FORMAT_A8,
+                                                                  c.width, c.height, c.stride);
+      cairo_mask_surface(cr, mask, px, py);
+      cairo_surface_destroy(mask);
+    }
+  }
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+  const unsigned char* drawn = canvas.data();
+  long differ = 0, inked = 0;  // in pixels' colours (the fourth byte of a pixel is unused)
+  for (size_t i = 0; i < bytes; ++i) {
+    if (i % 4 == 3) continue;
+    differ += drawn[i] != expected[i];
+    inked += drawn[i] != ground[i];
+  }
+  EXPECT_EQ(differ, 0);
+  EXPECT_GT(inked, 3000);  // the texts were drawn
+}
+
 TEST(Canvas, PolygonsAreFilledInsideTheirOutline) {
   Canvas c;
   c.Polygon({{440, 620}, {470, 540}, {560, 540}, {530, 620}}, 3, 11, 3);
