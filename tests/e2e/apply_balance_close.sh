@@ -12,5 +12,5 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export program screens close work
-xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" \
+xvfb-run -n "${ORVELLE_XVFB_FROM:-99}" -a -s "-screen 0 1440x900x24 -nolisten tcp" \
   bash "$(dirname "$0")/apply_balance_close_session.sh"

@@ -17,5 +17,5 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export program screens name title section_end menu_end work
-xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" \
+xvfb-run -n "${ORVELLE_XVFB_FROM:-99}" -a -s "-screen 0 1440x900x24 -nolisten tcp" \
   bash "$(dirname "$0")/orvelle_program_session.sh"

@@ -12,6 +12,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export program screens work
 for depth in 30 16 8; do
-  xvfb-run -a -s "-screen 0 1440x900x$depth -nolisten tcp" \
+  xvfb-run -n "${ORVELLE_XVFB_FROM:-99}" -a -s "-screen 0 1440x900x$depth -nolisten tcp" \
     bash "$(dirname "$0")/window_depths_session.sh" "$depth"
 done

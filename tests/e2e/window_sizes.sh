@@ -14,5 +14,5 @@ trap 'rm -rf "$work"' EXIT
 section1_end=$(( $(grep -c '^1 ' "$work/items") + 1 ))
 section4_end=$(( $(grep -c '^4 ' "$work/items") + 1 ))
 export program screens section1_end section4_end work
-xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" \
+xvfb-run -n "${ORVELLE_XVFB_FROM:-99}" -a -s "-screen 0 1440x900x24 -nolisten tcp" \
   bash "$(dirname "$0")/window_sizes_session.sh"

@@ -18,5 +18,5 @@ for _ in $(seq "$(nproc)"); do
   busy+=($!)
 done
 export program screens work
-xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" \
+xvfb-run -n "${ORVELLE_XVFB_FROM:-99}" -a -s "-screen 0 1440x900x24 -nolisten tcp" \
   bash "$(dirname "$0")/window_storm_session.sh"

@@ -33,8 +33,7 @@ DrawCall Box(float x1, float y1, float x2, float y2, int width = 1, int border =
           .fill = fill,
           .width = width};
 }
-DrawCall Sector(float x, float y, float r, float start, float end, int color, int fill,
-                int width) {
+DrawCall Sector(float x, float y, float r, float start, float end, int color, int fill, int width) {
   return {.op = Op::kCircle,
           .x1 = x,
           .y1 = y,

@@ -91,7 +91,8 @@ Said Shell(const std::string& command) {
 }
 
 // compare-screens' comparing mode on two orvelle-screens already built: this build's, or wrappers
-// around it that plant a fault, in a scratch folder removed at the end.
+// around it that plant a fault, in a scratch folder removed at the end. The script is started in
+// that folder and given the wrappers' paths relative to it.
 class ComparingMode : public testing::Test {
  protected:
   // Three runs: a table drill at two seeds, and the menus.
@@ -105,7 +106,8 @@ class ComparingMode : public testing::Test {
   ~ComparingMode() override { std::filesystem::remove_all(dir_); }
 
   // An orvelle-screens that runs this build's and then, on a run whose arguments hold `when`,
-  // runs the shell command `then` ($out: the run's folder).
+  // runs the shell command `then` ($out: the run's folder). Returns its path relative to the
+  // folder.
   std::string Planted(const std::string& name, const std::string& when, const std::string& then) {
     const std::filesystem::path path = dir_ / name;
     std::ofstream(path)
@@ -117,10 +119,11 @@ class ComparingMode : public testing::Test {
            "case \" $* \" in *' "
         << when << " '*) " << then << " ;; esac\n";
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-    return path.string();
+    return name;
   }
-  static Said Compare(const std::string& before, const std::string& after) {
-    return Shell("bash '" ORVELLE_SOURCE_DIR "/scripts/compare-screens' --jobs 4 --runs '" +
+  Said Compare(const std::string& before, const std::string& after) const {
+    return Shell("cd '" + dir_.string() +
+                 "' && bash '" ORVELLE_SOURCE_DIR "/scripts/compare-screens' --jobs 4 --runs '" +
                  std::string(kRuns) + "' --tools '" + before + "' '" + after + "'");
   }
   // The report's lines naming the runs that differ and how, after its "the first:" line.
