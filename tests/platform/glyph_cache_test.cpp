@@ -240,8 +240,12 @@ TEST(Canvas, DrawsIntoPixelsNotItsOwnUntilItTakesThemOver) {
   EXPECT_EQ(window[1440 * 4], 0xAB);                           // nor past a row's pixels
   c.OwnPixels();
   c.Box(30, 30, 40, 40, 0, 0, 1);
+  // Text is composited by pixman, not drawn through cairo: it too goes into the canvas's pixels.
+  c.Text(200, 200, 3, 3, 0, "■", FontState{kGothicFont, 16});
   EXPECT_TRUE(c.Pixel(35, 35).r == 0 && c.Pixel(15, 15).r == 0);  // the picture came along
+  EXPECT_EQ(c.Pixel(224, 224).r, 0);
   EXPECT_EQ(at(35, 35), 0xFFFFFFu);  // and the window's pixels are left alone
+  EXPECT_EQ(at(224, 224), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // compare-screens sees a drill only as far as orvelle-screens --item goes through it: the tool must
 // show every row of a table drill and its first row again, as many problems of every drill as it
-// promises, and each of its numbers in a number field.
+// promises, and each of its numbers in a number field; and its pupils must type every answer its
+// help names.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <regex>
 #include <string>
 #include <utility>
@@ -117,12 +120,93 @@ int TableRows(const std::vector<float>& shown) {
   return rows;
 }
 
-std::string ToolRun(const char* name, int section, int item, const std::filesystem::path& out) {
-  const std::string command = std::string("'" ORVELLE_SCREENS_TOOL "' --program ") + name +
-                              " --item " + std::to_string(section) + "-" + std::to_string(item) +
-                              " --png none --out '" + out.string() + "' >/dev/null";
+// The log of the tool's run with the pupil `how` (--item S-I, --menus).
+std::string ToolRun(const char* name, const std::string& how, const std::filesystem::path& out) {
+  const std::string command = std::string("'" ORVELLE_SCREENS_TOOL "' --program ") + name + " " +
+                              how + " --png none --out '" + out.string() + "' >/dev/null";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   return (out / "log.txt").string();
+}
+
+// A number field's answer in the tool's log: the keys read at one site up to Enter, and whether
+// the texts drawn since the key before held a drill's next-step prompt. A key wait's key, read
+// at another site and with no Enter after it, is none.
+struct Answer {
+  std::string site, keys;
+  bool nextStep = false;
+};
+
+std::vector<Answer> Answers(const std::string& logFile) {
+  std::ifstream log(logFile);
+  const std::regex key(R"re(key s="(.*)" at=(.*))re"), text(R"re(text .* s="(.*)")re");
+  std::vector<Answer> answers;
+  std::optional<Answer> open;
+  std::string line, texts;
+  for (std::smatch m; std::getline(log, line);) {
+    if (std::regex_match(line, m, text)) texts += m[1];
+    if (!std::regex_match(line, m, key)) continue;
+    if (!open || open->site != m[2]) {
+      open = Answer{m[2], "", texts.find("次のステップは１を入力。") != std::string::npos};
+    }
+    texts.clear();
+    if (m[1] != "\\u000d") {
+      open->keys += m[1];
+    } else {
+      answers.push_back(*std::exchange(open, std::nullopt));
+    }
+  }
+  return answers;
+}
+
+// Every answer orvelle-screens --help and docs/developing.md say the pupils type, read from the
+// logs of real runs, not from the pupils' own lists.
+TEST(OrvelleScreens, PupilsTypeEveryAnswerTheToolDescribes) {
+  const std::filesystem::path out =
+      std::filesystem::temp_directory_path() / ("pupil-answers-" + std::to_string(getpid()));
+  // Apply 2-④ reads a number before each problem of its drill: both kinds of field in one run.
+  const std::vector<Answer> item = Answers(ToolRun("apply", "--item 2-4", out));
+  ASSERT_GT(item.size(), 2u);
+  std::vector<std::string> nextStep, numbers;
+  for (auto a = item.begin() + 2; a != item.end(); ++a) {  // after the menus' two
+    (a->nextStep ? nextStep : numbers).push_back(a->keys);
+  }
+  EXPECT_EQ(nextStep,
+            (std::vector<std::string>{"2", "3", "0", "", "2", "3", "0", "", "2", "3", "1"}));
+  numbers.resize(std::min<size_t>(numbers.size(), 7));
+  EXPECT_EQ(numbers,
+            (std::vector<std::string>{"5", "-3", "0", "1/3", "999999999", "-7/3", "-1.25"}));
+
+  // The menus: calc's and apply's main menus have a blank line, orvelle's none.
+  for (const auto& [program, name] : {std::pair<const TestProgram&, const char*>{kIntro, "orvelle"},
+                                      {kCalc, "calc"},
+                                      {kApply, "apply"}}) {
+    SCOPED_TRACE(name);
+    const std::vector<Answer> menus = Answers(ToolRun(name, "--menus", out));
+    ASSERT_FALSE(menus.empty());
+    // Each answer at the main menu (the first), and at each section's sub-menu after it.
+    std::map<std::string, std::vector<std::string>> at;
+    std::string opened;
+    for (const Answer& a : menus) {
+      if (a.site == menus[0].site) opened = a.keys;
+      at[a.site == menus[0].site ? "main" : opened].push_back(a.keys);
+    }
+    const int sections = static_cast<int>(program.description.sections.size());
+    std::vector<std::string> atMain = {"0", std::to_string(program.MenuEnd() + 1)};
+    for (int blank = sections + 1; blank < program.MenuEnd(); ++blank) {
+      atMain.push_back(std::to_string(blank));
+    }
+    for (const std::string& choice : atMain) {
+      EXPECT_GE(std::ranges::count(at["main"], choice), 1) << choice;
+    }
+    for (int s = 1; s <= sections; ++s) {
+      for (const std::string& choice :
+           {std::string("0"), std::to_string(program.SubMenuEnd(s) + 1)}) {
+        EXPECT_GE(std::ranges::count(at[std::to_string(s)], choice), 1)
+            << "section " << s << ": " << choice;
+      }
+    }
+  }
+  std::filesystem::remove_all(out);
 }
 
 TEST(OrvelleScreens, ItemRunsShowEveryTableRowAndThePromisedProblemsOfEveryDrill) {
@@ -142,8 +226,9 @@ TEST(OrvelleScreens, ItemRunsShowEveryTableRowAndThePromisedProblemsOfEveryDrill
         const ItemRunSeen here = InProcess(program, section, item, kLong);
         std::vector<std::string> drillSites;
         for (const Drill& d : here.drills) drillSites.push_back(d.site);
-        const ItemRunSeen tool =
-            FromLog(ToolRun(name, section, item, out), drillSites, here.numberSites);
+        const ItemRunSeen tool = FromLog(
+            ToolRun(name, "--item " + std::to_string(section) + "-" + std::to_string(item), out),
+            drillSites, here.numberSites);
         ASSERT_EQ(tool.drills.size(), here.drills.size());
         for (size_t d = 0; d < here.drills.size(); ++d) {
           SCOPED_TRACE(here.drills[d].site);
