@@ -1,7 +1,8 @@
 #include "platform/fonts.h"
 
-#include <cairo-ft.h>
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +56,47 @@ CellFit FitFor(const std::string& name) {
 // lessons then says so in the check's line alone.
 bool checkSaysFatal = false;
 
+// Does `load` with fontconfig's lines silenced: those of a trial that passed were said already.
+template <typename Load>
+auto Quietly(const Load& load) {
+  std::fflush(stderr);
+  const int saved = dup(STDERR_FILENO);
+  const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (saved >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+  if (null >= 0) close(null);
+  auto result = load();
+  std::fflush(stderr);
+  if (saved >= 0) {
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+  }
+  return result;
+}
+
+// fontconfig's lines, as they name the path, shown as our lines show it.
+void SayLines(const std::string& said, const std::string& path) {
+  std::string shown;
+  size_t from = 0;
+  for (size_t at; !path.empty() && (at = said.find(path, from)) != std::string::npos;) {
+    shown += Shown(said.substr(from, at - from), true) + Shown(path);
+    from = at + path.size();
+  }
+  std::fputs((shown + Shown(said.substr(from), true)).c_str(), stderr);
+}
+
+// The trials begun at the start (StartFonts), and what the first look at the path said.
+struct Start {
+  std::string path;
+  FcConfig* config = nullptr;
+  std::string look;
+  std::unique_ptr<Trial> ours, system;
+};
+Start* begun = nullptr;
+
+std::unique_ptr<Trial> TrialOf(const std::string& path, bool parked) {
+  return std::make_unique<Trial>([path] { return LessonFontsTrial(path); }, TrialLimits{}, parked);
+}
+
 struct Library {
   FcConfig* config = nullptr;
   bool loaded = false;
@@ -67,30 +109,38 @@ struct Library {
   std::vector<std::string> held;
 
   Library() {
-    const std::string path = FontConfigPath();
-    config = FcConfigCreate();
-    std::string problem = config ? FirstLook(config, path) : "cannot be used";
-    Trial trial;
+    StartFonts();
+    const std::unique_ptr<Start> start(std::exchange(begun, nullptr));
+    const std::string& path = start->path;
+    config = start->config;
+    std::string problem = start->look;
     if (problem.empty()) {
-      trial = TryConfig(path);
-      // The load repeats the trial's checks, for a file changed since.
-      problem = trial.problem.empty() ? LoadConfig(config, path) : trial.problem;
-    }
-    if (problem.empty()) {
-      loaded = true;
-      return;
+      const Verdict trial = start->ours->Wait();
+      start->ours.reset();
+      SayLines(trial.said, path);
+      // A trial that cannot run is no verdict: the configuration is loaded as it is. The load
+      // repeats the trial's checks, for a file changed since.
+      if (trial.tried) problem = trial.problem;
+      const auto load = [&] { return LoadConfig(config, path); };
+      if (problem.empty()) problem = trial.tried ? Quietly(load) : load();
+      if (problem.empty()) {
+        loaded = true;
+        if (!trial.tried) {
+          std::fprintf(stderr, "fonts: %s %s; loaded without it\n", Shown(path).c_str(),
+                       trial.problem.c_str());
+        }
+        return;
+      }
     }
     if (config) FcConfigDestroy(config);
-    // fontconfig's own lines where it failed, before ours; those of a trial that passed it says
-    // again as it loads.
-    if (!trial.problem.empty()) std::fputs(trial.said.c_str(), stderr);
-    const Trial system = TryConfig("");
-    if (system.problem.empty()) {
+    const Verdict system = start->system->Wait();
+    start->system.reset();
+    SayLines(system.said, "");
+    if (!system.tried || system.problem.empty()) {
       std::fprintf(stderr, "%s\n", FontsLine(path, problem).c_str());
-      config = FcInitLoadConfigAndFonts();
+      config = system.tried ? Quietly(FcInitLoadConfigAndFonts) : FcInitLoadConfigAndFonts();
       return;
     }
-    std::fputs(system.said.c_str(), stderr);
     fatal = FontsLine(path, problem, system.problem);
     if (!checkSaysFatal) std::fprintf(stderr, "%s\n", fatal.c_str());
     config = FcConfigCreate();  // no fonts: every face draws nothing
@@ -123,18 +173,6 @@ bool HasFamily(FcPattern* p, const std::string& family) {
   return false;
 }
 
-// A scaled font of the face at 1 em, unhinted, for glyph lookup and exact advances.
-cairo_scaled_font_t* UnitFont(cairo_font_face_t* face) {
-  cairo_matrix_t unit;
-  cairo_matrix_init_identity(&unit);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_scaled_font_t* font = cairo_scaled_font_create(face, &unit, &unit, options);
-  cairo_font_options_destroy(options);
-  return font;
-}
-
 struct Match {
   FcPattern* font = nullptr;  // owned
   std::string wanted;
@@ -148,16 +186,6 @@ Match MatchFont(const std::string& name, bool bold, bool italic) {
   m.font = FcFontMatch(Lib().config, pattern, &result);
   FcPatternDestroy(pattern);
   return m;
-}
-
-cairo_font_face_t* LoadFace(const std::string& file, int index) {
-  // Only the file: the synthetic styles are drawn by the canvas, not by the font backend.
-  FcPattern* p = FcPatternCreate();
-  FcPatternAddString(p, FC_FILE, reinterpret_cast<const FcChar8*>(file.c_str()));
-  FcPatternAddInteger(p, FC_INDEX, index);
-  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(p);
-  FcPatternDestroy(p);
-  return face;
 }
 
 std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
@@ -196,7 +224,7 @@ std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
       bold && (embolden || GetInt(m.font, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD);
   face->syntheticItalic =
       italic && (sheared || GetInt(m.font, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN);
-  face->face = LoadFace(face->file, GetInt(m.font, FC_INDEX, 0));
+  face->face = FaceOfFile(face->file, GetInt(m.font, FC_INDEX, 0));
   FcPatternDestroy(m.font);
   face->unit = UnitFont(face->face);
 
@@ -221,41 +249,6 @@ std::unique_ptr<Face> Resolve(const std::string& name, bool bold, bool italic) {
   return face;
 }
 
-Glyph LookUp(cairo_scaled_font_t* font, char32_t c) {
-  Glyph g;
-  if (!font || cairo_scaled_font_status(font) != CAIRO_STATUS_SUCCESS) return g;
-  char utf8[5] = {};
-  int n = 0;
-  if (c < 0x80) {
-    utf8[n++] = static_cast<char>(c);
-  } else if (c < 0x800) {
-    utf8[n++] = static_cast<char>(0xC0 | (c >> 6));
-    utf8[n++] = static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    utf8[n++] = static_cast<char>(0xE0 | (c >> 12));
-    utf8[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    utf8[n++] = static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    utf8[n++] = static_cast<char>(0xF0 | (c >> 18));
-    utf8[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    utf8[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    utf8[n++] = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  cairo_glyph_t* glyphs = nullptr;
-  int count = 0;
-  if (cairo_scaled_font_text_to_glyphs(font, 0, 0, utf8, n, &glyphs, &count, nullptr, nullptr,
-                                       nullptr) == CAIRO_STATUS_SUCCESS &&
-      count == 1) {
-    g.index = glyphs[0].index;
-    g.found = g.index != 0;
-    cairo_text_extents_t e;
-    cairo_scaled_font_glyph_extents(font, glyphs, 1, &e);
-    g.advance = e.x_advance;
-  }
-  cairo_glyph_free(glyphs);
-  return g;
-}
-
 }  // namespace
 
 Glyph Face::Find(char32_t c) const {
@@ -278,27 +271,28 @@ const Face& FindFace(const std::string& name, bool bold, bool italic) {
   return *it->second;
 }
 
-FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
-  if (name == kGothicFont || name == kStartFont) {
-    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
-  }
-  FcConfigSubstitute(config, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  return pattern;
-}
-
 std::string FontsLine(const std::string& path, const std::string& problem,
                       const std::string& systemProblem) {
-  const std::string line = "fonts: " + path + " " + problem;
+  const std::string line = "fonts: " + Shown(path) + " " + problem;
   if (systemProblem.empty()) return line + "; using the system's fonts";
   const char* file = std::getenv("FONTCONFIG_FILE");
-  return line + ", and the system's " + (file && *file ? file : "/etc/fonts/fonts.conf") + " " +
-         systemProblem + "; cannot show the lessons";
+  const std::string system =
+      "the system's " + Shown(file && *file ? file : "/etc/fonts/fonts.conf");
+  // The same fault in both (a face they both give) is said once.
+  return line + ", and " + system + (systemProblem == problem ? " too" : " " + systemProblem) +
+         "; cannot show the lessons";
+}
+
+void StartFonts() {
+  static bool started = false;
+  if (std::exchange(started, true)) return;
+  begun = new Start;
+  begun->path = FontConfigPath();
+  begun->config = FcConfigCreate();
+  begun->look = begun->config ? FirstLook(begun->config, begun->path) : "cannot be used";
+  // The system's is wanted only where ours fails: it waits, forked now, before any thread.
+  if (begun->look.empty()) begun->ours = TrialOf(begun->path, false);
+  begun->system = TrialOf("", begun->look.empty());
 }
 
 std::string ConfigPathIn(const std::string& path, const std::string& folder) {
@@ -349,7 +343,7 @@ std::string TextFaceProblem() {
 std::shared_ptr<const Face> FaceFromFile(const std::string& file) {
   auto* face = new Face;
   face->file = file;
-  face->face = LoadFace(file, 0);
+  face->face = FaceOfFile(file, 0);
   face->unit = UnitFont(face->face);
   face->regular = face->unit;
   return std::shared_ptr<const Face>(face, [](const Face* f) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cairo.h>
-#include <fontconfig/fontconfig.h>
 
 #include <memory>
 #include <optional>
@@ -11,6 +10,8 @@
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "platform/face_file.h"
 
 namespace orvelle {
 
@@ -38,12 +39,6 @@ struct CellFit {
     }
     return std::nullopt;
   }
-};
-
-struct Glyph {
-  unsigned long index = 0;
-  double advance = 0;  // in ems of the regular face
-  bool found = false;
 };
 
 struct Face {
@@ -79,8 +74,10 @@ const Face& FindFace(const std::string& name, bool bold, bool italic);
 std::string FontConfigPath();
 bool FontConfigLoaded();
 
-// The pattern the programs match for a name and style, substituted by `config`.
-FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic);
+// Begins the trials of the configuration and of the system's (the second waits until it is
+// wanted), so that the program's start goes on while the first runs; they are judged when a face
+// is first looked for. Before any thread starts; the faces begin them otherwise.
+void StartFonts();
 
 // The line for a configuration not loaded: "fonts: PATH PROBLEM; using the system's fonts"; or,
 // where the system's configuration failed its trial too (`systemProblem`), the one line of a

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,21 +12,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <string_view>
-#include <vector>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/common_interface_defs.h>
-#endif
+#include <set>
+#include <utility>
 
 #include "platform/device.h"
-#include "platform/fonts.h"
-
-extern char** environ;
+#include "platform/face_file.h"
 
 namespace orvelle {
 namespace {
@@ -73,10 +67,14 @@ std::string FamilyFor(FcConfig* config, const char* name) {
   return result;
 }
 
+bool FindsFonts(FcConfig* config) {
+  const FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem);
+  return fonts && fonts->nfont > 0;
+}
+
 // What is wrong with a configuration loaded, or "": fonts found, and the lessons' names mapped.
 std::string Unmapped(FcConfig* config) {
-  const FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem);
-  if (!fonts || fonts->nfont == 0) return "finds no fonts";
+  if (!FindsFonts(config)) return "finds no fonts";
   std::vector<std::string> unmapped;
   for (const char* name : kNames) {
     if (FamilyFor(config, name) == name) unmapped.push_back("\"" + std::string(name) + "\"");
@@ -90,256 +88,284 @@ std::string Unmapped(FcConfig* config) {
          names + " unmapped";
 }
 
-// Loads the configuration into `config`. Complaining, so that a file that does not parse is
+// Parses the configuration into `config`. Complaining, so that a file that does not parse is
 // known: a faulty file loads its part before the fault and says nothing of it otherwise.
-std::string Parsed(FcConfig* config, const std::string& path) {
-  if (!FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue)) {
-    return "cannot be parsed";
-  }
-  return FcConfigBuildFonts(config) ? "" : "cannot be used";
+bool Parses(FcConfig* config, const std::string& path) {
+  return FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(path.c_str()), FcTrue);
 }
 
-// What the child does: loads the configuration as the program will and matches every name and
-// style the lessons select, before its verdict on the names: fontconfig's rules run as it
-// matches, and crash there.
-std::string TrialOf(const std::string& path) {
-  FcConfig* config = path.empty() ? FcInitLoadConfigAndFonts() : FcConfigCreate();
-  if (!config) return "cannot be used";
-  if (std::string problem = path.empty() ? "" : Parsed(config, path); !problem.empty()) {
-    return problem;
-  }
-  for (const char* name : kNames) {
-    for (const int style : {0, 1, 2, 3}) {
-      FcPattern* pattern = LessonPattern(config, name, style & 1, style & 2);
-      FcResult result;
-      if (FcPattern* font = FcFontMatch(config, pattern, &result)) FcPatternDestroy(font);
-      FcPatternDestroy(pattern);
-    }
-  }
-  return path.empty() ? "" : Unmapped(config);
+std::string GetString(FcPattern* p, const char* object) {
+  FcChar8* s = nullptr;
+  if (FcPatternGetString(p, object, 0, &s) != FcResultMatch || !s) return "";
+  return reinterpret_cast<const char*>(s);
 }
 
-// The environment variable that tells a fresh process of the program to run a trial of the
-// configuration it names before its main, and the descriptor of the pipe for its verdict.
-constexpr const char* kTrialVariable = "ORVELLE_FONTS_TRIAL";
-constexpr int kTrialVerdictFd = 198;
+// The child's side. Its notes go to the parent as a kind, a text and '\0' each: 'C' a folder
+// fontconfig may write caches in, 'F' the face it is loading ("" when done), 'V' its verdict.
+int gNotes = -1;
 
-// The child's side. Its verdict goes to the parent as "V<problem>\n", or as "M<MiB>\n" where it
-// ran out of the memory it was given.
-struct Child {
-  int verdict = -1;
-  long startKiB = 0;             // its address space when the trial began
-  long roomKiB = 0;              // what its limit leaves it over that
-  char outOfMemory[32] = "M\n";  // its verdict then
-};
-Child child;
+void Note(char kind, const std::string& text) {
+  if (gNotes < 0) return;
+  const std::string note = kind + text + '\0';
+  (void)!write(gNotes, note.data(), note.size());
+}
 
-// A figure of /proc/self/status in KiB, read with system calls alone, as a fatal signal's handler
-// reads it; -1 where it cannot be read.
+void TellCacheDirs(FcConfig* config) {
+  const FcChar8* root = FcConfigGetSysRoot(config);
+  const std::string sysroot = root ? reinterpret_cast<const char*>(root) : "";
+  std::vector<std::string> dirs;
+  FcStrList* list = FcConfigGetCacheDirs(config);
+  while (const FcChar8* dir = list ? FcStrListNext(list) : nullptr) {
+    const std::string d = reinterpret_cast<const char*>(dir);
+    dirs.push_back(d);
+    if (!sysroot.empty() && !d.starts_with(sysroot)) dirs.push_back(sysroot + d);
+  }
+  if (list) FcStrListDone(list);
+  TrialCacheDirs(dirs);
+}
+
+// What is wrong with the face of `family` in `file`, loaded as the program loads it, or "".
+std::string FaceProblem(const std::string& family, const std::string& file, int index) {
+  const std::string gives = "gives " + FamilyAndPackage(family) + ", whose file " + Shown(file);
+  struct stat info;
+  if (stat(file.c_str(), &info) != 0) {
+    return gives + " " + (errno == ENOENT || errno == ENOTDIR ? "is missing" : CannotRead(errno));
+  }
+  if (!S_ISREG(info.st_mode)) return gives + " is " + KindOf(info.st_mode) + ", not a font";
+  if (access(file.c_str(), R_OK) != 0) return gives + " " + CannotRead(errno);
+  Note('F', "loading the file " + Shown(file) + " of " + FamilyAndPackage(family));
+  cairo_font_face_t* face = FaceOfFile(file, index);
+  cairo_scaled_font_t* unit = UnitFont(face);
+  const bool loads = cairo_scaled_font_status(unit) == CAIRO_STATUS_SUCCESS;
+  for (const char32_t c : {U'1', U'の', U'終'}) LookUp(unit, c);  // those the start-up check asks
+  cairo_scaled_font_destroy(unit);
+  cairo_font_face_destroy(face);
+  Note('F', "");
+  return loads ? "" : gives + " is not a font";
+}
+
+// A figure of /proc/self/status in KiB; -1 where it cannot be read.
 long StatusKiB(const char* key) {
-  char text[8192];
-  const int fd = open("/proc/self/status", O_RDONLY | O_CLOEXEC);
-  const ssize_t n = fd < 0 ? -1 : read(fd, text, sizeof text - 1);
-  if (fd >= 0) close(fd);
-  text[std::max<ssize_t>(n, 0)] = '\0';
-  const char* at = std::strstr(text, key);
-  if (!at) return -1;
-  long kib = 0;
-  for (at += std::strlen(key); *at == ' ' || *at == '\t';) ++at;
-  for (; *at >= '0' && *at <= '9'; ++at) kib = kib * 10 + (*at - '0');
+  FILE* status = std::fopen("/proc/self/status", "r");
+  long kib = -1;
+  char line[256];
+  while (status && std::fgets(line, sizeof line, status)) {
+    if (std::strncmp(line, key, std::strlen(key)) == 0) kib = std::atol(line + std::strlen(key));
+  }
+  if (status) std::fclose(status);
   return kib;
 }
 
-// Whether the child's address space grew past half the room its limit leaves: a sound
-// configuration takes a few MiB, so a trial that failed after that failed for want of memory (an
-// allocation of fontconfig's past the limit, which it may take for a fault, or crash on).
-bool OutOfMemory() {
-  return child.roomKiB > 0 && StatusKiB("VmPeak:") - child.startKiB > child.roomKiB / 2;
-}
-
-void SayIfOutOfMemory() {
-  if (OutOfMemory()) (void)!write(child.verdict, child.outOfMemory, std::strlen(child.outOfMemory));
-}
-
-// On a fatal signal: says so where memory ran out, and ends the child by the same signal (the
-// handler is reset by then).
-void OnFatalSignal(int number) {
-  SayIfOutOfMemory();
-  raise(number);
-}
-
+// Lowers a limit to `soft` and `hard`, never raising what this process was given (ulimit).
 void Limit(int resource, rlim_t soft, rlim_t hard) {
-  const rlimit limit{soft, hard};
+  rlimit limit{};
+  getrlimit(resource, &limit);
+  limit.rlim_max = std::min(limit.rlim_max, hard);
+  limit.rlim_cur = std::min({limit.rlim_cur, soft, limit.rlim_max});
   setrlimit(resource, &limit);
 }
 
-[[noreturn]] void RunTrial(int verdict, const std::function<std::string()>& work) {
-  child.verdict = verdict;
-  child.startKiB = StatusKiB("VmSize:");
-  Limit(RLIMIT_CPU, kTrialCpuSeconds, kTrialCpuSeconds + 1);
-  if (child.startKiB > 0) {
-    const rlim_t bytes = static_cast<rlim_t>(child.startKiB + kTrialMiB * 1024) * 1024;
-    Limit(RLIMIT_AS, bytes, bytes);  // or less, where this process was given less (ulimit -v)
-    rlimit given{};
-    getrlimit(RLIMIT_AS, &given);
-    child.roomKiB = std::min(given.rlim_cur, bytes) / 1024 - child.startKiB;
-    std::snprintf(child.outOfMemory, sizeof child.outOfMemory, "M%ld\n", child.roomKiB / 1024);
+constexpr int kEnding[] = {SIGTERM, SIGINT, SIGHUP};
+
+[[noreturn]] void RunChild(const std::function<std::string()>& work, const TrialLimits& limits,
+                           int notes, int go) {
+  if (go >= 0) {
+    char start = 0;
+    ssize_t n;
+    while ((n = read(go, &start, 1)) < 0 && errno == EINTR) {
+    }
+    if (n != 1) _exit(0);  // not wanted after all
+    close(go);
+  }
+  gNotes = notes;
+  // The parent watches the processor's time where it can read it, and gives more to reading font
+  // files; the limit is then only the cap. Elsewhere it is the limit itself.
+  const bool watched = access("/proc/self/stat", R_OK) == 0;
+  const double cpu = watched ? limits.capSeconds + 1 : limits.cpuSeconds;
+  // SIGXCPU at the soft limit; at the hard one the kernel sends SIGKILL, which says nothing.
+  const auto seconds = static_cast<rlim_t>(std::ceil(cpu));
+  Limit(RLIMIT_CPU, seconds, seconds + 1);
+  if (const long kib = StatusKiB("VmSize:"); kib > 0) {
+    const auto bytes = static_cast<rlim_t>(kib + limits.mib * 1024) * 1024;
+    Limit(RLIMIT_AS, bytes, bytes);
   }
   Limit(RLIMIT_CORE, 0, 0);  // a crash leaves no core file behind
-  // A stack of its own for the handler: fontconfig's recursion can overflow the child's.
-  static char handlerStack[1 << 16];
-  const stack_t stack{handlerStack, 0, sizeof handlerStack};
-  sigaltstack(&stack, nullptr);
-  struct sigaction fatal {};
-  fatal.sa_handler = OnFatalSignal;
-  fatal.sa_flags = SA_ONSTACK | SA_RESETHAND;
-  for (const int number : {SIGSEGV, SIGBUS, SIGABRT, SIGILL, SIGFPE}) {
-    sigaction(number, &fatal, nullptr);
+  // A crash ends it by its own signal, whatever handlers (a sanitizer's) it inherited.
+  for (const int number :
+       {SIGSEGV, SIGBUS, SIGABRT, SIGILL, SIGFPE, SIGXCPU, SIGTERM, SIGINT, SIGHUP, SIGPIPE}) {
+    signal(number, SIG_DFL);
   }
-  signal(SIGXCPU, SIG_DFL);
   sigset_t all;
   sigfillset(&all);
   sigprocmask(SIG_UNBLOCK, &all, nullptr);
-#if defined(__SANITIZE_ADDRESS__)
-  // The sanitizer's allocator ends the process with a report, not a signal, when memory runs out.
-  __sanitizer_set_death_callback(SayIfOutOfMemory);
-#endif
-  const std::string problem = work();
-  const std::string answer =
-      !problem.empty() && OutOfMemory() ? child.outOfMemory : "V" + problem + "\n";
-  _exit(write(verdict, answer.data(), answer.size()) == static_cast<ssize_t>(answer.size()) ? 0
-                                                                                            : 1);
+  Note('V', work());
+  _exit(0);
 }
 
-// A trial started anew (TryConfig in a process with threads) runs here, before main, and ends the
-// process.
-[[maybe_unused]] const bool kRanAsTrial = [] {
-  const char* trial = std::getenv(kTrialVariable);
-  if (!trial) return false;
-  const std::string path = trial;
-  RunTrial(kTrialVerdictFd, [&] { return TrialOf(path); });
-}();
+// The parent's side: while trials are alive, SIGCHLD has its default disposition (a launcher
+// may leave it ignored, and then the children are reaped before they can be judged), and the
+// termination signals end them first, their locks cleared, then the program as they would have.
+std::vector<Trial*> gLive;
+struct sigaction gChildWas, gEndingWas[std::size(kEnding)];
+bool gEndingOurs[std::size(kEnding)];
+volatile sig_atomic_t gCaught = 0;
+int gWake[2] = {-1, -1};
 
-// The parent's side.
+void OnEnding(int number) {
+  gCaught = number;
+  const int saved = errno;
+  (void)!write(gWake[1], "", 1);
+  errno = saved;
+}
+
+void Watch() {
+  struct sigaction plain {};
+  plain.sa_handler = SIG_DFL;
+  sigaction(SIGCHLD, &plain, &gChildWas);
+  if (pipe2(gWake, O_CLOEXEC | O_NONBLOCK) != 0) gWake[0] = gWake[1] = -1;
+  struct sigaction ending {};
+  ending.sa_handler = OnEnding;
+  for (size_t i = 0; i < std::size(kEnding); ++i) {
+    sigaction(kEnding[i], nullptr, &gEndingWas[i]);
+    // One that is ignored stays ignored; one the program handles, it handles.
+    gEndingOurs[i] = gWake[1] >= 0 && gEndingWas[i].sa_handler == SIG_DFL;
+    if (gEndingOurs[i]) sigaction(kEnding[i], &ending, nullptr);
+  }
+}
+
+void Unwatch() {
+  for (size_t i = 0; i < std::size(kEnding); ++i) {
+    if (gEndingOurs[i]) sigaction(kEnding[i], &gEndingWas[i], nullptr);
+  }
+  sigaction(SIGCHLD, &gChildWas, nullptr);
+  for (int& fd : gWake) {
+    if (fd >= 0) close(std::exchange(fd, -1));
+  }
+  if (gCaught) raise(gCaught);
+}
+
 using Clock = std::chrono::steady_clock;
 
-int Threads() {
-  DIR* tasks = opendir("/proc/self/task");
-  if (!tasks) return 0;  // not known: taken as more than one
-  int n = 0;
-  while (const dirent* e = readdir(tasks)) n += e->d_name[0] != '.';
-  closedir(tasks);
-  return n;
+Clock::duration Span(double seconds) {
+  return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
 }
 
-struct Pipe {
-  int fd[2] = {-1, -1};
-  Pipe() {
-    if (pipe2(fd, O_CLOEXEC) != 0) fd[0] = fd[1] = -1;
-  }
-  ~Pipe() {
-    for (const int f : fd) {
-      if (f >= 0) close(f);
-    }
-  }
+std::string Figure(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", seconds);
+  return text;
+}
+
+// A child's processor time, page faults and resident memory of its own (not a file's), in
+// pages, from /proc.
+struct Usage {
+  double cpu = 0;
+  long faults = 0;
+  long pages = 0;
 };
 
-std::string Within(int seconds) { return "is not done within " + std::to_string(seconds) + " s"; }
-
-// What happened to a child, from its verdict and how it ended.
-std::string Judged(const std::string& answer, bool killed, int status) {
-  if (answer.starts_with("M")) {
-    return "needs more than " + answer.substr(1, answer.size() - 2) + " MiB";
-  }
-  if (answer.starts_with("V") && answer.ends_with("\n")) return answer.substr(1, answer.size() - 2);
-  if (killed) return Within(kTrialSeconds);
-  if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
-    return Within(kTrialCpuSeconds) + " of processor time";
-  }
-  if (WIFSIGNALED(status)) {
-    return "crashed fontconfig (signal " + std::to_string(WTERMSIG(status)) + ")";
-  }
-  return "ended fontconfig's trial with status " + std::to_string(WEXITSTATUS(status));
+// The text of /proc/PID/NAME, or false.
+bool ReadProc(pid_t pid, const char* name, char (&text)[1024]) {
+  char path[64];
+  std::snprintf(path, sizeof path, "/proc/%d/%s", static_cast<int>(pid), name);
+  const int fd = open(path, O_RDONLY | O_CLOEXEC);
+  const ssize_t n = fd < 0 ? -1 : read(fd, text, sizeof text - 1);
+  if (fd >= 0) close(fd);
+  text[std::max<ssize_t>(n, 0)] = '\0';
+  return n > 0;
 }
 
-std::string CannotTry() { return "cannot be tried (" + std::string(std::strerror(errno)) + ")"; }
+bool ReadUsage(pid_t pid, Usage& usage) {
+  char text[1024];
+  if (!ReadProc(pid, "statm", text)) return false;
+  long size = 0, resident = 0, shared = 0;  // shared: the pages of files
+  if (std::sscanf(text, "%ld %ld %ld", &size, &resident, &shared) != 3) return false;
+  usage.pages = resident - shared;
+  if (!ReadProc(pid, "stat", text)) return false;
+  const char* at = std::strrchr(text, ')');  // after the name, which may hold anything
+  long field[13] = {};
+  for (int i = 0; at && i < 13; ++i) {
+    at = std::strchr(at + 1, ' ');
+    if (at) field[i] = std::atol(at + 1);
+  }
+  if (!at) return false;
+  // From the state on: minflt is the 8th, majflt the 10th, utime and stime the 12th and 13th.
+  usage.faults = field[7] + field[9];
+  usage.cpu =
+      static_cast<double>(field[11] + field[12]) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  return true;
+}
 
-// Forks a child that does `inChild` with the write end of the verdict's pipe, its stderr the
-// other's, and waits for its verdict and stderr to the deadline. Then reaps it, ending it first
-// where it is not done: never more than a second past the deadline (a child that even SIGKILL
-// does not end, stuck in the kernel, is left behind).
-Trial Forked(const std::function<void(int verdict)>& inChild) {
-  Pipe verdict, said;
-  if (verdict.fd[0] < 0 || said.fd[0] < 0) return {CannotTry()};
-  const pid_t pid = fork();
-  if (pid < 0) return {CannotTry()};
-  if (pid == 0) {
-    if (dup2(said.fd[1], STDERR_FILENO) >= 0) inChild(verdict.fd[1]);
-    _exit(127);
-  }
-  close(verdict.fd[1]);
-  close(said.fd[1]);
-  verdict.fd[1] = said.fd[1] = -1;
-  Clock::time_point deadline = Clock::now() + std::chrono::seconds(kTrialSeconds);
-  constexpr size_t kMost = 4096;
-  std::string answer;
-  Trial trial;
-  pollfd fds[2] = {{verdict.fd[0], POLLIN, 0}, {said.fd[0], POLLIN, 0}};
-  while ((fds[0].fd >= 0 || fds[1].fd >= 0) && Clock::now() < deadline) {
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    if (poll(fds, 2, static_cast<int>(left.count())) <= 0) continue;
-    for (pollfd& p : fds) {
-      char buffer[4096];
-      const ssize_t n = p.revents ? read(p.fd, buffer, sizeof buffer) : -1;
-      std::string& to = &p == fds ? answer : trial.said;
-      if (n > 0 && to.size() < kMost) to.append(buffer, static_cast<size_t>(n));
-      if (n == 0 || (n < 0 && p.revents && errno != EINTR)) p.fd = -1;
-    }
-  }
-  trial.said.resize(trial.said.rfind('\n', kMost - 1) + 1);  // whole lines; npos + 1: none
+// Reading font files faults their pages in, mapped and let go again: a few faults each, ten
+// thousand and more a second of the processor's time (11,000 measured building a cache), the
+// memory of its own growing by a fifth of the pages faulted (the cache being built). A glob
+// backtracking faults none; a pipe waited on faults none and takes no time; a file read without
+// end (a device) into memory faults in every page its memory grows by, up to its limit. So a
+// stretch counts as reading fonts where its faults are many for the processor's time it took,
+// and its memory grew by half of them at most.
+constexpr long kFewestFaults = 4;
+constexpr double kFaultsPerCpuSecond = 1000;
+
+bool ReadingFonts(const Usage& from, const Usage& to) {
+  const long faults = to.faults - from.faults;
+  return faults >= kFewestFaults &&
+         static_cast<double>(faults) >= kFaultsPerCpuSecond * (to.cpu - from.cpu) &&
+         (to.pages - from.pages) * 2 <= faults;
+}
+
+constexpr size_t kHalf = 2048;  // of fontconfig's lines kept at the start, and at the end
+
+// Waits for `pid` to end, ending it at `deadline`; never more than a second past it (a child
+// stuck in the kernel, which even SIGKILL does not end, is left behind). Its status, or -1.
+int Reap(pid_t pid, Clock::time_point deadline) {
   bool killed = false;
   int status = 0;
   for (pid_t reaped; (reaped = waitpid(pid, &status, WNOHANG)) != pid;) {
-    if (reaped < 0 && errno != EINTR) break;
+    if (reaped < 0 && errno != EINTR) return -1;
     if (Clock::now() >= deadline) {
-      if (killed) break;
+      if (killed) return -1;
       kill(pid, SIGKILL);
       killed = true;
       deadline = Clock::now() + std::chrono::seconds(1);
     }
     usleep(100);  // the pipes close as the child ends, a moment before it can be reaped
   }
-  trial.problem = Judged(answer, killed, status);
-  return trial;
+  return status;
 }
 
-// A process started anew for the trial, of this same program: the child of a process with
-// threads may make no call but the few safe ones before it runs another program.
-Trial Anew(const std::string& path) {
-  std::vector<std::string> variables = {std::string(kTrialVariable) + "=" + path};
-  for (char** e = environ; *e; ++e) {
-    if (!std::string_view(*e).starts_with(kTrialVariable)) variables.emplace_back(*e);
-  }
-  std::vector<char*> envp;
-  for (std::string& v : variables) envp.push_back(v.data());
-  envp.push_back(nullptr);
-  char* argv[] = {const_cast<char*>("orvelle-fonts-trial"), nullptr};
-  Trial trial = Forked([&](int verdict) {
-    if (dup2(verdict, kTrialVerdictFd) >= 0 && fcntl(kTrialVerdictFd, F_SETFD, 0) == 0) {
-      execve("/proc/self/exe", argv, envp.data());
-    }
-  });
-  trial.anew = true;
-  return trial;
+void AnnounceCaches() {
+  static bool said = false;
+  if (!std::exchange(said, true)) std::fputs("fonts: building the font caches\n", stderr);
 }
 
 }  // namespace
+
+std::string Shown(const std::string& text, bool lines) {
+  std::string shown;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u != 0x7F) {
+      shown += c;
+    } else if (c == '\n') {
+      shown += lines ? "\n" : "\\n";
+    } else if (c == '\t') {
+      shown += "\\t";
+    } else if (c == '\r') {
+      shown += "\\r";
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02x", u);
+      shown += hex;
+    }
+  }
+  return shown;
+}
 
 std::string FirstLook(FcConfig* config, const std::string& path) {
   const FcChar8* root = FcConfigGetSysRoot(config);
   const std::string sysroot = root ? reinterpret_cast<const char*>(root) : "";
   const std::string found = path.starts_with(sysroot) ? path : sysroot + path;
-  const std::string where = found == path ? "" : "(" + found + " under FONTCONFIG_SYSROOT) ";
+  const std::string where = found == path ? "" : "(" + Shown(found) + " under FONTCONFIG_SYSROOT) ";
   struct stat info;
   if (stat(found.c_str(), &info) != 0) return where + Unreachable(found, errno);
   if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
@@ -350,17 +376,300 @@ std::string FirstLook(FcConfig* config, const std::string& path) {
 }
 
 std::string LoadConfig(FcConfig* config, const std::string& path) {
-  const std::string problem = Parsed(config, path);
-  return problem.empty() ? Unmapped(config) : problem;
+  if (!Parses(config, path)) return "cannot be parsed";
+  return FcConfigBuildFonts(config) ? Unmapped(config) : "cannot be used";
 }
 
-Trial TryInChild(const std::function<std::string()>& work) {
-  return Forked([&](int verdict) { RunTrial(verdict, work); });
+FcPattern* LessonPattern(FcConfig* config, const std::string& name, bool bold, bool italic) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  // The Gothic face draws every Japanese text: whatever stands in for it must have Japanese.
+  if (name == kGothicFont || name == kStartFont) {
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  }
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  return pattern;
 }
 
-Trial TryConfig(const std::string& path) {
-  if (Threads() != 1) return Anew(path);
-  return TryInChild([&] { return TrialOf(path); });
+std::string FamilyAndPackage(const std::string& family) {
+  if (family == "IPAGothic") return family + " (Debian package fonts-ipafont-gothic)";
+  if (family == "Liberation Serif") return family + " (Debian package fonts-liberation2)";
+  return family;
+}
+
+std::string LessonFontsTrial(const std::string& path) {
+  // fontconfig's rules run as it matches, and crash there: every name and style is matched, and
+  // each face that answers loaded, before the verdict on the names.
+  FcConfig* config = path.empty() ? FcInitLoadConfig() : FcConfigCreate();
+  if (!config) return "cannot be used";
+  if (!path.empty() && !Parses(config, path)) return "cannot be parsed";
+  TellCacheDirs(config);
+  if (!FcConfigBuildFonts(config)) return "cannot be used";
+  if (!FindsFonts(config)) return "finds no fonts";
+  std::set<std::pair<std::string, int>> loaded;
+  for (const char* name : kNames) {
+    for (const int style : {0, 1, 2, 3}) {
+      FcPattern* pattern = LessonPattern(config, name, style & 1, style & 2);
+      FcResult result;
+      FcPattern* font = FcFontMatch(config, pattern, &result);
+      FcPatternDestroy(pattern);
+      if (!font) continue;
+      const std::string file = GetString(font, FC_FILE);
+      int index = 0;
+      FcPatternGetInteger(font, FC_INDEX, 0, &index);
+      const std::string family = GetString(font, FC_FAMILY);
+      FcPatternDestroy(font);
+      if (!loaded.emplace(file, index).second) continue;
+      if (std::string problem = FaceProblem(family, file, index); !problem.empty()) return problem;
+    }
+  }
+  return path.empty() ? "" : Unmapped(config);
+}
+
+void TrialCacheDirs(const std::vector<std::string>& dirs) {
+  for (const std::string& dir : dirs) Note('C', dir);
+}
+
+Trial::Trial(const std::function<std::string()>& work, const TrialLimits& limits, bool parked)
+    : limits_(limits) {
+  int fds[6] = {-1, -1, -1, -1, -1, -1};  // the notes', fontconfig's lines' and the start's
+  const bool piped = pipe2(fds, O_CLOEXEC) == 0 && pipe2(fds + 2, O_CLOEXEC) == 0 &&
+                     (!parked || pipe2(fds + 4, O_CLOEXEC) == 0);
+  if (piped) {
+    if (gLive.empty()) Watch();
+    gLive.push_back(this);
+    pid_ = fork();
+  }
+  if (!piped || pid_ < 0) {
+    cannot_ = "cannot be tried (" + std::string(std::strerror(errno)) + ")";
+    pid_ = -1;
+    for (const int fd : fds) {
+      if (fd >= 0) close(fd);
+    }
+    return;  // the destructor lets the watch go
+  }
+  if (pid_ == 0) {
+    // With its parent, whenever that ends; one already gone (before the call) is seen at once.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() == 1) _exit(0);
+    for (const Trial* other : gLive) {
+      for (const int fd : {other->verdict_, other->said_, other->go_}) {
+        if (fd >= 0) close(fd);
+      }
+    }
+    for (const int fd : {fds[0], fds[2], fds[5], gWake[0], gWake[1]}) {
+      if (fd >= 0) close(fd);
+    }
+    if (dup2(fds[3], STDERR_FILENO) < 0) _exit(127);
+    close(fds[3]);
+    RunChild(work, limits, fds[1], fds[4]);
+  }
+  for (const int fd : {fds[1], fds[3], fds[4]}) {
+    if (fd >= 0) close(fd);
+  }
+  verdict_ = fds[0];
+  said_ = fds[2];
+  go_ = fds[5];
+  start_ = Clock::now();
+}
+
+Trial::~Trial() {
+  if (pid_ >= 0 && go_ >= 0) {
+    close(std::exchange(go_, -1));  // a parked child ends as its start's pipe closes
+    Reap(pid_, Clock::now() + std::chrono::seconds(1));
+    pid_ = -1;
+  }
+  End();
+  const auto self = std::find(gLive.begin(), gLive.end(), this);
+  if (self == gLive.end()) return;
+  gLive.erase(self);
+  if (gLive.empty()) Unwatch();
+}
+
+void Trial::End() {
+  if (pid_ >= 0) {
+    kill(pid_, SIGKILL);
+    Reap(pid_, Clock::now() + std::chrono::seconds(1));
+    Drain();
+    ClearLocks();
+    pid_ = -1;
+  }
+  for (int* fd : {&verdict_, &said_, &go_}) {
+    if (*fd >= 0) close(std::exchange(*fd, -1));
+  }
+}
+
+void Trial::Interrupted() {
+  for (Trial* t : gLive) t->End();
+  std::vector<Trial*>().swap(gLive);
+  const int caught = gCaught;
+  Unwatch();  // the signal caught, its handling given back, ends the program
+  _exit(128 + caught);
+}
+
+void Trial::ClearLocks() const {
+  // fontconfig writes a folder's cache as NAME.NEW under a lock NAME.LCK that holds the writer's
+  // process number, made through NAME.TMP-XXXXXX: a child ended as it wrote leaves them.
+  const std::string mine = std::to_string(pid_) + "\n";
+  for (const std::string& dir : cacheDirs_) {
+    DIR* folder = opendir(dir.c_str());
+    while (const dirent* e = folder ? readdir(folder) : nullptr) {
+      const std::string name = e->d_name;
+      const bool lock = name.ends_with(".LCK");
+      if (!lock && name.find(".TMP-") == std::string::npos) continue;
+      const std::string file = dir + "/" + name;
+      char text[32] = {};
+      const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+      const ssize_t n = fd < 0 ? -1 : read(fd, text, sizeof text - 1);
+      if (fd >= 0) close(fd);
+      if (n <= 0 || std::string(text, static_cast<size_t>(n)) != mine) continue;
+      unlink(file.c_str());
+      if (lock) unlink((file.substr(0, file.size() - 4) + ".NEW").c_str());
+    }
+    if (folder) closedir(folder);
+  }
+}
+
+void Trial::Drain() {
+  for (int* fd : {&verdict_, &said_}) {
+    if (*fd >= 0) fcntl(*fd, F_SETFL, O_NONBLOCK);  // a child left behind still holds its end
+    while (*fd >= 0 && Read(*fd)) {
+    }
+  }
+}
+
+bool Trial::Read(int& fd) {
+  char buffer[4096];
+  const ssize_t n = read(fd, buffer, sizeof buffer);
+  if (n < 0 && errno == EINTR) return true;
+  if (n < 0 && errno == EAGAIN) return false;
+  if (n <= 0) {
+    close(std::exchange(fd, -1));
+    return false;
+  }
+  const std::string_view got(buffer, static_cast<size_t>(n));
+  if (&fd == &said_) {
+    lines_ += static_cast<size_t>(std::count(got.begin(), got.end(), '\n'));
+    const size_t room = kHalf - std::min(kHalf, head_.size());
+    head_.append(got.substr(0, room));
+    if (got.size() > room) tail_.append(got.substr(room));
+    if (tail_.size() > 2 * kHalf) {
+      tail_.erase(0, tail_.size() - kHalf);
+      cut_ = true;
+    }
+    return true;
+  }
+  messages_.append(got);
+  for (size_t end; (end = messages_.find('\0')) != std::string::npos; messages_.erase(0, end + 1)) {
+    const std::string text = messages_.substr(1, end - 1);
+    if (messages_[0] == 'V') answered_ = true, answer_ = text;
+    if (messages_[0] == 'F') face_ = text;
+    if (messages_[0] == 'C') cacheDirs_.push_back(text);
+  }
+  return true;
+}
+
+Verdict Trial::Wait() {
+  Verdict v;
+  if (pid_ < 0) {
+    v.tried = false;
+    v.problem = cannot_.empty() ? "cannot be tried (it was tried already)" : cannot_;
+    return v;
+  }
+  if (go_ >= 0) {
+    start_ = Clock::now();
+    (void)!write(go_, "", 1);
+    close(std::exchange(go_, -1));
+  }
+  Clock::time_point deadline = start_ + Span(limits_.seconds);
+  const Clock::time_point cap = start_ + Span(limits_.capSeconds);
+  const Clock::duration interval = Span(std::min(0.1, limits_.seconds / 4));
+  double cpuAllowed = limits_.cpuSeconds;
+  Usage last;
+  const bool watched = ReadUsage(pid_, last);
+  Clock::time_point lastAt = Clock::now(), next = lastAt + interval;
+  bool reading = false;
+  std::string ended;  // why the child was ended
+  while (verdict_ >= 0 || said_ >= 0) {
+    const Clock::time_point now = Clock::now();
+    Usage usage;
+    if (watched && now >= next && ReadUsage(pid_, usage)) {
+      if (ReadingFonts(last, usage)) {
+        deadline += now - lastAt;
+        cpuAllowed += usage.cpu - last.cpu;
+        reading = true;
+      }
+      if (usage.cpu > cpuAllowed) {
+        ended = "is not done within " + Figure(limits_.cpuSeconds) + " s of processor time";
+      }
+      last = usage;
+      lastAt = now;
+      next = now + interval;
+      if (reading && now - start_ > std::chrono::seconds(1)) AnnounceCaches();
+    }
+    if (ended.empty() && now >= deadline) {
+      ended = "is not done within " + Figure(limits_.seconds) + " s";
+    } else if (ended.empty() && now >= cap) {
+      ended = "is still reading fonts after " + Figure(limits_.capSeconds) + " s";
+    }
+    if (!ended.empty()) break;
+    const Clock::time_point until = std::min({deadline, cap, watched ? next : deadline});
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - now);
+    pollfd fds[3] = {{verdict_, POLLIN, 0}, {said_, POLLIN, 0}, {gWake[0], POLLIN, 0}};
+    const int ready = poll(fds, 3, static_cast<int>(left.count()));
+    if (gCaught) Interrupted();
+    if (ready <= 0) continue;
+    if (fds[0].revents) Read(verdict_);
+    if (fds[1].revents) Read(said_);
+  }
+  if (!ended.empty()) kill(pid_, SIGKILL);
+  const int status = Reap(pid_, Clock::now() + std::chrono::seconds(1));
+  const std::string at = face_.empty() ? "" : " " + face_;
+  if (!ended.empty()) {
+    v.problem = ended + (at.empty() ? "" : "," + at);
+  } else if (answered_) {
+    v.problem = answer_;
+  } else if (status >= 0 && WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
+    v.problem = "is not done within " + Figure(limits_.cpuSeconds) + " s of processor time" +
+                (at.empty() ? "" : "," + at);
+  } else if (status >= 0 && WIFSIGNALED(status)) {
+    const std::string signal = "(signal " + std::to_string(WTERMSIG(status)) + ")";
+    v.problem = at.empty() ? "crashed fontconfig " + signal : "crashed " + signal + at;
+  } else {
+    v.problem = "ended fontconfig's trial with status " +
+                (status >= 0 ? std::to_string(WEXITSTATUS(status)) : std::string("unknown"));
+  }
+  Drain();
+  if (!answered_) ClearLocks();
+  pid_ = -1;
+  End();
+  // fontconfig's lines, whole: the first and the last where there were too many.
+  const std::string all = head_ + tail_;
+  if (!cut_ && all.size() <= 2 * kHalf) {
+    v.said = all.substr(0, all.rfind('\n') + 1);  // npos + 1: none
+  } else {
+    std::string first = head_.substr(0, head_.rfind('\n') + 1);
+    std::string rest = tail_.substr(tail_.size() > kHalf ? tail_.size() - kHalf : 0);
+    rest = rest.substr(rest.find('\n') + 1);
+    rest = rest.substr(0, rest.rfind('\n') + 1);
+    const auto count = [](const std::string& s) {
+      return static_cast<size_t>(std::count(s.begin(), s.end(), '\n'));
+    };
+    const size_t left = lines_ - count(first) - count(rest);
+    v.said = first + "(" + std::to_string(left) + " lines of fontconfig's left out)\n" + rest;
+  }
+  return v;
+}
+
+Verdict TryInChild(const std::function<std::string()>& work, const TrialLimits& limits) {
+  return Trial(work, limits).Wait();
+}
+
+Verdict TryConfig(const std::string& path, const TrialLimits& limits) {
+  return TryInChild([&] { return LessonFontsTrial(path); }, limits);
 }
 
 }  // namespace orvelle

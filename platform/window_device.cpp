@@ -162,7 +162,14 @@ std::string KeyText(int keycode, int scancode, int modifiers) {
   return "\x01";
 }
 
-WindowDevice::WindowDevice(const std::string& title) {
+namespace {
+// Whether SDL's video is started, and whether that succeeded.
+bool gVideoTried = false;
+bool gVideo = false;
+}  // namespace
+
+bool WindowDevice::StartVideo() {
+  if (std::exchange(gVideoTried, true)) return gVideo;
   // Only the real window systems (never a dummy or off-screen driver), drawn by the CPU straight
   // into the window's frame buffer: the accelerated path costs more time and memory at start-up
   // (150 ms, 90 MiB) than it could ever save here, so it is taken only where nothing else shows a
@@ -176,7 +183,12 @@ WindowDevice::WindowDevice(const std::string& title) {
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // The termination signals are ours: they must wake a sleeping wait at once.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) throw WindowError("no display");
+  gVideo = SDL_Init(SDL_INIT_VIDEO) == 0;
+  return gVideo;
+}
+
+WindowDevice::WindowDevice(const std::string& title) {
+  if (!StartVideo()) throw WindowError("no display");
   // The pictures (a canvas of a few MiB for each size the window takes) come straight from the
   // system and go back to it when freed, so that memory follows the window's current size.
   mallopt(M_MMAP_THRESHOLD, 1 << 20);
@@ -190,6 +202,7 @@ WindowDevice::WindowDevice(const std::string& title) {
   if (!window_) {
     const std::string why = SDL_GetError();
     SDL_Quit();
+    gVideoTried = false;
     throw WindowError(why);
   }
   SDL_SysWMinfo info;
@@ -216,6 +229,7 @@ WindowDevice::WindowDevice(const std::string& title) {
                             "); the lessons cannot be shown on it";
     SDL_DestroyWindow(window_);
     SDL_Quit();
+    gVideoTried = false;
     throw WindowError(why);
   }
 
@@ -254,6 +268,7 @@ WindowDevice::~WindowDevice() {
   canvas_.reset();
   if (window_) SDL_DestroyWindow(window_);
   SDL_Quit();
+  gVideoTried = false;
 }
 
 namespace {

@@ -60,6 +60,9 @@ class WindowDevice : public CallDevice {
  public:
   // Opens the window, as large as the screen allows. Throws WindowError.
   explicit WindowDevice(const std::string& title);
+  // Connects to the window system ahead of the window, so that it overlaps the rest of the start;
+  // the window's constructor does it otherwise. Whether it connected.
+  static bool StartVideo();
   ~WindowDevice() override;
   WindowDevice(const WindowDevice&) = delete;
   WindowDevice& operator=(const WindowDevice&) = delete;

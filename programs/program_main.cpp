@@ -9,6 +9,10 @@
 namespace orvelle {
 
 int RunInWindow(const std::string& title, MainMenu mainMenu) {
+  // The font configuration's trial runs in a child while SDL connects to the window system; the
+  // window opens only once the faces are known to draw.
+  StartFonts();
+  WindowDevice::StartVideo();
   if (const std::string problem = TextFaceProblem(); !problem.empty()) {
     std::fprintf(stderr, "%s\n", problem.c_str());
     return 1;

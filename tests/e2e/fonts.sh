@@ -19,6 +19,8 @@ fail() {
 }
 using="; using the system's fonts"
 clock="is not done within 3 s"
+# fontconfig's own lines, and the line that stands for those left out of too many.
+theirs="^(Fontconfig |\([0-9]+ lines of fontconfig's left out\)$)"
 processor="is not done within 2 s of processor time"
 
 # Renders the main menu with the environment given; sets err (its stderr but fontconfig's lines)
@@ -28,7 +30,7 @@ menu() {
   shift
   env "$@" "$screens" --program orvelle --keys '' --png last --out "$work/$name" \
     2>"$work/$name.err" >/dev/null || fail "$name: orvelle-screens failed: $(cat "$work/$name.err")"
-  err=$(grep -v '^Fontconfig ' "$work/$name.err" || true)
+  err=$(grep -Ev "$theirs" "$work/$name.err" || true)
   png=$work/$name/screen-001.png
 }
 # Pixels of `png` that differ from the menu drawn with no font at all.
@@ -68,6 +70,9 @@ crash() {
 crash '<bool>true</bool>' >"$work/crash-bool.conf"
 crash '<int>1</int>' >"$work/crash-int.conf"
 [ "$(stat -c %s "$work/crash-bool.conf")" -eq 196 ] || fail "crash-bool.conf is not 196 bytes"
+# A glob matched against every font path by backtracking, exponential in its stars.
+echo '<selectfont><rejectfont><glob>*?*?*?*?*?*?*?Q</glob></rejectfont></selectfont>' |
+  with >"$work/glob.conf"
 # One <edit> of 15,000 nested <not>: fontconfig recurses until its stack overflows.
 {
   printf '<match target="pattern"><edit name="family">'
@@ -119,21 +124,24 @@ for form in alt.conf ./alt.conf; do
 done
 
 # Without a display a program ends right after its fonts. Run in folder `dir` with the
-# environment given, under the sessions' memory limit; sets line (the first that is not
-# fontconfig's), ms (when it came), rest (the lines after it) and status.
+# environment given, under the sessions' memory limit, started by `launcher` where it is set;
+# sets line (the first that is not fontconfig's), ms (when it came), rest (the lines after it),
+# total (the ms to its end) and status.
+launcher=()
 headless() {
   local dir=$1 began pid
   shift
   began=$(date +%s%N)
-  (cd "$dir" && ulimit -v $((1 << 20)) && exec env -u DISPLAY -u WAYLAND_DISPLAY "$@" \
-    timeout 20 "$program") >/dev/null 2>"$work/first" &
+  (cd "$dir" && ulimit -v $((1 << 20)) && exec timeout 60 "${launcher[@]}" env -u DISPLAY \
+    -u WAYLAND_DISPLAY "$@" "$program") >/dev/null 2>"$work/first" &
   pid=$!
-  while ! grep -qv '^Fontconfig ' "$work/first" && kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
+  while ! grep -Evq "$theirs" "$work/first" && kill -0 "$pid" 2>/dev/null; do sleep 0.01; done
   ms=$((($(date +%s%N) - began) / 1000000))
   status=0
   wait "$pid" || status=$?
-  line=$(grep -v '^Fontconfig ' "$work/first" | head -1)
-  rest=$(grep -v '^Fontconfig ' "$work/first" | tail -n +2)
+  total=$((($(date +%s%N) - began) / 1000000))
+  line=$(grep -Ev "$theirs" "$work/first" | head -1)
+  rest=$(grep -Ev "$theirs" "$work/first" | tail -n +2)
 }
 # The program goes on after its line, to the window it cannot open.
 goes_on() {
@@ -146,18 +154,19 @@ goes_on() {
 
 status=0
 err=$(env -u DISPLAY -u WAYLAND_DISPLAY ORVELLE_FONTS_CONF="$work/empty.conf" \
-  FONTCONFIG_FILE="$work/empty.conf" timeout 20 "$program" 2>&1 >/dev/null | grep -v '^Fontconfig ') ||
+  FONTCONFIG_FILE="$work/empty.conf" timeout 20 "$program" 2>&1 >/dev/null | grep -Ev "$theirs") ||
   true
 env -u DISPLAY -u WAYLAND_DISPLAY ORVELLE_FONTS_CONF="$work/empty.conf" \
   FONTCONFIG_FILE="$work/empty.conf" timeout 20 "$program" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 1 ] || fail "with no font at all the program ended with status $status"
-grep -q '^fonts: no font found to draw text with' <<<"$err" || fail "with no font at all: $err"
-echo "ok   no font at all: said, and status 1"
+[ "$err" = "fonts: $work/empty.conf finds no fonts, and the system's $work/empty.conf too; cannot show the lessons" ] ||
+  fail "with no font at all: $err"
+echo "ok   no font at all: said in one line, and status 1"
 
 # The system's configuration failing its trial too: one line, status 1, nothing after it.
 headless "$work" ORVELLE_FONTS_CONF="$work/crash-bool.conf" FONTCONFIG_FILE="$work/crash-int.conf"
 said="fonts: $work/crash-bool.conf crashed fontconfig (signal 11), and the system's"
-said+=" $work/crash-int.conf crashed fontconfig (signal 11); cannot show the lessons"
+said+=" $work/crash-int.conf too; cannot show the lessons"
 [ "$line" = "$said" ] || fail "the system's failing too: $line"
 [ "$status" -eq 1 ] && [ -z "$rest" ] || fail "the system's failing too: status $status, then $rest"
 [ "$ms" -lt 2000 ] || fail "the system's failing too: said after $ms ms"
@@ -170,12 +179,13 @@ mkdir -p "$root/conf"
 mkfifo "$root/conf/fonts.conf"
 headless "$work" FONTCONFIG_SYSROOT="$root" ORVELLE_FONTS_CONF=/conf/fonts.conf
 said="fonts: /conf/fonts.conf ($root/conf/fonts.conf under FONTCONFIG_SYSROOT) is a named pipe,"
-[ "$line" = "$said not a file or folder$using" ] || fail "a pipe under the sysroot: $line"
-# The system's configuration is looked for under the sysroot too, where there is none.
-[ "$rest" = "fonts: no font found to draw text with; cannot show the lessons" ] ||
-  fail "a pipe under the sysroot: then: $rest"
+# The system's configuration is looked for under the sysroot too, where there is none: one line
+# says both.
+said+=" not a file or folder, and the system's /etc/fonts/fonts.conf finds no fonts; cannot show"
+[ "$line" = "$said the lessons" ] || fail "a pipe under the sysroot: $line"
+[ -z "$rest" ] || fail "a pipe under the sysroot: then: $rest"
 [ "$status" -eq 1 ] && [ "$ms" -lt 2000 ] || fail "a pipe under the sysroot: status $status, $ms ms"
-echo "ok   a pipe under the sysroot: said in one line after $ms ms (and no font under it)"
+echo "ok   a pipe under the sysroot: one line after $ms ms, both said, and status 1"
 headless "$work" ORVELLE_FONTS_CONF="$work/crash-bool.conf"
 [ "$line" = "fonts: $work/crash-bool.conf crashed fontconfig (signal 11)$using" ] ||
   fail "crash-bool: $line"
@@ -209,14 +219,145 @@ headless "$work" ORVELLE_FONTS_CONF="$work/crowded.conf"
 [ "$ms" -lt 2000 ] || fail "a folder included 1,000 times: its fonts took $ms ms"
 echo "ok   a folder of 100,000 files included 1,000 times: read, the fonts taking $ms ms"
 
+# A name with a newline and a terminal's escape in it is shown escaped: it forges no line.
+headless "$work" ORVELLE_FONTS_CONF=$'odd\nfonts: all well\e[2J.conf'
+[ "$line" = "fonts: $work/odd\\nfonts: all well\\x1b[2J.conf is missing$using" ] ||
+  fail "a name with a newline: $line"
+goes_on "a name with a newline and an escape, shown escaped" 2000
+
+# Of many lines of fontconfig's, the first and the last are said: the error after 200 warnings.
+{
+  seq 200 | sed 's|.*|<no-such-element-&/>|'
+  echo '<match></matc>'
+} | with >"$work/chatty.conf"
+headless "$work" ORVELLE_FONTS_CONF="$work/chatty.conf"
+[ "$line" = "fonts: $work/chatty.conf cannot be parsed$using" ] || fail "200 warnings: $line"
+grep -q '"no-such-element-1"' "$work/first" && grep -q "lines of fontconfig's left out)$" \
+  "$work/first" && grep -q 'line 2[0-9][0-9]: mismatched tag' "$work/first" ||
+  fail "200 warnings: fontconfig's first lines or its error not said: $(cat "$work/first")"
+goes_on "200 warnings, then a mismatched tag: the first lines and the error said" 2000
+
+# A folder whose only font file is 600 MiB (sparse): it maps, it is no font, and no line says
+# more of memory than is true.
+mkdir -p "$work/sparse" "$work/sparse-cache"
+truncate -s 600M "$work/sparse/big.ttf"
+printf '<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' "$work/sparse" \
+  "$work/sparse-cache" >"$work/sparse.conf"
+headless "$work" ORVELLE_FONTS_CONF="$work/sparse.conf"
+[ "$line" = "fonts: $work/sparse.conf finds no fonts$using" ] || fail "a 600 MiB file: $line"
+goes_on "a folder of one 600 MiB file" 2000
+
+# The faces each configuration gives are loaded in its trial too. A face reached through a link
+# whose target changes leaves its folder, and fontconfig's cache of it, as they were.
+serif=$(find /usr/share/fonts -name LiberationSerif-Regular.ttf | head -1)
+ipag=$(find /usr/share/fonts -name ipag.ttf | head -1)
+[ -n "$serif" ] && [ -n "$ipag" ] || fail "IPAGothic or Liberation Serif is not installed"
+mkdir -p "$work/linked" "$work/targets" "$work/linked-cache"
+cp "$ipag" "$work/targets/ipag.ttf"
+ln -s "$work/targets/ipag.ttf" "$work/linked/ipag.ttf"
+ln -s "$serif" "$work/linked/"
+sed -e "s|<dir>/usr/share/fonts</dir>|<dir>$work/linked</dir>|" -e '/<dir>\/usr\/local/d' \
+  -e "s|<cachedir>/var/cache/fontconfig</cachedir>|<cachedir>$work/linked-cache</cachedir>|" \
+  -e '/<cachedir prefix="xdg">/d' "$config" >"$work/linked.conf"
+headless "$work" ORVELLE_FONTS_CONF="$work/linked.conf"
+[ "$line" = "cannot open a window: no display" ] || fail "linked faces: $line"
+gives="gives IPAGothic (Debian package fonts-ipafont-gothic), whose file $work/linked/ipag.ttf"
+rm "$work/targets/ipag.ttf"
+mkfifo "$work/targets/ipag.ttf"
+headless "$work" ORVELLE_FONTS_CONF="$work/linked.conf"
+[ "$line" = "fonts: $work/linked.conf $gives is a named pipe, not a font$using" ] ||
+  fail "a face become a named pipe: $line"
+goes_on "a face whose file became a named pipe" 2000
+# Where the system's configuration gives the same face, both fail on it: one line, status 1.
+rm "$work/targets/ipag.ttf"
+headless "$work" ORVELLE_FONTS_CONF="$work/linked.conf" FONTCONFIG_FILE="$work/linked.conf"
+said="fonts: $work/linked.conf $gives is missing, and the system's $work/linked.conf too;"
+[ "$line" = "$said cannot show the lessons" ] || fail "a face gone from both: $line"
+[ "$status" -eq 1 ] && [ -z "$rest" ] || fail "a face gone from both: status $status, then $rest"
+echo "ok   a face gone that both configurations give: one line naming it and its package, status 1"
+
+# A first start that builds the caches of thousands of font files (10,000 in one folder, whose
+# cache fontconfig writes only once it is done) finishes them, says so, and goes on with the
+# configuration; the next start reads them.
+mkdir "$work/many" "$work/many-cache"
+perl -e 'for (1 .. 10000) { link($ARGV[0], "$ARGV[1]/$_.ttf") or symlink($ARGV[0], "$ARGV[1]/$_.ttf") or die }' \
+  "$serif" "$work/many"
+sed -e "s|<dir>/usr/local/share/fonts</dir>|<dir>$work/many</dir>|" \
+  -e "s|<cachedir>/var/cache/fontconfig</cachedir>|<cachedir>$work/many-cache</cachedir>|" \
+  -e '/<cachedir prefix="xdg">/d' "$config" >"$work/many.conf"
+headless "$work" ORVELLE_FONTS_CONF="$work/many.conf"
+[ "$line" = "fonts: building the font caches" ] || fail "10,000 font files: $line"
+goes_on "10,000 font files without a cache, built in $total ms" 60000
+headless "$work" ORVELLE_FONTS_CONF="$work/many.conf"
+[ "$line" = "cannot open a window: no display" ] && [ "$total" -lt 2000 ] ||
+  fail "10,000 font files, the second start: $line, after $total ms"
+ls "$work/many-cache" | grep -Eq '\.(LCK|NEW)$' && fail "10,000 font files: a lock left behind"
+echo "ok   10,000 font files, the second start: their caches read, quiet, in $total ms"
+
+# A program ended during a trial (one that waits on a pipe) leaves no process behind.
+mkdir -p "$work/piped-fonts" "$work/piped-cache"
+mkfifo "$work/piped-fonts/x.ttf"
+cp "$serif" "$work/piped-fonts/"
+cat >"$work/piped.conf" <<CONF
+<?xml version="1.0"?>
+<fontconfig><dir>$work/piped-fonts</dir><cachedir>$work/piped-cache</cachedir></fontconfig>
+CONF
+for signal in TERM INT HUP KILL; do
+  env -u DISPLAY ORVELLE_FONTS_CONF="$work/piped.conf" "$program" 2>/dev/null &
+  pid=$!
+  children=
+  until [ -n "$children" ]; do children=$(pgrep -P "$pid" || true); done
+  sleep 0.2
+  kill -"$signal" "$pid"
+  wait "$pid" 2>/dev/null || true
+  sleep 0.2
+  for child in $children; do
+    [ -e "/proc/$child" ] && ! grep -q ') Z ' "/proc/$child/stat" &&
+      fail "SIG$signal during a trial: its child $child is left running"
+  done
+  echo "ok   SIG$signal during a trial: no process left behind"
+done
+
+# A launcher that leaves SIGCHLD ignored: the trial still reaps and judges its child.
+launcher=(perl -e '$SIG{CHLD} = "IGNORE"; exec @ARGV')
+headless "$work" ORVELLE_FONTS_CONF="$work/crash-bool.conf"
+launcher=()
+[ "$line" = "fonts: $work/crash-bool.conf crashed fontconfig (signal 11)$using" ] ||
+  fail "SIGCHLD ignored: $line"
+goes_on "SIGCHLD ignored by the launcher, a crash" 2000
+
+# A trial that cannot run is no verdict: without /proc (a container) and where fork is refused,
+# the program goes on with its configuration.
+echo 'mount -t tmpfs none /proc && exec "$@"' >"$work/no-proc.sh"
+if unshare -rm sh "$work/no-proc.sh" true 2>/dev/null; then
+  launcher=(unshare -rm sh "$work/no-proc.sh")
+  headless "$work"
+  [ "$line" = "cannot open a window: no display" ] || fail "without /proc: $line"
+  headless "$work" ORVELLE_FONTS_CONF="$work/glob.conf"
+  [ "$line" = "fonts: $work/glob.conf $processor$using" ] || [ "$line" = "fonts: $work/glob.conf $clock$using" ] ||
+    fail "without /proc, a glob that backtracks: $line"
+  goes_on "without /proc, a glob that backtracks" 4500
+  launcher=()
+else
+  echo "skip without /proc: unshare cannot make a mount namespace here"
+fi
+if [ "$(id -u)" -eq 0 ]; then
+  launcher=(setpriv --reuid=65534 --regid=65534 --clear-groups prlimit --nproc=1:1 --)
+else
+  launcher=(prlimit --nproc=1:1 --)
+fi
+headless / ORVELLE_FONTS_CONF="$config"
+[ "$line" = "fonts: $config cannot be tried (Resource temporarily unavailable); loaded without it" ] ||
+  fail "fork refused: $line"
+goes_on "fork refused, the configuration loaded without its trial" 2000
+launcher=()
+
 # The programs themselves, in their window.
 for tool in xvfb-run xauth xdotool import compare; do
   command -v "$tool" >/dev/null || fail "missing $tool (scripts/setup installs it)"
 done
 # Configurations that load, each with a folder of its own: one Latin face and no Japanese, or a
 # face with the kana and no kanji, or the kanji and no kana.
-serif=$(find /usr/share/fonts -name LiberationSerif-Regular.ttf | head -1)
-[ -n "$serif" ] || fail "Liberation Serif is not installed (scripts/setup installs it)"
 for face in "latin:$serif" "kana-only:$faces/kana-only.ttf" "kanji-only:$faces/kanji-only.ttf"; do
   IFS=: read -r name file <<<"$face"
   [ -f "$file" ] || fail "no face $file"
@@ -227,22 +368,15 @@ for face in "latin:$serif" "kana-only:$faces/kana-only.ttf" "kanji-only:$faces/k
     -e '/<cachedir prefix="xdg">/d' "$config" >"$work/$name.conf"
   grep -q "<dir>$work/$name</dir>" "$work/$name.conf" || fail "$name.conf looks in no folder of its own"
 done
-# What only the window part tries: a glob matched against every font path by backtracking,
-# exponential in its stars; and a named pipe among the font files of a folder, with no cache of
-# it for fontconfig to read instead.
-echo '<selectfont><rejectfont><glob>*?*?*?*?*?*?*?Q</glob></rejectfont></selectfont>' |
-  with >"$work/glob.conf"
-mkdir -p "$work/piped-fonts" "$work/piped-cache"
-mkfifo "$work/piped-fonts/x.ttf"
-cp "$serif" "$work/piped-fonts/"
-cat >"$work/piped.conf" <<CONF
-<?xml version="1.0"?>
-<fontconfig><dir>$work/piped-fonts</dir><cachedir>$work/piped-cache</cachedir></fontconfig>
-CONF
+# In the window as well: the glob; a named pipe among the font files of a folder, with no cache
+# of it for fontconfig to read instead; a face gone.
 export program screens work using clock processor
 export window_cases="glob:$work/glob.conf:$work/glob.conf $processor$using:$work/glob.conf $clock$using
 piped:$work/piped.conf:$work/piped.conf $clock$using:
 crash-bool:$work/crash-bool.conf:$work/crash-bool.conf crashed fontconfig (signal 11)$using:
 deep:$work/deep.conf:$work/deep.conf crashed fontconfig (signal 11)$using:
-pipe:$work/pipe.conf:$work/pipe.conf is a named pipe, not a file or folder$using:"
-xvfb-run -a -s "-screen 0 1440x900x24 -nolisten tcp" bash "$(dirname "$0")/fonts_session.sh"
+pipe:$work/pipe.conf:$work/pipe.conf is a named pipe, not a file or folder$using:
+linked:$work/linked.conf:$work/linked.conf $gives is missing$using:"
+export theirs
+xvfb-run -n "${ORVELLE_XVFB_FROM:-99}" -a -s "-screen 0 1440x900x24 -nolisten tcp" \
+  bash "$(dirname "$0")/fonts_session.sh"
