@@ -438,6 +438,7 @@ Trial::Trial(const std::function<std::string()>& work, const TrialLimits& limits
   int fds[6] = {-1, -1, -1, -1, -1, -1};  // the notes', fontconfig's lines' and the start's
   const bool piped = pipe2(fds, O_CLOEXEC) == 0 && pipe2(fds + 2, O_CLOEXEC) == 0 &&
                      (!parked || pipe2(fds + 4, O_CLOEXEC) == 0);
+  const pid_t parent = getpid();
   if (piped) {
     if (gLive.empty()) Watch();
     gLive.push_back(this);
@@ -454,7 +455,7 @@ Trial::Trial(const std::function<std::string()>& work, const TrialLimits& limits
   if (pid_ == 0) {
     // With its parent, whenever that ends; one already gone (before the call) is seen at once.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() == 1) _exit(0);
+    if (getppid() != parent) _exit(0);
     for (const Trial* other : gLive) {
       for (const int fd : {other->verdict_, other->said_, other->go_}) {
         if (fd >= 0) close(fd);
@@ -591,8 +592,8 @@ Verdict Trial::Wait() {
   Usage last;
   const bool watched = ReadUsage(pid_, last);
   Clock::time_point lastAt = Clock::now(), next = lastAt + interval;
-  bool reading = false;
-  std::string ended;  // why the child was ended
+  Clock::duration reading{};  // the time it spent reading font files
+  std::string ended;          // why the child was ended
   while (verdict_ >= 0 || said_ >= 0) {
     const Clock::time_point now = Clock::now();
     Usage usage;
@@ -600,7 +601,7 @@ Verdict Trial::Wait() {
       if (ReadingFonts(last, usage)) {
         deadline += now - lastAt;
         cpuAllowed += usage.cpu - last.cpu;
-        reading = true;
+        reading += now - lastAt;
       }
       if (usage.cpu > cpuAllowed) {
         ended = "is not done within " + Figure(limits_.cpuSeconds) + " s of processor time";
@@ -608,7 +609,8 @@ Verdict Trial::Wait() {
       last = usage;
       lastAt = now;
       next = now + interval;
-      if (reading && now - start_ > std::chrono::seconds(1)) AnnounceCaches();
+      // Not at the first faults of a child's start, which reads its program's pages as well.
+      if (reading > std::chrono::seconds(1)) AnnounceCaches();
     }
     if (ended.empty() && now >= deadline) {
       ended = "is not done within " + Figure(limits_.seconds) + " s";
