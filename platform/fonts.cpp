@@ -89,12 +89,12 @@ struct Start {
   std::string path;
   FcConfig* config = nullptr;
   std::string look;
-  std::unique_ptr<Trial> ours, system;
+  std::unique_ptr<Trial> ours, system;  // the system's begun where the first look failed
 };
 Start* begun = nullptr;
 
-std::unique_ptr<Trial> TrialOf(const std::string& path, bool parked) {
-  return std::make_unique<Trial>([path] { return LessonFontsTrial(path); }, TrialLimits{}, parked);
+std::unique_ptr<Trial> TrialOf(const std::string& path) {
+  return std::make_unique<Trial>([path] { return LessonFontsTrial(path); });
 }
 
 struct Library {
@@ -133,6 +133,8 @@ struct Library {
       }
     }
     if (config) FcConfigDestroy(config);
+    // Wanted only now: begun now, unless the process has threads by then (the trial says so).
+    if (!start->system) start->system = TrialOf("");
     const Verdict system = start->system->Wait();
     start->system.reset();
     SayLines(system.said, "");
@@ -290,9 +292,9 @@ void StartFonts() {
   begun->path = FontConfigPath();
   begun->config = FcConfigCreate();
   begun->look = begun->config ? FirstLook(begun->config, begun->path) : "cannot be used";
-  // The system's is wanted only where ours fails: it waits, forked now, before any thread.
-  if (begun->look.empty()) begun->ours = TrialOf(begun->path, false);
-  begun->system = TrialOf("", begun->look.empty());
+  // The system's is wanted only where ours fails.
+  (begun->look.empty() ? begun->ours : begun->system) =
+      TrialOf(begun->look.empty() ? begun->path : "");
 }
 
 std::string ConfigPathIn(const std::string& path, const std::string& folder) {

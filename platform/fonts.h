@@ -74,9 +74,10 @@ const Face& FindFace(const std::string& name, bool bold, bool italic);
 std::string FontConfigPath();
 bool FontConfigLoaded();
 
-// Begins the trials of the configuration and of the system's (the second waits until it is
-// wanted), so that the program's start goes on while the first runs; they are judged when a face
-// is first looked for. Before any thread starts; the faces begin them otherwise.
+// Begins the trial of the configuration (or, where its first look fails, of the system's), so that
+// the program's start goes on while it runs; it is judged when a face is first looked for, and
+// the system's tried then where it is wanted. Before any thread starts; the faces begin it
+// otherwise.
 void StartFonts();
 
 // The line for a configuration not loaded: "fonts: PATH PROBLEM; using the system's fonts"; or,

@@ -168,15 +168,7 @@ void Limit(int resource, rlim_t soft, rlim_t hard) {
 constexpr int kEnding[] = {SIGTERM, SIGINT, SIGHUP};
 
 [[noreturn]] void RunChild(const std::function<std::string()>& work, const TrialLimits& limits,
-                           int notes, int go) {
-  if (go >= 0) {
-    char start = 0;
-    ssize_t n;
-    while ((n = read(go, &start, 1)) < 0 && errno == EINTR) {
-    }
-    if (n != 1) _exit(0);  // not wanted after all
-    close(go);
-  }
+                           int notes) {
   gNotes = notes;
   // The parent watches the processor's time where it can read it, and gives more to reading font
   // files; the limit is then only the cap. Elsewhere it is the limit itself.
@@ -333,6 +325,15 @@ int Reap(pid_t pid, Clock::time_point deadline) {
   return status;
 }
 
+// The threads of this process, or 1 where /proc cannot tell.
+int Threads() {
+  DIR* tasks = opendir("/proc/self/task");
+  int n = 0;
+  while (const dirent* e = tasks ? readdir(tasks) : nullptr) n += e->d_name[0] != '.';
+  if (tasks) closedir(tasks);
+  return std::max(n, 1);
+}
+
 void AnnounceCaches() {
   static bool said = false;
   if (!std::exchange(said, true)) std::fputs("fonts: building the font caches\n", stderr);
@@ -433,11 +434,15 @@ void TrialCacheDirs(const std::vector<std::string>& dirs) {
   for (const std::string& dir : dirs) Note('C', dir);
 }
 
-Trial::Trial(const std::function<std::string()>& work, const TrialLimits& limits, bool parked)
+Trial::Trial(const std::function<std::string()>& work, const TrialLimits& limits)
     : limits_(limits) {
-  int fds[6] = {-1, -1, -1, -1, -1, -1};  // the notes', fontconfig's lines' and the start's
-  const bool piped = pipe2(fds, O_CLOEXEC) == 0 && pipe2(fds + 2, O_CLOEXEC) == 0 &&
-                     (!parked || pipe2(fds + 4, O_CLOEXEC) == 0);
+  if (Threads() > 1) {
+    // The child of a process with threads may make no call but the few safe ones.
+    cannot_ = "cannot be tried (this process has threads)";
+    return;
+  }
+  int fds[4] = {-1, -1, -1, -1};  // the notes' pipe and fontconfig's lines'
+  const bool piped = pipe2(fds, O_CLOEXEC) == 0 && pipe2(fds + 2, O_CLOEXEC) == 0;
   const pid_t parent = getpid();
   if (piped) {
     if (gLive.empty()) Watch();
@@ -457,32 +462,25 @@ Trial::Trial(const std::function<std::string()>& work, const TrialLimits& limits
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != parent) _exit(0);
     for (const Trial* other : gLive) {
-      for (const int fd : {other->verdict_, other->said_, other->go_}) {
+      for (const int fd : {other->verdict_, other->said_}) {
         if (fd >= 0) close(fd);
       }
     }
-    for (const int fd : {fds[0], fds[2], fds[5], gWake[0], gWake[1]}) {
+    for (const int fd : {fds[0], fds[2], gWake[0], gWake[1]}) {
       if (fd >= 0) close(fd);
     }
     if (dup2(fds[3], STDERR_FILENO) < 0) _exit(127);
     close(fds[3]);
-    RunChild(work, limits, fds[1], fds[4]);
+    RunChild(work, limits, fds[1]);
   }
-  for (const int fd : {fds[1], fds[3], fds[4]}) {
-    if (fd >= 0) close(fd);
-  }
+  close(fds[1]);
+  close(fds[3]);
   verdict_ = fds[0];
   said_ = fds[2];
-  go_ = fds[5];
   start_ = Clock::now();
 }
 
 Trial::~Trial() {
-  if (pid_ >= 0 && go_ >= 0) {
-    close(std::exchange(go_, -1));  // a parked child ends as its start's pipe closes
-    Reap(pid_, Clock::now() + std::chrono::seconds(1));
-    pid_ = -1;
-  }
   End();
   const auto self = std::find(gLive.begin(), gLive.end(), this);
   if (self == gLive.end()) return;
@@ -498,7 +496,7 @@ void Trial::End() {
     ClearLocks();
     pid_ = -1;
   }
-  for (int* fd : {&verdict_, &said_, &go_}) {
+  for (int* fd : {&verdict_, &said_}) {
     if (*fd >= 0) close(std::exchange(*fd, -1));
   }
 }
@@ -579,11 +577,6 @@ Verdict Trial::Wait() {
     v.tried = false;
     v.problem = cannot_.empty() ? "cannot be tried (it was tried already)" : cannot_;
     return v;
-  }
-  if (go_ >= 0) {
-    start_ = Clock::now();
-    (void)!write(go_, "", 1);
-    close(std::exchange(go_, -1));
   }
   Clock::time_point deadline = start_ + Span(limits_.seconds);
   const Clock::time_point cap = start_ + Span(limits_.capSeconds);

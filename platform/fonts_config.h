@@ -55,18 +55,17 @@ struct Verdict {
   std::string said;     // fontconfig's lines meanwhile: the first and the last 2 KiB of them
 };
 
-// A child process that does `work` under `limits`, begun at once or, `parked`, when it is waited
-// for; its answer is the problem. Forked: only in a process with one thread. The child ends with
-// its parent; one ended early leaves no lock or half-written cache of fontconfig's behind.
+// A child process that does `work` under `limits`; its answer is the problem. Forked, and so not
+// tried in a process that has threads by then. The child ends with its parent; one ended early
+// leaves no lock or half-written cache of fontconfig's behind.
 class Trial {
  public:
-  Trial(const std::function<std::string()>& work, const TrialLimits& limits = {},
-        bool parked = false);
+  explicit Trial(const std::function<std::string()>& work, const TrialLimits& limits = {});
   ~Trial();  // a trial not waited for is ended
   Trial(const Trial&) = delete;
   Trial& operator=(const Trial&) = delete;
 
-  // Waits for its verdict (starting it where it was parked), its child reaped: the work's answer,
+  // Waits for its verdict, its child reaped: the work's answer,
   // "is not done within 3 s", "is not done within 2 s of processor time", "is still reading fonts
   // after 60 s", "crashed fontconfig (signal 11)", "ended fontconfig's trial with status N", each
   // with the face it was loading where it was at one. Once only.
@@ -83,7 +82,7 @@ class Trial {
   TrialLimits limits_;
   pid_t pid_ = -1;
   std::string cannot_;  // why it could not run
-  int verdict_ = -1, said_ = -1, go_ = -1;
+  int verdict_ = -1, said_ = -1;
   Clock::time_point start_;
   std::string messages_;  // the child's notes as they come, '\0' after each
   bool answered_ = false;
