@@ -65,10 +65,10 @@ class Trial {
   Trial(const Trial&) = delete;
   Trial& operator=(const Trial&) = delete;
 
-  // Waits for its verdict, its child reaped: the work's answer,
-  // "is not done within 3 s", "is not done within 2 s of processor time", "is still reading fonts
-  // after 60 s", "crashed fontconfig (signal 11)", "ended fontconfig's trial with status N", each
-  // with the face it was loading where it was at one. Once only.
+  // Waits for its verdict, its child reaped: the work's answer, "is not done within 3 s", "is not
+  // done within 2 s of processor time", "is still reading fonts after 60 s", "crashed fontconfig
+  // (signal 11)" or "ended fontconfig's trial with status N", each with the face it was loading
+  // where it was at one; "cannot be tried (...)" where it could not run. Once only.
   Verdict Wait();
 
  private:
