@@ -288,9 +288,9 @@ bool ReadUsage(pid_t pid, Usage& usage) {
   return true;
 }
 
-// Reading font files faults their pages in, mapped and let go again: a few faults each, ten
-// thousand and more a second of the processor's time (11,000 measured building a cache), the
-// memory of its own growing by a fifth of the pages faulted (the cache being built). A glob
+// Reading font files faults their pages in, mapped and let go again: a few faults each, about
+// ten times the threshold below for the processor's time it takes, the memory of its own growing
+// by less than half the pages faulted (the cache being built). A glob
 // backtracking faults none; a pipe waited on faults none and takes no time; a file read without
 // end (a device) into memory faults in every page its memory grows by, up to its limit. So a
 // stretch counts as reading fonts where its faults are many for the processor's time it took,
