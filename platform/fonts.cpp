@@ -293,8 +293,11 @@ void StartFonts() {
   begun->config = FcConfigCreate();
   begun->look = begun->config ? FirstLook(begun->config, begun->path) : "cannot be used";
   // The system's is wanted only where ours fails.
-  (begun->look.empty() ? begun->ours : begun->system) =
-      TrialOf(begun->look.empty() ? begun->path : "");
+  if (begun->look.empty()) {
+    begun->ours = TrialOf(begun->path);
+  } else {
+    begun->system = TrialOf("");
+  }
 }
 
 std::string ConfigPathIn(const std::string& path, const std::string& folder) {

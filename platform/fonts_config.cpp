@@ -582,6 +582,8 @@ Verdict Trial::Wait() {
   const Clock::time_point cap = start_ + Span(limits_.capSeconds);
   const Clock::duration interval = Span(std::min(0.1, limits_.seconds / 4));
   double cpuAllowed = limits_.cpuSeconds;
+  const std::string processor =
+      "is not done within " + Figure(limits_.cpuSeconds) + " s of processor time";
   Usage last;
   const bool watched = ReadUsage(pid_, last);
   Clock::time_point lastAt = Clock::now(), next = lastAt + interval;
@@ -596,9 +598,7 @@ Verdict Trial::Wait() {
         cpuAllowed += usage.cpu - last.cpu;
         reading += now - lastAt;
       }
-      if (usage.cpu > cpuAllowed) {
-        ended = "is not done within " + Figure(limits_.cpuSeconds) + " s of processor time";
-      }
+      if (usage.cpu > cpuAllowed) ended = processor;
       last = usage;
       lastAt = now;
       next = now + interval;
@@ -622,41 +622,41 @@ Verdict Trial::Wait() {
   }
   if (!ended.empty()) kill(pid_, SIGKILL);
   const int status = Reap(pid_, Clock::now() + std::chrono::seconds(1));
-  const std::string at = face_.empty() ? "" : " " + face_;
+  Drain();
+  const std::string loading = face_.empty() ? "" : ", " + face_;
   if (!ended.empty()) {
-    v.problem = ended + (at.empty() ? "" : "," + at);
+    v.problem = ended + loading;
   } else if (answered_) {
     v.problem = answer_;
   } else if (status >= 0 && WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
-    v.problem = "is not done within " + Figure(limits_.cpuSeconds) + " s of processor time" +
-                (at.empty() ? "" : "," + at);
+    v.problem = processor + loading;
   } else if (status >= 0 && WIFSIGNALED(status)) {
     const std::string signal = "(signal " + std::to_string(WTERMSIG(status)) + ")";
-    v.problem = at.empty() ? "crashed fontconfig " + signal : "crashed " + signal + at;
+    v.problem = face_.empty() ? "crashed fontconfig " + signal : "crashed " + signal + " " + face_;
   } else {
     v.problem = "ended fontconfig's trial with status " +
                 (status >= 0 ? std::to_string(WEXITSTATUS(status)) : std::string("unknown"));
   }
-  Drain();
   if (!answered_) ClearLocks();
   pid_ = -1;
-  End();
-  // fontconfig's lines, whole: the first and the last where there were too many.
-  const std::string all = head_ + tail_;
-  if (!cut_ && all.size() <= 2 * kHalf) {
-    v.said = all.substr(0, all.rfind('\n') + 1);  // npos + 1: none
-  } else {
-    std::string first = head_.substr(0, head_.rfind('\n') + 1);
-    std::string rest = tail_.substr(tail_.size() > kHalf ? tail_.size() - kHalf : 0);
-    rest = rest.substr(rest.find('\n') + 1);
-    rest = rest.substr(0, rest.rfind('\n') + 1);
-    const auto count = [](const std::string& s) {
-      return static_cast<size_t>(std::count(s.begin(), s.end(), '\n'));
-    };
-    const size_t left = lines_ - count(first) - count(rest);
-    v.said = first + "(" + std::to_string(left) + " lines of fontconfig's left out)\n" + rest;
-  }
+  End();  // its pipes
+  v.said = Said();
   return v;
+}
+
+std::string Trial::Said() const {
+  const std::string all = head_ + tail_;
+  if (!cut_ && all.size() <= 2 * kHalf) return all.substr(0, all.rfind('\n') + 1);  // npos + 1: ""
+  // Whole lines: the first and the last.
+  const std::string first = head_.substr(0, head_.rfind('\n') + 1);
+  std::string rest = tail_.substr(tail_.size() > kHalf ? tail_.size() - kHalf : 0);
+  rest = rest.substr(rest.find('\n') + 1);
+  rest = rest.substr(0, rest.rfind('\n') + 1);
+  const auto count = [](const std::string& s) {
+    return static_cast<size_t>(std::count(s.begin(), s.end(), '\n'));
+  };
+  const size_t left = lines_ - count(first) - count(rest);
+  return first + "(" + std::to_string(left) + " lines of fontconfig's left out)\n" + rest;
 }
 
 Verdict TryInChild(const std::function<std::string()>& work, const TrialLimits& limits) {

@@ -76,7 +76,8 @@ class Trial {
   bool Read(int& fd);  // what the child wrote on its notes' pipe or on stderr; false: no more now
   void Drain();        // what is left in them once the child has ended
   void End();          // its child ended and reaped, its locks cleared; its pipes closed
-  void ClearLocks() const;  // the caches' locks and half-written caches its child left
+  void ClearLocks() const;   // the caches' locks and half-written caches its child left
+  std::string Said() const;  // fontconfig's lines, whole: the first and the last of too many
   [[noreturn]] static void Interrupted();  // a termination signal came: every trial ended first
 
   TrialLimits limits_;
