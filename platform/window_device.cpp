@@ -183,6 +183,8 @@ bool WindowDevice::StartVideo() {
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // The termination signals are ours: they must wake a sleeping wait at once.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // No shader cache from mesa (the accelerated fallback): we store only fontconfig's caches.
+  setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
   gVideo = SDL_Init(SDL_INIT_VIDEO) == 0;
   return gVideo;
 }

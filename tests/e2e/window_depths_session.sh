@@ -20,7 +20,12 @@ fi
 
 # The screen's colours are rounded to its depth: pixels count as differing only past that.
 fuzz=3%
-launch Orvelle
+# Mesa's shader cache pointed at a folder of the test's own: the program must store nothing in it.
+mkdir -p "$work/mesa"
+MESA_SHADER_CACHE_DIR=$work/mesa XDG_CACHE_HOME=$work HOME=$work launch Orvelle
 shows "$(expected '' menu)" "the main menu at depth $depth"
 terminate
 [ ! -s "$work/err" ] || fail "the program said: $(cat "$work/err")"
+stored=$(find "$work/mesa" -type f | wc -l)
+[ "$stored" -eq 0 ] || fail "at depth $depth mesa stored $stored files in its shader cache"
+echo "ok   at depth $depth nothing in mesa's shader cache"
