@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -756,6 +757,38 @@ TEST(Canvas, WhatWasDrawnOverIsDrawnAgain) {
   d.Clear();
   d.Text(100, 100, 3, 3, 0, "8", font);
   EXPECT_TRUE(Pixels(d) == drawnOnce);
+}
+
+// A window's rows may lie further apart than its pixels need; a canvas over them draws as one
+// with its own pixels does, and takes every row along when the window gives them up.
+TEST(Canvas, PixelsNotItsOwnShowWhatItsOwnWouldBeforeAndAfterItTakesThemOver) {
+  for (double scale : {1.0, 1.5}) {
+    Canvas own(scale);
+    const int stride = own.stride() + 64;
+    std::vector<unsigned char> window(static_cast<size_t>(stride) * own.height());
+    Canvas theirs(scale, window.data(), stride);
+    for (Canvas* c : {&own, &theirs}) {
+      // Cairo's fills, and pixman's glyphs and dots, down to the last row.
+      c->Box(0, 860, 1440, 900, 13, 4, 3);
+      c->Text(40, 40, 2, 3, 0, "何かキーを押して下さい。", Font(kGothic, 16, true));
+      c->Text(600, 870, 1, 1, 0, "ｘ＝３", Font(kGothic, 16));
+      c->Circle(700, 450, 3, 0, 0, 0, true, 0, 1);
+    }
+    const auto row = [](const Canvas& c, int y) {
+      return std::string_view(reinterpret_cast<const char*>(c.data()) +
+                                  static_cast<size_t>(y) * static_cast<size_t>(c.stride()),
+                              static_cast<size_t>(c.width()) * 4);
+    };
+    const auto sameRows = [&](const char* when) {
+      for (int y = 0; y < own.height(); ++y) {
+        ASSERT_TRUE(row(own, y) == row(theirs, y))
+            << when << ", row " << y << " of " << own.height() << ", scale " << scale;
+      }
+    };
+    sameRows("drawn");
+    theirs.OwnPixels();
+    sameRows("taken over");
+  }
 }
 
 TEST(Canvas, DrawsOnOneThreadOnly) {
