@@ -40,6 +40,55 @@ for form in alt.conf ./alt.conf; do
   echo "ok   $form from another working directory: read, not a word on stderr"
 done
 
+# Whether process `pid` runs (it is not ended, waiting to be reaped).
+alive() {
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) && [[ $stat != *") Z "* ]]
+}
+
+# A display slow to answer (its server stopped for 4 s as the program starts): the trial, done
+# meanwhile, is judged by its answer, and the window shows the project's faces.
+xvfb=$(pgrep -o -f "^Xvfb $DISPLAY( |\$)") || fail "no Xvfb serves $DISPLAY"
+trap 'kill -CONT "$xvfb" 2>/dev/null || true' EXIT
+kill -STOP "$xvfb"
+start "$work"
+sleep 4
+kill -CONT "$xvfb"
+window "a display slow to answer"
+shows "$(expected '' menu)" "the main menu with the project's faces, its display slow to answer"
+stop "a display slow to answer" ""
+echo "ok   a display slow to answer for 4 s: not a word on stderr"
+# SIGTERM ends it at once, though its display does not answer.
+kill -STOP "$xvfb"
+start "$work"
+sleep 0.5
+began=$(date +%s%N)
+kill -TERM "$pid"
+while alive "$pid" && [ "$(since)" -lt 2000 ]; do sleep 0.01; done
+ended_ms=$(since)
+kill -CONT "$xvfb"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 143 ] && [ "$ended_ms" -lt 1000 ] ||
+  fail "SIGTERM as the display does not answer: status $status after $ended_ms ms"
+echo "ok   SIGTERM as the display does not answer: ended by it after $ended_ms ms"
+
+# Started with standard streams closed (by a launcher, a service): the project's faces; with all
+# three closed and a file that does not parse, the window all the same.
+for closed in '>&- 2>&-' '<&- 2>&-' '<&- >&- 2>&-:broken'; do
+  IFS=: read -r closed conf <<<"$closed"
+  (cd "$work" && ulimit -v "$memory_kib" && export ORVELLE_FONTS_CONF=${conf:+$work/$conf.conf} &&
+    eval "exec \"\$program\" $closed") &
+  pid=$!
+  window "streams closed ($closed)"
+  [ -n "$conf" ] || shows "$(expected '' menu)" "the main menu with the project's faces, $closed"
+  kill -TERM "$pid"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "streams closed ($closed): status $status"
+  echo "ok   started with $closed${conf:+ and $conf.conf}: the window, ended with status 0"
+done
+
 # Each configuration not loaded: its one line within the trial's time, then the window with the
 # system's fonts, and nothing else of ours.
 while IFS=: read -r name file said other; do
