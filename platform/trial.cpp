@@ -319,7 +319,7 @@ struct Trial::Judge {
     Usage now = last;
     if (!watched || !ReadUsage(pid, now)) now.at = Clock::now();
     const double wall = Seconds(now.at - last.at), used = now.cpu - last.cpu;
-    const double mine = wall - (now.waited - last.waited);
+    const double mine = std::max(0.0, wall - (now.waited - last.waited));
     own += mine;
     if (!build) {
       clock += wall;
