@@ -358,7 +358,7 @@ struct Trial::Judge {
 void TrialCacheDirs(const std::vector<std::string>& dirs) {
   for (const std::string& dir : dirs) Note('C', dir);
   // A writer killed outright (SIGKILL) leaves its lock, which keeps fontconfig from writing
-  // that cache until the lock is ten minutes old: cleared where its process is gone.
+  // that cache start after start: cleared where its process is gone.
   ClearCacheLocks(dirs, [](long writer) { return Gone(static_cast<pid_t>(writer)); });
 }
 
