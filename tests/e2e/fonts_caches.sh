@@ -9,10 +9,7 @@ program=$1
 config=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+. "$(dirname "$0")/session_lib.sh"
 theirs="^(Fontconfig |\([0-9]+ lines of fontconfig's left out\)$)"
 serif=$(find /usr/share/fonts -name LiberationSerif-Regular.ttf | head -1)
 [ -n "$serif" ] || fail "Liberation Serif is not installed"
@@ -54,7 +51,7 @@ for signal in TERM INT HUP QUIT USR1 KILL; do
   [ "$ended_ms" -lt 1000 ] || fail "SIG$signal during a trial: it ended after $ended_ms ms"
   sleep 0.1
   for child in $children; do
-    [ -e "/proc/$child" ] && ! grep -q ') Z ' "/proc/$child/stat" &&
+    ! alive "$child" ||
       fail "SIG$signal during a trial: its child $child is left running"
   done
   echo "ok   SIG$signal during a trial: ended by it after $ended_ms ms, no process left behind"

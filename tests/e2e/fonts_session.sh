@@ -40,12 +40,6 @@ for form in alt.conf ./alt.conf; do
   echo "ok   $form from another working directory: read, not a word on stderr"
 done
 
-# Whether process `pid` runs (it is not ended, waiting to be reaped).
-alive() {
-  local stat
-  stat=$(cat "/proc/$1/stat" 2>/dev/null) && [[ $stat != *") Z "* ]]
-}
-
 # A display slow to answer (its server stopped for 4 s as the program starts): the trial, done
 # meanwhile, is judged by its answer, and the window shows the project's faces.
 xvfb=$(pgrep -o -f "^Xvfb $DISPLAY( |\$)") || fail "no Xvfb serves $DISPLAY"

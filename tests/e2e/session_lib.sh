@@ -1,10 +1,16 @@
-# Steps the end-to-end sessions share; sourced by the scripts that run inside Xvfb. They expect
-# `work` (a scratch folder) and, for `expected`, `screens` (orvelle-screens) and `name` (its
-# --program, orvelle by default).
+# Steps the end-to-end sessions share; sourced by the scripts that run inside Xvfb (and, for
+# `fail` and `alive`, by fonts_caches.sh). They expect `work` (a scratch folder) and, for
+# `expected`, `screens` (orvelle-screens) and `name` (its --program, orvelle by default).
 
 fail() {
   echo "FAIL: $*"
   exit 1
+}
+
+# Whether process `pid` runs (it is not ended, waiting to be reaped).
+alive() {
+  local stat
+  stat=$(cat "/proc/$1/stat" 2>/dev/null) && [[ $stat != *") Z "* ]]
 }
 
 # How many pixels two images differ in (by more than `fuzz`, a share of the colour range, where
